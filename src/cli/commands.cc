@@ -1,0 +1,65 @@
+#include "cli/commands.h"
+
+#include <filesystem>
+
+#include "cli/embedded_environment.h"
+#include "cli/error_report.h"
+#include "cli/inspect_output.h"
+#include "cli/private_folder.h"
+#include "cli/workbook_view.h"
+#include "questions/question_catalog.h"
+#include "spreadsheet/object_model.h"
+
+namespace k27093::client {
+
+namespace {
+
+// Starts the embedded spreadsheet through the object registry, as a client creates it.
+Ref<xl::Application> StartSpreadsheet(EmbeddedEnvironment& embedded) {
+  return ToObject<xl::Application>(Variant(embedded.registry().CreateObject(engine::kProgId)));
+}
+
+WorkbookView InspectInPrivateFolder(const std::string& workbook) {
+  // The spreadsheet resolves relative names against its own current folder: hand it the
+  // path the user meant.
+  std::string path = std::filesystem::absolute(workbook).string();
+  PrivateFolder scratch;
+  EmbeddedOptions options;
+  options.templatesPath = scratch.path();
+  options.currentFolder = scratch.path();
+  EmbeddedEnvironment embedded(std::move(options));
+  Ref<xl::Application> application = StartSpreadsheet(embedded);
+  Ref<xl::Workbook> book = application->Workbooks()->Open(path);
+  WorkbookView view = ReadWorkbookView(*book);
+  book->Close(false);
+  application->Quit();
+  return view;
+}
+
+}  // namespace
+
+int RunExercisesCommand(std::ostream& out) {
+  for (const questions::QuestionInfo& exercise : questions::QuestionCatalog()) {
+    out << exercise.number << '\t' << exercise.nomSource << '\t' << exercise.nomDest << '\n';
+  }
+  return kExitSuccess;
+}
+
+int RunInspectCommand(const InspectRequest& request, std::ostream& out, std::ostream& err) {
+  try {
+    WorkbookView view = InspectInPrivateFolder(request.workbook);
+    if (request.json) {
+      PrintJson(out, WorkbookJson(view));
+    } else {
+      PrintWorkbook(out, view);
+    }
+    return kExitSuccess;
+  } catch (...) {
+    Error error = CurrentError();
+    PrintError(err, error);
+    if (request.json) PrintJson(out, {{"error", ErrorJson(error)}});
+    return kExitError;
+  }
+}
+
+}  // namespace k27093::client

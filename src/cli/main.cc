@@ -1,0 +1,34 @@
+// k27093: the command-line client. Parses the command line and hands over to the commands of
+// src/cli; exit statuses are those of cli/commands.h.
+#include <iostream>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+  using namespace k27093::client;
+  CLI::App app{"Grades and inspects the workbooks of the chart exercises 401 to 421.", "k27093"};
+  app.require_subcommand(1);
+
+  CLI::App* exercises =
+      app.add_subcommand("exercises", "List the exercises with their model and working files");
+
+  InspectRequest inspect;
+  CLI::App* inspectCommand =
+      app.add_subcommand("inspect", "Print what the spreadsheet's object model sees in a workbook");
+  inspectCommand->add_option("WORKBOOK", inspect.workbook, "The workbook file (never changed)")
+      ->required();
+  inspectCommand->add_flag("--json", inspect.json, "Print JSON instead of text");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& failure) {
+    // Help requests print the help and succeed; every other parse failure is bad usage.
+    return app.exit(failure) == 0 ? kExitSuccess : kExitUsage;
+  }
+  if (exercises->parsed()) return RunExercisesCommand(std::cout);
+  if (inspectCommand->parsed()) return RunInspectCommand(inspect, std::cout, std::cerr);
+  return kExitUsage;
+}

@@ -1,0 +1,77 @@
+#include "engine/chart_data.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/chart.h"
+#include "engine/chart_type.h"
+#include "engine/major_unit.h"
+#include "engine/series.h"
+
+namespace k27093::engine {
+
+namespace {
+
+// The numbers of a series' values. Texts and empty cells plot nothing; when the series
+// stack, they keep their point's place as 0.
+std::vector<double> NumbersOf(const SeriesImpl& series, bool keepPlaces) {
+  std::vector<double> numbers;
+  for (const auto& value : SourceValues(series.values())) {
+    if (value.IsNumeric()) {
+      numbers.push_back(ToDouble(value));
+    } else if (keepPlaces) {
+      numbers.push_back(0.0);
+    }
+  }
+  return numbers;
+}
+
+// Per point, the sum of the positive and of the negative values of all series.
+std::vector<double> StackedExtremes(const std::vector<std::vector<double>>& series) {
+  std::vector<double> positive, negative;
+  for (const auto& numbers : series) {
+    positive.resize(std::max(positive.size(), numbers.size()));
+    negative.resize(positive.size());
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+      (numbers[i] >= 0 ? positive[i] : negative[i]) += numbers[i];
+    }
+  }
+  positive.insert(positive.end(), negative.begin(), negative.end());
+  return positive;
+}
+
+}  // namespace
+
+Variant CategoryNames(const ChartImpl& chart) {
+  VariantArray names;
+  names.lower = 1;
+  if (chart.series().empty()) return Variant(std::move(names));
+  const SeriesImpl& first = *chart.series().front();
+  if (first.categories().kind == SeriesSource::Kind::None) {
+    auto count = SourceValues(first.values()).size();
+    for (std::size_t i = 1; i <= count; ++i) names.items.emplace_back(std::to_string(i));
+  } else {
+    for (const auto& value : SourceValues(first.categories())) {
+      names.items.emplace_back(ToText(value));
+    }
+  }
+  return Variant(std::move(names));
+}
+
+double AutomaticValueUnit(ChartImpl& chart) {
+  auto stacking = StackingOf(chart.ChartType());
+  if (stacking == Stacking::Percent) return AutomaticMajorUnit(0, 1);
+  std::vector<std::vector<double>> perSeries;
+  for (const auto& series : chart.series()) {
+    perSeries.push_back(NumbersOf(*series, stacking == Stacking::Stacked));
+  }
+  std::vector<double> all;
+  if (stacking == Stacking::Stacked) {
+    all = StackedExtremes(perSeries);
+  } else {
+    for (const auto& numbers : perSeries) all.insert(all.end(), numbers.begin(), numbers.end());
+  }
+  return AutomaticMajorUnit(all);
+}
+
+}  // namespace k27093::engine

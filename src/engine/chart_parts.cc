@@ -1,0 +1,178 @@
+#include "engine/chart_parts.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "engine/chart.h"
+#include "engine/shared_from.h"
+
+namespace k27093::engine {
+
+namespace {
+
+constexpr double kPlotAreaFraction = 0.5;
+constexpr double kSmallestFont = 1, kLargestFont = 409;
+constexpr std::int32_t kTexturePreset = 1;  // msoTexturePreset
+
+// MsoPresetTexture 1 to 24.
+constexpr const char* kTextureNames[] = {"Papyrus",
+                                         "Canvas",
+                                         "Denim",
+                                         "Woven Mat",
+                                         "Water Droplets",
+                                         "Paper Bag",
+                                         "Fish Fossil",
+                                         "Sand",
+                                         "Green Marble",
+                                         "White Marble",
+                                         "Brown Marble",
+                                         "Granite",
+                                         "Newsprint",
+                                         "Recycled Paper",
+                                         "Parchment",
+                                         "Stationery",
+                                         "Blue Tissue Paper",
+                                         "Pink Tissue Paper",
+                                         "Purple Mesh",
+                                         "Bouquet",
+                                         "Cork",
+                                         "Walnut",
+                                         "Oak",
+                                         "Medium Wood"};
+
+}  // namespace
+
+ChartPart::ChartPart(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> chart)
+    : Node(std::move(session), chart->presence()), chart_(std::move(chart)) {}
+
+FontImpl::FontImpl(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> chart,
+                   Target target)
+    : ChartPart(std::move(session), std::move(chart)), target_(target) {}
+
+Variant FontImpl::Name() {
+  Enter();
+  const ChartState& state = chart().state();
+  if (target_ == Target::Title) return Variant(state.titleFont.name);
+  bool mixed = state.hasTitle && state.titleFont.name != state.areaFont.name;
+  return mixed ? Variant::Null() : Variant(state.areaFont.name);
+}
+
+void FontImpl::SetName(std::string_view name) {
+  Enter();
+  if (name.empty()) RaiseUnableToSet("Name", "Font");
+  ChartState& state = chart().state();
+  state.titleFont.name = name;
+  if (target_ == Target::ChartArea) state.areaFont.name = name;
+}
+
+Variant FontImpl::Size() {
+  Enter();
+  const ChartState& state = chart().state();
+  if (target_ == Target::Title) return Variant(state.titleFont.size);
+  bool mixed = state.hasTitle && state.titleFont.size != state.areaFont.size;
+  return mixed ? Variant::Null() : Variant(state.areaFont.size);
+}
+
+void FontImpl::SetSize(double size) {
+  Enter();
+  if (!(size >= kSmallestFont && size <= kLargestFont)) RaiseUnableToSet("Size", "Font");
+  ChartState& state = chart().state();
+  state.titleFont.size = size;
+  if (target_ == Target::ChartArea) state.areaFont.size = size;
+}
+
+std::string ChartTitleImpl::Text() {
+  Enter();
+  if (!chart().state().hasTitle) RaiseUnableToGet("Text", "ChartTitle");
+  return chart().state().titleText;
+}
+
+void ChartTitleImpl::SetText(std::string_view text) {
+  Enter();
+  if (!chart().state().hasTitle) RaiseUnableToSet("Text", "ChartTitle");
+  chart().state().titleText = text;
+}
+
+Ref<xl::Font> ChartTitleImpl::Font() {
+  Enter();
+  return MakeRef<FontImpl>(session(), sharedChart(), FontImpl::Target::Title);
+}
+
+std::int32_t LegendImpl::Position() {
+  Enter();
+  if (!chart().state().hasLegend) RaiseUnableToGet("Position", "Legend");
+  return chart().state().legendPosition;
+}
+
+void LegendImpl::SetPosition(std::int32_t position) {
+  Enter();
+  bool known = position == xl::kLegendBottom || position == xl::kLegendCorner ||
+               position == xl::kLegendLeft || position == xl::kLegendRight ||
+               position == xl::kLegendTop;
+  if (!known || !chart().state().hasLegend) RaiseUnableToSet("Position", "Legend");
+  chart().state().legendPosition = position;
+}
+
+std::string ChartFillFormatImpl::TextureName() {
+  Enter();
+  auto texture = chart().state().presetTexture;
+  if (!texture) RaiseUnableToGet("TextureName", "ChartFillFormat");
+  return kTextureNames[*texture - 1];
+}
+
+std::int32_t ChartFillFormatImpl::TextureType() {
+  Enter();
+  if (!chart().state().presetTexture) RaiseUnableToGet("TextureType", "ChartFillFormat");
+  return kTexturePreset;
+}
+
+void ChartFillFormatImpl::PresetTextured(std::int32_t texture) {
+  Enter();
+  auto count = static_cast<std::int32_t>(std::size(kTextureNames));
+  if (texture < 1 || texture > count) RaiseMethodFailed("PresetTextured", "ChartFillFormat");
+  chart().state().presetTexture = texture;
+}
+
+Ref<xl::Font> ChartAreaImpl::Font() {
+  Enter();
+  return MakeRef<FontImpl>(session(), sharedChart(), FontImpl::Target::ChartArea);
+}
+
+Ref<xl::ChartFillFormat> ChartAreaImpl::Fill() {
+  Enter();
+  return MakeRef<ChartFillFormatImpl>(session(), sharedChart());
+}
+
+void ChartAreaImpl::Select() {
+  Enter();
+  chart().PrepareInnerSelection("ChartArea");
+  session()->Select(SharedFrom(*this), presence());
+}
+
+double PlotAreaImpl::Height() {
+  Enter();
+  double chartHeight = chart().ChartHeight();
+  const auto& size = chart().state().plotArea;
+  if (!size) return chartHeight * kPlotAreaFraction;
+  if (size->chartHeight == chartHeight || size->chartHeight <= 0) return size->height;
+  return size->height * chartHeight / size->chartHeight;
+}
+
+void PlotAreaImpl::SetHeight(double points) {
+  Enter();
+  double chartHeight = chart().ChartHeight();
+  chart().state().plotArea = PlotAreaSize{std::clamp(points, 0.0, chartHeight), chartHeight};
+}
+
+std::int32_t PageSetupImpl::ChartSize() {
+  Enter();
+  return chart().state().chartSize;
+}
+
+void PageSetupImpl::SetChartSize(std::int32_t size) {
+  Enter();
+  if (size < 1 || size > 3) RaiseUnableToSet("ChartSize", "PageSetup");
+  chart().state().chartSize = size;
+}
+
+}  // namespace k27093::engine

@@ -1,0 +1,57 @@
+// ChartState: the settings of a chart that its parts show (title, legend, axes, fonts, fill,
+// plot area, data table, page setup), with the defaults of a new Excel 2003 chart: clustered
+// columns, legend on the right, category and value axes with major gridlines on the value
+// axis only, major tick marks outside, no minor tick marks, labels next to the axis, an
+// automatic major unit, Arial 10 text and a 12-point title.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "spreadsheet/constants.h"
+
+namespace k27093::engine {
+
+struct FontState {
+  std::string name = "Arial";
+  double size = 10;
+};
+
+struct AxisState {
+  bool present = true;
+  bool hasTitle = false;
+  bool majorGridlines = false;
+  bool minorGridlines = false;
+  std::int32_t majorTickMark = xl::kTickMarkOutside;
+  std::int32_t minorTickMark = xl::kTickMarkNone;
+  std::int32_t tickLabelPosition = xl::kTickLabelNextToAxis;
+  bool majorUnitIsAuto = true;
+  double majorUnit = 0;  // the fixed unit, when not automatic
+};
+
+// The plot area's height as last set, and the chart height it was set for (the plot area
+// scales with the chart).
+struct PlotAreaSize {
+  double height = 0;
+  double chartHeight = 0;
+};
+
+struct ChartState {
+  std::int32_t chartType = xl::chart_type::kColumnClustered;
+  bool hasTitle = false;
+  std::string titleText;
+  FontState titleFont{"Arial", 12};
+  bool hasLegend = true;
+  std::int32_t legendPosition = xl::kLegendRight;
+  AxisState categoryAxis;
+  AxisState valueAxis{.majorGridlines = true};
+  FontState areaFont;
+  std::optional<std::int32_t> presetTexture;  // MsoPresetTexture of the chart area's fill
+  std::optional<PlotAreaSize> plotArea;       // nullopt: the default fraction of the chart
+  bool hasDataTable = false;
+  // XlObjectSize: xlFullPage, the documented default of a chart's page setup.
+  std::int32_t chartSize = 3;
+};
+
+}  // namespace k27093::engine

@@ -1,0 +1,34 @@
+// The view of its kind of a drawn object, and selecting a drawn object.
+#include "engine/chart_objects.h"
+#include "engine/check_boxes.h"
+#include "engine/drawn_view.h"
+#include "engine/shapes.h"
+#include "engine/text_boxes.h"
+
+namespace k27093::engine {
+
+std::shared_ptr<Dispatch> ViewOfKind(const std::shared_ptr<Session>& session,
+                                     const std::shared_ptr<Drawing>& drawing,
+                                     const std::shared_ptr<DrawnObject>& object) {
+  switch (object->kind) {
+    case DrawnKind::TextBox:
+      return std::make_shared<TextBoxImpl>(session, drawing, object);
+    case DrawnKind::CheckBox:
+      return std::make_shared<CheckBoxImpl>(session, drawing, object);
+    case DrawnKind::Chart:
+      return std::make_shared<ChartObjectImpl>(session, drawing, object);
+    case DrawnKind::AutoShape:
+      break;
+  }
+  return std::make_shared<ShapeImpl>(session, drawing, object);
+}
+
+void SelectDrawnObject(const std::shared_ptr<Session>& session,
+                       const std::shared_ptr<Drawing>& drawing,
+                       const std::shared_ptr<DrawnObject>& object) {
+  auto view = ViewOfKind(session, drawing, object);
+  drawing->PrepareSelection(view->TypeName());
+  session->Select(view, object->presence);
+}
+
+}  // namespace k27093::engine

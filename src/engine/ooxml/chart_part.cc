@@ -1,0 +1,149 @@
+#include "engine/ooxml/chart_part.h"
+
+#include <array>
+#include <limits>
+#include <string>
+
+#include "engine/ooxml/chart_axes.h"
+#include "engine/ooxml/chart_series.h"
+#include "engine/ooxml/drawing_part.h"
+#include "engine/ooxml/relationships.h"
+#include "engine/ooxml/xml_part.h"
+
+namespace k27093::ooxml {
+namespace {
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::optional<std::int32_t> Int32Attribute(pugi::xml_node node, std::string_view name,
+                                           const PartScope& scope) {
+  const std::optional<std::int64_t> value = scope.Integer(node, name);
+  if (!value) return std::nullopt;
+  if (*value < std::numeric_limits<std::int32_t>::min() ||
+      *value > std::numeric_limits<std::int32_t>::max()) {
+    scope.Fail("has the " + std::string(name) + " " + std::to_string(*value) + ", out of range");
+  }
+  return static_cast<std::int32_t>(*value);
+}
+
+std::optional<ManualLayoutData> ReadLayout(pugi::xml_node layout, const PartScope& scope) {
+  const pugi::xml_node manual = ChildNamed(layout, "manualLayout");
+  if (!manual) return std::nullopt;
+  ManualLayoutData data;
+  data.inner = scope.Val(manual, "layoutTarget") == "inner";
+  data.xFactor = scope.Val(manual, "xMode") == "factor";
+  data.yFactor = scope.Val(manual, "yMode") == "factor";
+  data.x = scope.NumberVal(manual, "x");
+  data.y = scope.NumberVal(manual, "y");
+  data.width = scope.NumberVal(manual, "w");
+  data.height = scope.NumberVal(manual, "h");
+  return data;
+}
+
+std::int32_t LegendPosition(pugi::xml_node legend, const PartScope& scope) {
+  struct Position {
+    std::string_view name;
+    std::int32_t value;
+  };
+  static constexpr std::array<Position, 5> kPositions = {
+      {{"r", -4152}, {"b", -4107}, {"t", -4160}, {"l", -4131}, {"tr", 2}}};
+  if (!ChildNamed(legend, "legendPos")) return -4152;
+  const std::string_view value = scope.Val(legend, "legendPos");
+  // The format's default position, for an element without its value, is the right.
+  if (value.empty()) return -4152;
+  for (const Position& position : kPositions) {
+    if (position.name == value) return position.value;
+  }
+  scope.Fail("has the legend position " + Quoted(value) + ", which is not one of the format's");
+}
+
+LegendData ReadLegend(pugi::xml_node legend, PartScope& scope) {
+  LegendData data;
+  data.position = LegendPosition(legend, scope);
+  data.layout = ReadLayout(ChildNamed(legend, "layout"), scope);
+  data.overlay = scope.FlagVal(legend, "overlay").value_or(false);
+  data.font = DefaultFontOf(ChildNamed(legend, "txPr"), scope);
+  for (pugi::xml_node entry : legend.children()) {
+    if (entry.type() != pugi::node_element || LocalName(entry.name()) != "legendEntry") continue;
+    scope.Take(0);
+    const std::optional<std::int64_t> index = scope.IntegerVal(entry, "idx");
+    if (index && *index >= 0 && *index <= std::numeric_limits<std::int32_t>::max() &&
+        scope.FlagVal(entry, "delete").value_or(false)) {
+      data.deletedEntries.push_back(static_cast<std::int32_t>(*index));
+    }
+  }
+  return data;
+}
+
+DataTableData ReadDataTable(pugi::xml_node table, const PartScope& scope) {
+  DataTableData data;
+  data.horizontalBorder = scope.FlagVal(table, "showHorzBorder");
+  data.verticalBorder = scope.FlagVal(table, "showVertBorder");
+  data.outline = scope.FlagVal(table, "showOutline");
+  data.showKeys = scope.FlagVal(table, "showKeys");
+  return data;
+}
+
+// The chart's own drawing, through the chart part's relationships.
+std::vector<DrawingObjectData> ReadUserShapes(Package& package, pugi::xml_node userShapes,
+                                              double width, double height, PartScope& scope) {
+  const std::string id = RelationshipIdOf(userShapes);
+  const Relationships relationships = ReadRelationships(package, scope.part());
+  const Relationship* drawing = relationships.Find(id);
+  if (drawing == nullptr || drawing->external ||
+      !IsRelationshipType(drawing->type, "chartUserShapes")) {
+    scope.Fail("names its shapes drawing " + Quoted(id) + ", which leads to no drawing part");
+  }
+  return ReadChartShapes(package, drawing->target, width, height, scope.budget());
+}
+
+}  // namespace
+
+ChartData ReadChart(Package& package, std::string_view part, double width, double height,
+                    ContentBudget& budget) {
+  const pugi::xml_document document = ParseXmlPart(package, part, "chartSpace");
+  const pugi::xml_node space = document.document_element();
+  PartScope scope(part, budget);
+  ChartData chart;
+  chart.part = part;
+
+  const pugi::xml_node chartNode = ChildNamed(space, "chart");
+  if (const pugi::xml_node title = ChildNamed(chartNode, "title")) {
+    chart.title = ReadTitle(title, scope);
+  }
+  chart.autoTitleDeleted = scope.FlagVal(chartNode, "autoTitleDeleted");
+  const pugi::xml_node plotArea = ChildNamed(chartNode, "plotArea");
+  ReadChartGroups(plotArea, scope, chart);
+  ReadAxes(plotArea, scope, chart);
+  chart.plotAreaLayout = ReadLayout(ChildNamed(plotArea, "layout"), scope);
+  if (const pugi::xml_node table = ChildNamed(plotArea, "dTable")) {
+    chart.dataTable = ReadDataTable(table, scope);
+  }
+  if (const pugi::xml_node legend = ChildNamed(chartNode, "legend")) {
+    chart.legend = ReadLegend(legend, scope);
+  }
+  chart.areaFill = FillOf(ChildNamed(space, "spPr"), scope);
+  chart.areaFont = DefaultFontOf(ChildNamed(space, "txPr"), scope);
+  if (const pugi::xml_node setup = ChildNamed(ChildNamed(space, "printSettings"), "pageSetup")) {
+    chart.pageSetup = ReadPageSetup(setup, scope);
+  }
+  if (const pugi::xml_node userShapes = ChildNamed(space, "userShapes")) {
+    chart.shapes = ReadUserShapes(package, userShapes, width, height, scope);
+  }
+  return chart;
+}
+
+PageSetupData ReadPageSetup(pugi::xml_node pageSetup, const PartScope& scope) {
+  PageSetupData data;
+  data.paperSize = Int32Attribute(pageSetup, "paperSize", scope);
+  data.orientation = PlainAttribute(pageSetup, "orientation").value();
+  data.firstPageNumber = Int32Attribute(pageSetup, "firstPageNumber", scope);
+  data.horizontalDpi = Int32Attribute(pageSetup, "horizontalDpi", scope);
+  data.verticalDpi = Int32Attribute(pageSetup, "verticalDpi", scope);
+  data.copies = Int32Attribute(pageSetup, "copies", scope);
+  data.blackAndWhite = scope.Boolean(pageSetup, "blackAndWhite");
+  data.draft = scope.Boolean(pageSetup, "draft");
+  return data;
+}
+
+}  // namespace k27093::ooxml

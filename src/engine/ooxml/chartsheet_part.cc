@@ -1,0 +1,34 @@
+#include "engine/ooxml/chartsheet_part.h"
+
+#include <string>
+
+#include "engine/ooxml/chart_part.h"
+#include "engine/ooxml/drawing_part.h"
+#include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/relationships.h"
+#include "engine/ooxml/xml_part.h"
+
+namespace k27093::ooxml {
+
+ChartSheetData ReadChartSheetPart(Package& package, std::string_view part,
+                                  std::string_view rootElement, ContentBudget& budget) {
+  const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
+  const pugi::xml_node root = document.document_element();
+  const PartScope scope(part, budget);
+  ChartSheetData chartSheet;
+  if (const pugi::xml_node setup = ChildNamed(root, "pageSetup")) {
+    chartSheet.pageSetup = ReadPageSetup(setup, scope);
+  }
+  const pugi::xml_node drawingElement = ChildNamed(root, "drawing");
+  if (!drawingElement) return chartSheet;
+  const std::string id = RelationshipIdOf(drawingElement);
+  const Relationships relationships = ReadRelationships(package, part);
+  const Relationship* drawing = relationships.Find(id);
+  if (drawing == nullptr || drawing->external || !IsRelationshipType(drawing->type, "drawing")) {
+    scope.Fail("refers to the drawing '" + id + "', which leads to no drawing part");
+  }
+  ReadChartSheetDrawing(package, drawing->target, budget, chartSheet);
+  return chartSheet;
+}
+
+}  // namespace k27093::ooxml

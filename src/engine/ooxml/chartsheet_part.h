@@ -1,0 +1,20 @@
+// A chart sheet part (xl/chartsheets/sheetN.xml): its page setup, and its chart with the
+// frame that shows it, through the sheet's drawing.
+#pragma once
+
+#include <string_view>
+
+#include "engine/ooxml/content_budget.h"
+#include "engine/ooxml/package.h"
+#include "engine/ooxml/workbook_data.h"
+
+namespace k27093::ooxml {
+
+// Reads the chart sheet part `part` (root element `rootElement`). A chart sheet without a
+// drawing, or whose drawing holds no chart frame, has no chart. Raises PackageFault Damaged
+// when the part or a part it leads to is missing or not well-formed, its drawing relationship
+// leads nowhere, or the chart cannot be read (see ReadChart).
+ChartSheetData ReadChartSheetPart(Package& package, std::string_view part,
+                                  std::string_view rootElement, ContentBudget& budget);
+
+}  // namespace k27093::ooxml

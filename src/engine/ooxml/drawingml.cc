@@ -1,0 +1,259 @@
+#include "engine/ooxml/drawingml.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "api/text.h"
+#include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/xml_part.h"
+
+namespace k27093::ooxml {
+namespace {
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::string_view Trimmed(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return std::string_view();
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+  text = Trimmed(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+      !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<std::int64_t> ParseInteger(std::string_view text) {
+  text = Trimmed(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::optional<bool> ParseBoolean(std::string_view text) {
+  text = Trimmed(text);
+  if (text == "1" || text == "true") return true;
+  if (text == "0" || text == "false") return false;
+  return std::nullopt;
+}
+
+bool IsElement(pugi::xml_node node, std::string_view localName) {
+  return node.type() == pugi::node_element && LocalName(node.name()) == localName;
+}
+
+// The colour number of six hexadecimal digits "RRGGBB".
+std::optional<std::int32_t> ColorOfHex(std::string_view hex) {
+  if (hex.size() != 6) return std::nullopt;
+  std::uint32_t rgb = 0;
+  const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), rgb, 16);
+  if (error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
+  const std::uint32_t red = rgb >> 16;
+  const std::uint32_t green = (rgb >> 8) & 0xFF;
+  const std::uint32_t blue = rgb & 0xFF;
+  return static_cast<std::int32_t>(red + 256 * green + 65536 * blue);
+}
+
+// Reads the colour element inside a solid fill into `fill`.
+void ReadColor(pugi::xml_node fillElement, const PartScope& scope, FillData& fill) {
+  for (pugi::xml_node color : fillElement.children()) {
+    if (color.type() != pugi::node_element) continue;
+    const std::string_view name = LocalName(color.name());
+    fill.colorAdjusted = static_cast<bool>(color.find_child(
+        [](pugi::xml_node child) { return child.type() == pugi::node_element; }));
+    if (name == "srgbClr" || name == "sysClr") {
+      const pugi::xml_attribute value = PlainAttribute(color, name == "srgbClr" ? "val" : "lastClr");
+      if (!value) return;  // a system colour without its last value: not stated
+      fill.color = ColorOfHex(value.value());
+      if (!fill.color) {
+        scope.Fail("has the colour " + Quoted(value.value()) + ", which is not RRGGBB");
+      }
+    } else if (name == "schemeClr") {
+      fill.themeColor = PlainAttribute(color, "val").value();
+    }
+    return;  // the first colour element is the fill's colour
+  }
+}
+
+// The fill that the fill element `element` states; nullopt when it is no fill element.
+std::optional<FillData> FillOfElement(pugi::xml_node element, const PartScope& scope) {
+  const std::string_view name = LocalName(element.name());
+  FillData fill;
+  if (name == "noFill") {
+    fill.kind = FillData::Kind::None;
+  } else if (name == "solidFill") {
+    fill.kind = FillData::Kind::Solid;
+    ReadColor(element, scope, fill);
+  } else if (name == "gradFill") {
+    fill.kind = FillData::Kind::Gradient;
+  } else if (name == "pattFill") {
+    fill.kind = FillData::Kind::Pattern;
+  } else if (name == "blipFill") {
+    fill.kind = FillData::Kind::Picture;
+    fill.tiled = static_cast<bool>(ChildNamed(element, "tile"));
+  } else if (name == "grpFill") {
+    fill.kind = FillData::Kind::Group;
+  } else {
+    return std::nullopt;
+  }
+  return fill;
+}
+
+// Appends the text of one paragraph's runs, fields and line breaks; `chars` counts the
+// characters of the whole text.
+void AppendParagraph(pugi::xml_node paragraph, PartScope& scope, TextData& text,
+                     std::size_t& chars) {
+  for (pugi::xml_node piece : paragraph.children()) {
+    if (piece.type() != pugi::node_element) continue;
+    const std::string_view name = LocalName(piece.name());
+    if (name == "br") {
+      text.text += '\n';
+      ++chars;
+    } else if (name == "r" || name == "fld") {
+      const std::string runText = ElementText(ChildNamed(piece, "t"), scope.part());
+      scope.Take(runText.size());
+      chars += CharCount(runText);
+      text.text += runText;
+      text.runFonts.push_back(FontOf(ChildNamed(piece, "rPr"), scope));
+    }
+    if (chars > kMaxTextChars) {
+      scope.Fail("holds a text longer than " + std::to_string(kMaxTextChars) + " characters");
+    }
+  }
+}
+
+}  // namespace
+
+void PartScope::Fail(const std::string& what) const {
+  FailDamaged("the part " + Quoted(part_) + " " + what);
+}
+
+std::optional<double> PartScope::Number(pugi::xml_node node, std::string_view attribute) const {
+  const pugi::xml_attribute value = PlainAttribute(node, attribute);
+  if (!value) return std::nullopt;
+  const std::optional<double> number = ParseNumber(value.value());
+  if (!number) {
+    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" +
+         value.value() + "\">, which is not a number");
+  }
+  return number;
+}
+
+std::optional<std::int64_t> PartScope::Integer(pugi::xml_node node,
+                                               std::string_view attribute) const {
+  const pugi::xml_attribute value = PlainAttribute(node, attribute);
+  if (!value) return std::nullopt;
+  const std::optional<std::int64_t> number = ParseInteger(value.value());
+  if (!number) {
+    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" +
+         value.value() + "\">, which is not a whole number");
+  }
+  return number;
+}
+
+std::optional<bool> PartScope::Boolean(pugi::xml_node node, std::string_view attribute) const {
+  const pugi::xml_attribute value = PlainAttribute(node, attribute);
+  if (!value) return std::nullopt;
+  const std::optional<bool> flag = ParseBoolean(value.value());
+  if (!flag) {
+    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" +
+         value.value() + "\">, which is not a Boolean");
+  }
+  return flag;
+}
+
+std::optional<double> PartScope::NumberText(pugi::xml_node element) const {
+  if (!element) return std::nullopt;
+  const std::string text = ElementText(element, part_);
+  const std::optional<double> number = ParseNumber(text);
+  if (!number) {
+    Fail("has <" + std::string(element.name()) + ">" + text.substr(0, 40) + "</" +
+         std::string(element.name()) + ">, which is not a number");
+  }
+  return number;
+}
+
+std::string_view PartScope::Val(pugi::xml_node parent, std::string_view child) const {
+  return PlainAttribute(ChildNamed(parent, child), "val").value();
+}
+
+std::optional<bool> PartScope::FlagVal(pugi::xml_node parent, std::string_view child) const {
+  const pugi::xml_node element = ChildNamed(parent, child);
+  if (!element) return std::nullopt;
+  return Boolean(element, "val").value_or(true);
+}
+
+std::optional<double> PartScope::NumberVal(pugi::xml_node parent, std::string_view child) const {
+  return Number(ChildNamed(parent, child), "val");
+}
+
+std::optional<std::int64_t> PartScope::IntegerVal(pugi::xml_node parent,
+                                                  std::string_view child) const {
+  return Integer(ChildNamed(parent, child), "val");
+}
+
+std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope) {
+  for (pugi::xml_node child : properties.children()) {
+    if (child.type() != pugi::node_element) continue;
+    if (std::optional<FillData> fill = FillOfElement(child, scope)) return fill;
+  }
+  return std::nullopt;
+}
+
+std::optional<FillData> LineOf(pugi::xml_node properties, const PartScope& scope) {
+  return FillOf(ChildNamed(properties, "ln"), scope);
+}
+
+FontData FontOf(pugi::xml_node runProperties, const PartScope& scope) {
+  FontData font;
+  if (!runProperties) return font;
+  if (const std::optional<double> size = scope.Number(runProperties, "sz")) {
+    font.size = *size / 100;
+  }
+  font.bold = scope.Boolean(runProperties, "b");
+  font.italic = scope.Boolean(runProperties, "i");
+  if (const pugi::xml_attribute underline = PlainAttribute(runProperties, "u")) {
+    font.underline = std::string_view(underline.value()) != "none";
+  }
+  if (const pugi::xml_node latin = ChildNamed(runProperties, "latin")) {
+    font.name = PlainAttribute(latin, "typeface").value();
+  }
+  if (const std::optional<FillData> fill = FillOf(runProperties, scope)) font.color = fill->color;
+  return font;
+}
+
+TextData TextOf(pugi::xml_node textBody, PartScope& scope) {
+  TextData text;
+  std::size_t chars = 0;
+  bool first = true;
+  for (pugi::xml_node paragraph : textBody.children()) {
+    if (!IsElement(paragraph, "p")) continue;
+    if (first) {
+      text.font = FontOf(ChildNamed(ChildNamed(paragraph, "pPr"), "defRPr"), scope);
+    } else {
+      text.text += '\n';
+      ++chars;
+    }
+    first = false;
+    AppendParagraph(paragraph, scope, text, chars);
+  }
+  return text;
+}
+
+FontData DefaultFontOf(pugi::xml_node textProperties, const PartScope& scope) {
+  return FontOf(ChildNamed(ChildNamed(ChildNamed(textProperties, "p"), "pPr"), "defRPr"), scope);
+}
+
+}  // namespace k27093::ooxml

@@ -1,0 +1,87 @@
+#include "engine/ooxml/drawn_object.h"
+
+#include <array>
+
+#include "engine/ooxml/xml_part.h"
+
+namespace k27093::ooxml {
+namespace {
+
+using Kind = DrawingObjectData::Kind;
+
+constexpr std::string_view kChartUri = "http://schemas.openxmlformats.org/drawingml/2006/chart";
+
+struct ObjectElement {
+  std::string_view element;        // "sp"
+  std::string_view nonVisual;      // "nvSpPr"
+  std::string_view shapeProperties;  // "spPr"
+  Kind kind;
+};
+
+constexpr std::array<ObjectElement, 6> kObjectElements = {{
+    {"sp", "nvSpPr", "spPr", Kind::AutoShape},
+    {"grpSp", "nvGrpSpPr", "grpSpPr", Kind::Group},
+    {"graphicFrame", "nvGraphicFramePr", "", Kind::Other},
+    {"cxnSp", "nvCxnSpPr", "spPr", Kind::Connector},
+    {"pic", "nvPicPr", "spPr", Kind::Picture},
+    {"contentPart", "nvContentPartPr", "spPr", Kind::Other},
+}};
+
+// True when the object's non-visual properties mark it as the drawing of a form control.
+bool IsFormControl(pugi::xml_node properties) {
+  for (pugi::xml_node extension : ChildNamed(properties, "extLst").children()) {
+    if (ChildNamed(extension, "compatExt")) return true;
+  }
+  return false;
+}
+
+// The relationship id of the chart that a graphic frame shows; "" when it shows none.
+std::string ChartIdOf(pugi::xml_node frame) {
+  const pugi::xml_node data = ChildNamed(ChildNamed(frame, "graphic"), "graphicData");
+  if (std::string_view(PlainAttribute(data, "uri").value()) != kChartUri) return std::string();
+  return RelationshipIdOf(ChildNamed(data, "chart"));
+}
+
+}  // namespace
+
+std::optional<DrawnObjectRead> ReadDrawnObject(pugi::xml_node element, PartScope& scope) {
+  const std::string_view name = LocalName(element.name());
+  const ObjectElement* known = nullptr;
+  for (const ObjectElement& candidate : kObjectElements) {
+    if (candidate.element == name) known = &candidate;
+  }
+  if (known == nullptr) return std::nullopt;
+
+  DrawnObjectRead read;
+  DrawingObjectData& object = read.object;
+  object.kind = known->kind;
+  const pugi::xml_node nonVisual = ChildNamed(element, known->nonVisual);
+  const pugi::xml_node common = ChildNamed(nonVisual, "cNvPr");
+  object.name = PlainAttribute(common, "name").value();
+  object.id = scope.Integer(common, "id").value_or(0);
+  object.hidden = scope.Boolean(common, "hidden").value_or(false);
+  scope.Take(object.name.size());
+
+  if (name == "sp") {
+    if (IsFormControl(common)) {
+      object.kind = Kind::FormControl;
+    } else if (scope.Boolean(ChildNamed(nonVisual, "cNvSpPr"), "txBox").value_or(false)) {
+      object.kind = Kind::TextBox;
+    }
+    if (const pugi::xml_node body = ChildNamed(element, "txBody")) {
+      object.text = TextOf(body, scope);
+    }
+  } else if (name == "graphicFrame") {
+    read.chartId = ChartIdOf(element);
+    if (!read.chartId.empty()) object.kind = Kind::Chart;
+  }
+  if (!known->shapeProperties.empty()) {
+    const pugi::xml_node properties = ChildNamed(element, known->shapeProperties);
+    object.preset = PlainAttribute(ChildNamed(properties, "prstGeom"), "prst").value();
+    object.fill = FillOf(properties, scope);
+    object.line = LineOf(properties, scope);
+  }
+  return read;
+}
+
+}  // namespace k27093::ooxml

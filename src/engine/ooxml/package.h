@@ -1,0 +1,51 @@
+// Package: the zip container of a workbook file, opened read-only from bytes in memory. It
+// hands out parts by name and bounds what a hostile archive can cost: the number of entries,
+// the inflation ratio of each entry (checked while inflating) and the total inflated size.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+struct zip;
+
+namespace k27093::ooxml {
+
+inline constexpr std::size_t kMaxEntries = 1000;
+// An entry may inflate to this many bytes whatever its ratio ...
+inline constexpr std::uint64_t kRatioFreeBytes = 100 * 1024;
+// ... and beyond that to at most this many times its compressed size.
+inline constexpr std::uint64_t kMaxInflationRatio = 100;
+// Largest single part, and the most all parts read from one file may inflate to together.
+inline constexpr std::uint64_t kMaxPartBytes = 64ull * 1024 * 1024;
+inline constexpr std::uint64_t kMaxInflatedTotal = 256ull * 1024 * 1024;
+
+class Package {
+ public:
+  // Opens the archive in `bytes`, which must outlive the package; the caller has checked
+  // that they start like a zip archive. Raises PackageFault Damaged when the archive is
+  // truncated or broken, or holds more than kMaxEntries entries.
+  explicit Package(std::string_view bytes);
+  ~Package();
+  Package(const Package&) = delete;
+  Package& operator=(const Package&) = delete;
+
+  // True when the package holds the part (part names ignore ASCII case, as the package
+  // format says).
+  bool Has(std::string_view partName) const;
+
+  // The whole inflated content of the part. Raises PackageFault Damaged when the part is
+  // missing, fails to inflate (bad data, wrong checksum), or passes a bound.
+  std::string Read(std::string_view partName);
+
+ private:
+  std::uint64_t IndexOf(std::string_view partName) const;
+
+  struct zip* archive_ = nullptr;
+  std::unordered_map<std::string, std::uint64_t> entries_;  // ASCII-lower-cased name -> index
+  std::uint64_t inflatedTotal_ = 0;
+};
+
+}  // namespace k27093::ooxml

@@ -1,0 +1,38 @@
+// PackageFault: why a workbook package cannot be read, stated without the file's name. The
+// parts of the reader raise it; the reader's entry points turn it into the spreadsheet's
+// error 1004 whose description names the file.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace k27093::ooxml {
+
+class PackageFault : public std::exception {
+ public:
+  enum class Kind {
+    NotWorkbook,  // the bytes are not a workbook package at all
+    Damaged,      // a workbook package that is broken, or too costly to read safely
+  };
+
+  PackageFault(Kind kind, std::string reason) : kind_(kind), reason_(std::move(reason)) {}
+
+  Kind kind() const noexcept { return kind_; }
+  // What is wrong, naming the part (and the offset in it) where that is known.
+  const std::string& reason() const noexcept { return reason_; }
+  const char* what() const noexcept override { return reason_.c_str(); }
+
+ private:
+  Kind kind_;
+  std::string reason_;
+};
+
+// Raise a PackageFault of the named kind.
+[[noreturn]] inline void FailNotWorkbook(std::string reason) {
+  throw PackageFault(PackageFault::Kind::NotWorkbook, std::move(reason));
+}
+[[noreturn]] inline void FailDamaged(std::string reason) {
+  throw PackageFault(PackageFault::Kind::Damaged, std::move(reason));
+}
+
+}  // namespace k27093::ooxml

@@ -1,0 +1,217 @@
+// WorkbookData: what the reader takes out of a workbook file, in the engine's terms and free
+// of any file-format detail. The engine builds its documents from it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "api/variant.h"
+
+namespace k27093::ooxml {
+
+struct CellData {
+  std::int32_t row = 0;     // 1-based
+  std::int32_t column = 0;  // 1-based (A = 1)
+  Variant value;            // a number, text or Boolean; error cells as their text ("#N/A")
+};
+
+struct CommentData {
+  std::int32_t row = 0;
+  std::int32_t column = 0;
+  std::string author;
+  std::string text;  // the whole plain text, runs joined, as NoteText returns it
+};
+
+// Drawings and charts. Everything the file may leave out is optional (or empty) and stays so:
+// the reader fills in only Excel's own implicit values for elements it omits when they hold
+// their default (tick marks, tick label position, legend position), as the comments say.
+// Colours are the spreadsheet's colour numbers, R + 256*G + 65536*B.
+
+struct FillData {
+  enum class Kind { None, Solid, Gradient, Pattern, Picture, Group };
+  Kind kind = Kind::Solid;
+  std::optional<std::int32_t> color;  // a solid fill given as an RGB colour (srgbClr, sysClr)
+  std::string themeColor;             // a solid fill given as a theme colour ("lt1"); "" if not
+  bool colorAdjusted = false;  // the colour carries adjustments (shade, lumMod ...) not applied
+  bool tiled = false;          // a picture fill that tiles its picture: a texture
+};
+
+struct FontData {
+  std::optional<std::string> name;  // the latin typeface as stored ("Arial", "+mn-lt")
+  std::optional<double> size;       // points
+  std::optional<bool> bold;
+  std::optional<bool> italic;
+  std::optional<bool> underline;
+  std::optional<std::int32_t> color;  // a solid RGB text colour
+};
+
+struct TextData {
+  std::string text;                // paragraphs and line breaks joined with "\n"
+  FontData font;                   // the text's default properties (first paragraph, or txPr)
+  std::vector<FontData> runFonts;  // each run's own properties, in order
+};
+
+struct GeometryData {
+  double left = 0;  // points
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+
+struct DrawingObjectData {
+  enum class Kind { Chart, TextBox, AutoShape, Connector, Picture, Group, FormControl, Other };
+  Kind kind = Kind::AutoShape;
+  std::string name;    // as stored ("Chart 1", "TextBox 2", "Rectangle 3")
+  std::int64_t id = 0;  // the drawing's object id (cNvPr id)
+  bool hidden = false;
+  // A worksheet object: from the sheet's top-left corner, through its anchor and the sheet's
+  // column widths and row heights. A chart's own shape: from the chart area's top-left corner.
+  GeometryData geometry;
+  std::string preset;               // preset geometry ("rect", "ellipse"); "" when none
+  std::optional<TextData> text;     // the text of an object with a text body
+  std::optional<FillData> fill;     // nullopt: not stated in the file (the style's)
+  std::optional<FillData> line;     // the outline's fill; nullopt: not stated
+  std::optional<std::size_t> chart;  // Kind::Chart: index into SheetData::charts
+  // Kind::FormControl: the control's type ("CheckBox") and check box value (xlOn 1, xlOff
+  // -4146, xlMixed 2), when its properties part states them.
+  std::string controlType;
+  std::optional<std::int32_t> checkValue;
+};
+
+struct TitleData {
+  bool automatic = false;  // no text of its own: the spreadsheet makes it (text is empty)
+  TextData text;           // rich-text runs joined, or the linked cell's cached text
+  std::string reference;   // the formula of a title linked to a cell ("Sheet1!$A$1"); "" if not
+};
+
+// A series' name, categories or values: the formula text as stored, and the cached points.
+struct SeriesSourceData {
+  std::string reference;        // c:f as stored ("Sheet1!$A$1:$A$5", "'Sheet 1'!$A$1"); "" if none
+  std::string literal;          // a literal without reference as formula text ("{1,2}"); "" if none
+  std::vector<Variant> points;  // cached or literal points by index: Double, text, or Empty
+};
+
+struct SeriesData {
+  std::size_t group = 0;              // index into ChartData::groups
+  std::optional<std::int32_t> index;  // c:idx
+  std::optional<std::int32_t> order;  // c:order, 0-based as stored
+  std::optional<std::int32_t> chartType;  // the series' own XlChartType; nullopt: unknown kind
+  // nullopt: the series has no name (the spreadsheet shows "SeriesN"). A literal name has no
+  // reference and its text in `literal`; a linked one its cached text in `points`.
+  std::optional<SeriesSourceData> name;
+  SeriesSourceData categories;  // c:cat (c:xVal of a scatter series)
+  SeriesSourceData values;      // c:val (c:yVal of a scatter series)
+  std::optional<FillData> fill;  // c:spPr fill; nullopt: automatic
+  std::optional<FillData> line;
+  std::optional<bool> markers;  // false: marker symbol none; true: another symbol; nullopt: unsaid
+};
+
+struct ChartGroupData {
+  std::string element;                    // "barChart", "lineChart", "pie3DChart" ...
+  std::optional<std::int32_t> chartType;  // XlChartType; nullopt for a kind not known
+  std::vector<std::string> axisIds;       // as listed: category (X), value (Y), series axis
+  std::int32_t axisGroup = 1;             // XlAxisGroup: 1 primary, 2 secondary
+};
+
+struct AxisData {
+  enum class Element { Category, Value, Date, Series };  // catAx, valAx, dateAx, serAx
+  Element element = Element::Category;
+  std::int32_t type = 1;       // XlAxisType it serves: 1 category (X), 2 value (Y), 3 series
+  std::int32_t axisGroup = 1;  // XlAxisGroup of the chart group that uses it
+  std::string id;
+  std::string position;  // axPos: "b", "l", "r", "t"; "" when absent
+  bool deleted = false;  // c:delete: the axis is not shown (HasAxis False)
+  bool majorGridlines = false;
+  bool minorGridlines = false;
+  std::int32_t majorTickMark = 3;       // XlTickMark; absent: outside (Excel's, not the schema's)
+  std::int32_t minorTickMark = -4142;   // absent: none
+  std::int32_t tickLabelPosition = 4;   // XlTickLabelPosition; absent: next to axis
+  std::optional<double> majorUnit;      // nullopt: automatic
+  std::optional<double> minorUnit;
+  std::optional<double> minimum;        // scaling; nullopt: automatic
+  std::optional<double> maximum;
+  std::optional<TitleData> title;
+  FontData tickLabelFont;  // c:txPr
+};
+
+struct ManualLayoutData {
+  bool inner = false;  // layoutTarget inner (the plot's inside, without tick labels)
+  bool xFactor = false;  // xMode factor (else edge); likewise yMode
+  bool yFactor = false;
+  std::optional<double> x;  // fractions of the chart area
+  std::optional<double> y;
+  std::optional<double> width;
+  std::optional<double> height;
+};
+
+struct LegendData {
+  std::int32_t position = -4152;  // XlLegendPosition; absent legendPos: right
+  std::optional<ManualLayoutData> layout;
+  bool overlay = false;
+  FontData font;
+  std::vector<std::int32_t> deletedEntries;  // 0-based indexes of deleted legend entries
+};
+
+struct DataTableData {
+  std::optional<bool> horizontalBorder;
+  std::optional<bool> verticalBorder;
+  std::optional<bool> outline;
+  std::optional<bool> showKeys;
+};
+
+struct PageSetupData {
+  std::optional<std::int32_t> paperSize;
+  std::string orientation;  // "portrait", "landscape", "default"; "" when absent
+  std::optional<std::int32_t> firstPageNumber;
+  std::optional<std::int32_t> horizontalDpi;
+  std::optional<std::int32_t> verticalDpi;
+  std::optional<std::int32_t> copies;
+  std::optional<bool> blackAndWhite;
+  std::optional<bool> draft;
+};
+
+struct ChartData {
+  std::string part;  // the chart part's name
+  // XlChartType of the whole chart: its groups' common type, -4111 (xlCombination) when they
+  // differ; nullopt when no group is of a known kind.
+  std::optional<std::int32_t> chartType;
+  std::vector<ChartGroupData> groups;  // file order
+  std::vector<SeriesData> series;      // file order, group after group
+  std::vector<AxisData> axes;          // file order
+  std::optional<TitleData> title;      // nullopt: no c:title
+  std::optional<bool> autoTitleDeleted;
+  std::optional<LegendData> legend;        // nullopt: no legend
+  std::optional<DataTableData> dataTable;  // nullopt: no data table
+  std::optional<ManualLayoutData> plotAreaLayout;
+  std::optional<FillData> areaFill;  // the chart area's fill; nullopt: not stated
+  FontData areaFont;                 // chart-level c:txPr
+  std::optional<PageSetupData> pageSetup;  // c:printSettings/c:pageSetup
+  std::vector<DrawingObjectData> shapes;   // the chart's own shapes, back-most first
+};
+
+struct ChartSheetData {
+  std::optional<ChartData> chart;      // nullopt: the chart sheet shows no chart
+  std::optional<GeometryData> frame;   // the chart's frame on the sheet (absoluteAnchor)
+  std::optional<PageSetupData> pageSetup;
+};
+
+struct SheetData {
+  enum class Kind { Worksheet, Chart };
+  std::string name;
+  Kind kind = Kind::Worksheet;
+  std::vector<CellData> cells;  // in file order
+  std::vector<CommentData> comments;
+  std::vector<DrawingObjectData> drawing;  // a worksheet's drawn objects, back-most first
+  std::vector<ChartData> charts;           // the charts that its chart objects show
+  std::optional<ChartSheetData> chartSheet;  // Kind::Chart only
+};
+
+struct WorkbookData {
+  std::vector<SheetData> sheets;  // tab order
+  std::size_t activeSheet = 0;    // 0-based index into sheets
+};
+
+}  // namespace k27093::ooxml

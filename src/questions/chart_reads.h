@@ -1,0 +1,28 @@
+// The reads every check shares, made late-bound as the checks make them: a sheet of the
+// active workbook, the question chart of a sheet (its first chart object's chart), the
+// category and value axes.
+#pragma once
+
+#include "api/dispatch.h"
+#include "spreadsheet/application.h"
+
+namespace k27093::questions {
+
+// Item `sheet` (a 1-based position or a name, case ignored) of ActiveWorkbook.Sheets.
+Variant SheetOf(const Ref<xl::Application>& application, const Variant& sheet);
+
+// ChartObjects(1).Chart of that sheet, reached by member name; raises 13 when it is not a
+// chart and the sheet's own errors (1004 for a sheet without chart objects).
+Variant QuestionChart(const Ref<xl::Application>& application, const Variant& sheet);
+
+// Chart.Axes(xlCategory, xlPrimary) and Chart.Axes(xlValue, xlPrimary); 1004 when absent.
+Variant CategoryAxis(const Variant& chart);
+Variant ValueAxis(const Variant& chart);
+
+// Chart.HasAxis(type, xlPrimary).
+Variant HasPrimaryAxis(const Variant& chart, std::int32_t type);
+
+// The elements of an array Variant; raises 13 for a value that is not an array.
+const VariantArray& ArrayOf(const Variant& value);
+
+}  // namespace k27093::questions

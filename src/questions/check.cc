@@ -1,0 +1,26 @@
+#include "questions/check.h"
+
+namespace k27093::questions {
+
+bool Check::WithoutErrors(const std::function<void()>& reads) {
+  try {
+    reads();
+    return true;
+  } catch (const Error&) {
+    return false;
+  }
+}
+
+std::optional<std::string> LetterForError(std::int32_t number, const HandlerVariant& variant) {
+  for (const auto& [mapped, letter] : variant.lettersByError) {
+    if (mapped == number) return letter;
+  }
+  if (number == 0) return std::string();
+  if (number == errors::kTypeMismatch || number == errors::kInvalidCall ||
+      number == errors::kOverflow) {
+    return std::string("AA");
+  }
+  return std::nullopt;
+}
+
+}  // namespace k27093::questions

@@ -1,0 +1,112 @@
+// Attaching to or starting the spreadsheet, and closing the windows that would block the
+// work: dialogs left open and the assistant's balloon.
+#include <vector>
+
+#include "module/module_fixture.h"
+
+namespace k27093::testing {
+namespace {
+
+using platform::WindowSpec;
+
+class Windows : public ModuleTest {
+ protected:
+  // A visible modal dialog owned by `owner`, which records its closing in `closed_`.
+  Hwnd Dialog(Hwnd owner, std::string title, std::int32_t exStyle = win::kWsExDlgModalFrame) {
+    const Hwnd dialog = desktop().CreateWindow(
+        WindowSpec{"bosa_sdm_XL9", std::move(title), owner, 0, true, exStyle});
+    desktop().SetMessageHandler(dialog, [this](Hwnd window, unsigned message) -> std::intptr_t {
+      if (message == win::kWmClose) {
+        closed_.push_back(window);
+        desktop().DestroyWindow(window);
+      }
+      return 0;
+    });
+    return dialog;
+  }
+  std::vector<Hwnd> closed_;
+};
+
+TEST_F(Windows, AttachingFailsSoANewSpreadsheetIsStartedWithoutError) {
+  // A visible spreadsheet that is not in the running table: attaching to it fails.
+  auto stranger = engine::StartApplication(desktop(), nullptr,
+                                           {templates_.path(), "Imprimante PDF", work_.path()});
+  stranger->SetVisible(true);
+  StageModel(401);
+  Start(401);
+  EXPECT_FALSE(application_.Is(stranger));
+  EXPECT_TRUE(application_->Visible());
+  EXPECT_EQ(desktop().LockedWindow(), window_);
+}
+
+TEST_F(Windows, AHiddenRunningSpreadsheetIsNotAttachedTo) {
+  auto hidden = engine::StartApplication(desktop(), &environment_.registry(),
+                                         {templates_.path(), "Imprimante PDF", work_.path()});
+  StageModel(401);
+  Start(401);
+  EXPECT_FALSE(application_.Is(hidden));
+  EXPECT_TRUE(desktop().Exists(hidden->Hwnd()));  // left running
+}
+
+TEST_F(Windows, OneDialogIsClosedPerCallItsOwnedDialogFirst) {
+  StageModel(401);
+  Start(401);
+  const Hwnd lower = Dialog(window_, "Format de cellule");
+  const Hwnd owned = Dialog(lower, "Couleurs");
+  const Hwnd upper = Dialog(window_, "Options");
+  module_.Fermer();  // closes one dialog (FermeQuestion)
+
+  ASSERT_EQ(closed_.size(), 2u);
+  EXPECT_EQ(closed_[0], owned);
+  EXPECT_EQ(closed_[1], lower);
+  EXPECT_TRUE(desktop().Exists(upper));
+}
+
+TEST_F(Windows, UntitledHiddenOrNonModalWindowsAreLeftAlone) {
+  StageModel(401);
+  Start(401);
+  const Hwnd untitled = Dialog(window_, "");
+  const Hwnd plain = Dialog(window_, "Palette", 0);
+  const Hwnd hidden = Dialog(window_, "Caché");
+  desktop().SetVisible(hidden, false);
+  module_.Fermer();
+  EXPECT_TRUE(closed_.empty());
+  EXPECT_TRUE(desktop().Exists(untitled) && desktop().Exists(plain) && desktop().Exists(hidden));
+}
+
+TEST_F(Windows, TheBalloonIsClosedWithItsChildrenThenThePauseIsTaken) {
+  StageModel(401);
+  Start(401);
+  const Hwnd balloon = desktop().CreateWindow(WindowSpec{"MSOBALLOON", "", window_, 0, true, 0});
+  const Hwnd button = desktop().CreateWindow(WindowSpec{"Button", "OK", 0, balloon, true, 0});
+  // A child that refuses to close must not keep the module looping.
+  const Hwnd stubborn = desktop().CreateWindow(WindowSpec{"Static", "?", 0, balloon, true, 0});
+  desktop().SetMessageHandler(stubborn, [](Hwnd, unsigned) -> std::intptr_t { return 0; });
+
+  module_.Fermer();
+
+  EXPECT_FALSE(desktop().Exists(button));
+  EXPECT_FALSE(desktop().Exists(balloon));
+  EXPECT_EQ(desktop().Pauses(), 1);
+}
+
+TEST_F(Windows, NoBalloonNoPause) {
+  StageModel(401);
+  Start(401);
+  module_.Fermer();
+  EXPECT_EQ(desktop().Pauses(), 0);
+}
+
+TEST_F(Windows, AfficheExcelShowsTheWindowMaximisedInFrontAndNotFullScreen) {
+  StageModel(401);
+  Start(401);
+  application_->SetDisplayFullScreen(true);
+  desktop().ShowWindow(window_, win::kSwShowMinimized);
+  module_.TestePoint();
+  EXPECT_FALSE(application_->DisplayFullScreen());
+  EXPECT_EQ(desktop().ShowState(window_), win::kSwShowMaximized);
+  EXPECT_EQ(desktop().ForegroundWindow(), window_);
+}
+
+}  // namespace
+}  // namespace k27093::testing

@@ -1,0 +1,65 @@
+// The sheet layout that places drawn objects: the spreadsheet's pixel rule for column widths,
+// defaults, custom and hidden columns and rows.
+#include <gtest/gtest.h>
+
+#include "engine/ooxml/sheet_layout.h"
+
+namespace k27093::ooxml {
+namespace {
+
+TEST(ColumnPixels, FollowsTheSpreadsheetsRuleForSevenPixelDigits) {
+  EXPECT_EQ(ColumnPixels(9.140625), 64);    // the default 8.43 characters
+  EXPECT_EQ(ColumnPixels(8.7109375), 61);   // 8 characters
+  EXPECT_EQ(ColumnPixels(13.7109375), 96);  // 13 characters
+  EXPECT_EQ(ColumnPixels(0), 0);
+  EXPECT_EQ(ColumnPixels(-3), 0);
+  EXPECT_EQ(ColumnPixels(1e9), ColumnPixels(255));
+}
+
+TEST(SheetLayout, DefaultsAre64PixelColumnsAnd15PointRows) {
+  const SheetLayout layout;
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(0), 0);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(4), 192);  // E
+  EXPECT_DOUBLE_EQ(layout.RowTop(8), 120);      // row 9
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(16384), 16384 * 48.0);
+}
+
+TEST(SheetLayout, StatedDefaultsReplaceTheBuiltInOnes) {
+  SheetLayoutSource source;
+  source.defaultColumnWidth = 13.7109375;
+  source.defaultRowHeight = 12.75;
+  const SheetLayout layout(source);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(2), 2 * 96 * 0.75);
+  EXPECT_DOUBLE_EQ(layout.RowTop(4), 4 * 12.75);
+
+  SheetLayoutSource base;
+  base.baseColumnWidth = 10;  // 75 pixels, rounded up to 80
+  EXPECT_DOUBLE_EQ(SheetLayout(base).ColumnLeft(1), 60);
+}
+
+TEST(SheetLayout, CustomAndHiddenColumnsAndRowsMoveWhatLiesAfterThem) {
+  SheetLayoutSource source;
+  source.columns.push_back({2, 3, 13.7109375, false});  // B:C 96 px
+  source.columns.push_back({4, 4, 20.0, true});         // D hidden
+  source.rows = {{2, 30.0}, {5, 0.0}, {2, 45.0}};       // a later statement wins
+  const SheetLayout layout(source);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(1), 48);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(3), 48 + 2 * 72);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(4), 48 + 2 * 72);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(5), 48 + 2 * 72 + 48);
+  EXPECT_DOUBLE_EQ(layout.RowTop(1), 15);
+  EXPECT_DOUBLE_EQ(layout.RowTop(2), 15 + 45);
+  EXPECT_DOUBLE_EQ(layout.RowTop(4), 15 + 45 + 2 * 15);
+  EXPECT_DOUBLE_EQ(layout.RowTop(5), 15 + 45 + 2 * 15);
+  EXPECT_DOUBLE_EQ(layout.RowTop(6), 15 + 45 + 3 * 15);
+}
+
+TEST(SheetLayout, PositionsOutsideTheSheetStopAtItsEdges) {
+  const SheetLayout layout;
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(-5), 0);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(1 << 30), layout.ColumnLeft(16384));
+  EXPECT_DOUBLE_EQ(layout.RowTop(1 << 30), 1048576 * 15.0);
+}
+
+}  // namespace
+}  // namespace k27093::ooxml

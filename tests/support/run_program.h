@@ -1,0 +1,27 @@
+// RunProgram: runs a program of the build (the k27093 command, the sample generator) as a
+// child process and collects its exit status and everything it printed. For tests of
+// command-line behaviour.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace k27093::testsupport {
+
+struct ProgramResult {
+  // The exit status; 128 + the signal number when the program was killed by a signal.
+  int status = 0;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+// Runs arguments[0] (a path) with arguments[1...] and no standard input. `environment`
+// entries are set in, or replace entries of, the child's copy of this process's
+// environment; a non-empty `workingFolder` is the child's current folder. Throws
+// std::runtime_error when the program cannot be started.
+ProgramResult RunProgram(const std::vector<std::string>& arguments,
+                         const std::map<std::string, std::string>& environment = {},
+                         const std::string& workingFolder = {});
+
+}  // namespace k27093::testsupport

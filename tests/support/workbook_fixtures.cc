@@ -1,0 +1,239 @@
+#include "support/workbook_fixtures.h"
+
+#include <xlsxwriter.h>
+
+#include <stdexcept>
+
+namespace k27093::testsupport {
+
+namespace {
+
+// Figures by year, product and quarter.
+constexpr double kFigures[2][4][2] = {
+    {{1520, 1785}, {980, 1045}, {1210, 1360}, {445, 512}},
+    {{1390, 1602}, {1015, 990}, {1150, 1228}, {402, 470}},
+};
+
+// Cell positions of the sales table (0-based): E3 is row 2, column 4.
+constexpr lxw_row_t kHeaderRow = 2;
+constexpr lxw_col_t kLabelColumn = 4;
+
+// Owns the libxlsxwriter workbook until it is closed; a workbook abandoned on an exception is
+// freed without writing anything.
+class Writer {
+ public:
+  explicit Writer(const std::string& path) : path_(path), book_(workbook_new(path.c_str())) {
+    if (book_ == nullptr) Fail("cannot start the workbook");
+  }
+  ~Writer() {
+    if (book_ != nullptr) lxw_workbook_free(book_);
+  }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  lxw_workbook* book() { return book_; }
+
+  void Close() {
+    lxw_error result = workbook_close(book_);
+    book_ = nullptr;
+    if (result != LXW_NO_ERROR) Fail(lxw_strerror(result));
+  }
+
+  [[noreturn]] void Fail(std::string_view reason) const {
+    throw std::runtime_error("cannot write the workbook " + path_ + ": " + std::string(reason));
+  }
+
+  void Check(lxw_error result, std::string_view what) const {
+    if (result != LXW_NO_ERROR) Fail(std::string(what) + ": " + lxw_strerror(result));
+  }
+
+ private:
+  std::string path_;
+  lxw_workbook* book_;
+};
+
+// 'Name' with inner quotes doubled, as a reference to another sheet writes it.
+std::string QuotedSheet(std::string_view name) {
+  std::string quoted = "'";
+  for (char c : name) {
+    quoted += c;
+    if (c == '\'') quoted += '\'';
+  }
+  return quoted + "'";
+}
+
+std::string CellReference(std::string_view sheet, std::string_view cells) {
+  return "=" + QuotedSheet(sheet) + "!" + std::string(cells);
+}
+
+uint8_t WriterChartType(FixtureChartType type) {
+  switch (type) {
+    case FixtureChartType::kColumnClustered:
+      return LXW_CHART_COLUMN;
+    case FixtureChartType::kColumnStacked:
+      return LXW_CHART_COLUMN_STACKED;
+    case FixtureChartType::kBarClustered:
+      return LXW_CHART_BAR;
+    case FixtureChartType::kLine:
+      return LXW_CHART_LINE;
+    case FixtureChartType::kPie:
+      return LXW_CHART_PIE;
+    case FixtureChartType::kArea:
+      return LXW_CHART_AREA;
+  }
+  return LXW_CHART_COLUMN;
+}
+
+// Builds a chart over the sales table of `dataSheet`.
+lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view dataSheet) {
+  lxw_chart* chart = workbook_add_chart(writer.book(), WriterChartType(spec.type));
+  if (chart == nullptr) writer.Fail("cannot add a chart");
+  if (spec.seriesInRows) {
+    for (int row = 4; row <= 7; ++row) {
+      std::string r = std::to_string(row);
+      lxw_chart_series* series =
+          chart_add_series(chart, CellReference(dataSheet, "$F$3:$G$3").c_str(),
+                           CellReference(dataSheet, "$F$" + r + ":$G$" + r).c_str());
+      chart_series_set_name(series, CellReference(dataSheet, "$E$" + r).c_str());
+    }
+  } else {
+    for (std::string_view column : {"F", "G"}) {
+      std::string c(column);
+      lxw_chart_series* series =
+          chart_add_series(chart, CellReference(dataSheet, "$E$4:$E$7").c_str(),
+                           CellReference(dataSheet, "$" + c + "$4:$" + c + "$7").c_str());
+      chart_series_set_name(series, CellReference(dataSheet, "$" + c + "$3").c_str());
+    }
+  }
+  if (spec.title.empty()) {
+    chart_title_off(chart);
+  } else {
+    chart_title_set_name(chart, spec.title.c_str());
+  }
+  return chart;
+}
+
+void WriteSalesTable(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec) {
+  if (!spec.tableLabel.empty()) {
+    writer.Check(
+        worksheet_write_string(sheet, kHeaderRow, kLabelColumn, spec.tableLabel.c_str(), nullptr),
+        "table label");
+  }
+  for (int quarter = 0; quarter < 2; ++quarter) {
+    writer.Check(worksheet_write_string(sheet, kHeaderRow, kLabelColumn + 1 + quarter,
+                                        std::string(kQuarterLabels[quarter]).c_str(), nullptr),
+                 "quarter label");
+  }
+  for (int product = 0; product < 4; ++product) {
+    lxw_row_t row = kHeaderRow + 1 + product;
+    writer.Check(worksheet_write_string(sheet, row, kLabelColumn,
+                                        std::string(kProductNames[product]).c_str(), nullptr),
+                 "product name");
+    for (int quarter = 0; quarter < 2; ++quarter) {
+      writer.Check(
+          worksheet_write_number(sheet, row, kLabelColumn + 1 + quarter,
+                                 SalesFigure(spec.previousYear, product, quarter), nullptr),
+          "figure");
+    }
+  }
+}
+
+void WriteMarker(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec,
+                 const std::string& author) {
+  if (!spec.marker) return;
+  lxw_row_t row = lxw_name_to_row(spec.markerCell.c_str());
+  lxw_col_t column = lxw_name_to_col(spec.markerCell.c_str());
+  lxw_comment_options options = {};
+  options.author = const_cast<char*>(author.c_str());
+  writer.Check(worksheet_write_comment_opt(sheet, row, column, spec.marker->c_str(), &options),
+               "marker comment");
+}
+
+void WriteVentesSheet(Writer& writer, const VentesSheet& spec, const std::string& author) {
+  if (spec.kind == VentesSheet::Kind::kChartSheet) {
+    if (spec.charts.empty()) writer.Fail("a chart sheet needs a chart");
+    lxw_chartsheet* sheet = workbook_add_chartsheet(writer.book(), spec.name.c_str());
+    if (sheet == nullptr) writer.Fail("cannot add the chart sheet " + spec.name);
+    const FixtureChart& chart = spec.charts.front();
+    writer.Check(chartsheet_set_chart(sheet, BuildChart(writer, chart, chart.dataSheet)),
+                 "chart sheet");
+    return;
+  }
+  lxw_worksheet* sheet = workbook_add_worksheet(writer.book(), spec.name.c_str());
+  if (sheet == nullptr) writer.Fail("cannot add the sheet " + spec.name);
+  if (spec.withTable) WriteSalesTable(writer, sheet, spec);
+  WriteMarker(writer, sheet, spec, author);
+  for (const FixtureChart& chart : spec.charts) {
+    std::string_view dataSheet = chart.dataSheet.empty() ? spec.name : chart.dataSheet;
+    writer.Check(worksheet_insert_chart(sheet, static_cast<lxw_row_t>(chart.row),
+                                        static_cast<lxw_col_t>(chart.column),
+                                        BuildChart(writer, chart, dataSheet)),
+                 "embedded chart");
+  }
+}
+
+}  // namespace
+
+double SalesFigure(bool previousYear, int product, int quarter) {
+  if (product < 0 || product > 3 || quarter < 0 || quarter > 1) {
+    throw std::out_of_range("no such figure in the sales table");
+  }
+  return kFigures[previousYear ? 1 : 0][product][quarter];
+}
+
+std::vector<VentesSheet> DefaultVentesSheets() {
+  VentesSheet current;
+  current.name = std::string(kFirstSheetName);
+  VentesSheet previous;
+  previous.name = std::string(kSecondSheetName);
+  previous.previousYear = true;
+  return {current, previous};
+}
+
+void WriteVentesWorkbook(const std::string& path, const VentesOptions& options) {
+  Writer writer(path);
+  for (const VentesSheet& sheet : options.sheets) {
+    WriteVentesSheet(writer, sheet, options.commentAuthor);
+  }
+  writer.Close();
+}
+
+void WritePresentationWorkbook(const std::string& path, const PresentationOptions& options) {
+  Writer writer(path);
+  lxw_worksheet* analysis =
+      workbook_add_worksheet(writer.book(), options.analysisSheetName.c_str());
+  lxw_worksheet* answers = workbook_add_worksheet(writer.book(), options.answersSheetName.c_str());
+  if (analysis == nullptr || answers == nullptr) writer.Fail("cannot add the sheets");
+
+  worksheet_write_string(analysis, 1, 1, "Résultats des ventes par région", nullptr);
+  const char* regions[] = {"Île-de-France", "Rhône-Alpes", "Bretagne", "Provence"};
+  const double results[] = {48250, 31720, 18940, 22415};
+  for (int i = 0; i < 4; ++i) {
+    worksheet_write_string(analysis, static_cast<lxw_row_t>(3 + i), 1, regions[i], nullptr);
+    worksheet_write_number(analysis, static_cast<lxw_row_t>(3 + i), 2, results[i], nullptr);
+  }
+  lxw_chart* chart = workbook_add_chart(writer.book(), LXW_CHART_COLUMN);
+  lxw_chart_series* series =
+      chart_add_series(chart, CellReference(options.analysisSheetName, "$B$4:$B$7").c_str(),
+                       CellReference(options.analysisSheetName, "$C$4:$C$7").c_str());
+  chart_series_set_name(series, "Chiffre d'affaires");
+  writer.Check(worksheet_insert_chart(analysis, 9, 1, chart), "analysis chart");
+
+  worksheet_write_string(answers, 1, 1,
+                         "Quelles présentations conviennent à l'analyse des résultats ?", nullptr);
+  const char* choices[] = {"Un graphique en secteurs par trimestre",
+                           "Un histogramme groupé par région", "Un tableau sans mise en forme",
+                           "Une courbe de l'évolution mensuelle"};
+  for (int i = 0; i < 4; ++i) {
+    worksheet_write_string(answers, static_cast<lxw_row_t>(3 + i), 2, choices[i], nullptr);
+  }
+  if (options.protectAnswers) worksheet_protect(answers, nullptr, nullptr);
+  if (options.extraSheetName) {
+    if (workbook_add_worksheet(writer.book(), options.extraSheetName->c_str()) == nullptr) {
+      writer.Fail("cannot add the sheet " + *options.extraSheetName);
+    }
+  }
+  writer.Close();
+}
+
+}  // namespace k27093::testsupport

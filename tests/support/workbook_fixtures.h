@@ -1,0 +1,100 @@
+// Workbook fixtures: real .xlsx files written with libxlsxwriter, an independent writer, in
+// the shape of the course's exercise workbooks. WriteVentesWorkbook writes the workbook of
+// exercises 401-420 (two sheets with the sales table E3:G7 and the marker comment in G9);
+// WritePresentationWorkbook the workbook of exercise 421. Options change what a test needs
+// changed (names, order, markers, extra sheets, charts); the defaults give a sound workbook.
+// The writer cannot write Forms check boxes or text boxes: tests add those through the
+// object model after opening the workbook.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace k27093::testsupport {
+
+inline constexpr std::string_view kMarkerText =
+    "Cette annotation est utilisée comme repère pour vérifier que la structure du tableau "
+    "n'a pas été modifiée : MERCI de ne pas la supprimer !";
+inline constexpr std::string_view kMarkerCell = "G9";
+inline constexpr std::string_view kFirstSheetName = "Année N";
+inline constexpr std::string_view kSecondSheetName = "Année N-1";
+inline constexpr std::string_view kAnalysisSheetName = "Analyse des résultats";
+inline constexpr std::string_view kAnswersSheetName = "Réponses";
+
+// The sales table E3:G7: F3 and G3 hold the quarter labels, E4:E7 the product names and
+// F4:G7 the figures.
+inline constexpr std::array<std::string_view, 2> kQuarterLabels = {"Trim 1", "Trim 2"};
+inline constexpr std::array<std::string_view, 4> kProductNames = {"Téléviseurs", "Réfrigérateurs",
+                                                                  "Lave-linge", "Cafetières"};
+// The figure of product `product` (0-3) in quarter `quarter` (0-1) of the current year's
+// table (previousYear false) or of last year's.
+double SalesFigure(bool previousYear, int product, int quarter);
+
+enum class FixtureChartType { kColumnClustered, kColumnStacked, kBarClustered, kLine, kPie, kArea };
+
+// A chart drawn from a sales table.
+struct FixtureChart {
+  FixtureChartType type = FixtureChartType::kColumnClustered;
+  // True: four series in rows (name E4..E7, categories F3:G3, values F4:G4 ...), the way
+  // the exercises expect. False: two series in columns (name F3/G3, categories E4:E7).
+  bool seriesInRows = true;
+  // The sheet whose table the series refer to; empty: the sheet that holds the chart.
+  std::string dataSheet{};
+  // The chart title; empty: no title (the automatic title is switched off).
+  std::string title{};
+  // Top-left cell of an embedded chart, 0-based.
+  int row = 10;
+  int column = 1;
+};
+
+struct VentesSheet {
+  enum class Kind { kWorksheet, kChartSheet };
+  std::string name{};
+  Kind kind = Kind::kWorksheet;
+  // Writes the sales table E3:G7 (worksheets only).
+  bool withTable = true;
+  // Last year's figures instead of the current year's.
+  bool previousYear = false;
+  // The label in E3; empty leaves E3 empty.
+  std::string tableLabel{};
+  // The text of the comment in `markerCell`; no comment when absent.
+  std::optional<std::string> marker = std::string(kMarkerText);
+  std::string markerCell = std::string(kMarkerCell);
+  // Embedded charts of a worksheet; a chart sheet shows charts[0] (required then).
+  std::vector<FixtureChart> charts{};
+};
+
+// The two sheets of the sound workbook: "Année N" (current figures) then "Année N-1" (last
+// year's), both with the table and the marker comment, no chart.
+std::vector<VentesSheet> DefaultVentesSheets();
+
+struct VentesOptions {
+  // The sheets in tab order; reorder, rename, add or remove entries to break the frame.
+  std::vector<VentesSheet> sheets = DefaultVentesSheets();
+  // The author stored with the comments (libxlsxwriter stores an empty one otherwise).
+  std::string commentAuthor = "Formateur";
+};
+
+// Writes the exercise workbook of 401-420 to `path` (any extension; the content is OOXML).
+// Throws std::runtime_error when the writer fails (the message names the file and reason).
+void WriteVentesWorkbook(const std::string& path, const VentesOptions& options = {});
+
+struct PresentationOptions {
+  std::string analysisSheetName = std::string(kAnalysisSheetName);
+  std::string answersSheetName = std::string(kAnswersSheetName);
+  // Protects the answers sheet without a password, as the course hands it out.
+  bool protectAnswers = true;
+  // A third sheet after the two; none when absent.
+  std::optional<std::string> extraSheetName{};
+};
+
+// Writes the workbook of exercise 421 to `path`: the sheet "Analyse des résultats" with a
+// small results table and a column chart, and the sheet "Réponses" with the question and
+// the four answer texts in C4:C7 (the check boxes beside them are not written: see above).
+// Throws std::runtime_error when the writer fails.
+void WritePresentationWorkbook(const std::string& path, const PresentationOptions& options = {});
+
+}  // namespace k27093::testsupport
