@@ -110,3 +110,54 @@ TEST_F(Windows, AfficheExcelShowsTheWindowMaximisedInFrontAndNotFullScreen) {
 
 }  // namespace
 }  // namespace k27093::testing
+
+namespace k27093::testing {
+namespace {
+
+TEST_F(Windows, AnOpenDialogMakesTheCheckReportPercentALWithoutTypingEscape) {
+  StageModel(401);
+  Start(401);
+  engine::Control(application_).OpenDialog("Format de cellule");
+  EXPECT_EQ(Verdict(), "general:%AL");
+  EXPECT_EQ(desktop().EscapeKeysSent(), 0);
+}
+
+TEST_F(Windows, ADialogLeftOpenIsClosedByTheNextInitQuestion) {
+  StageModel(401);
+  Start(401);
+  const Hwnd dialog = engine::Control(application_).OpenDialog("Enregistrer sous");
+  module_.Fermer();  // closes it (one dialog per call)
+  EXPECT_FALSE(desktop().Exists(dialog));
+
+  const Hwnd outer = engine::Control(application_).OpenDialog("Options");
+  const Hwnd inner = engine::Control(application_).OpenOwnedDialog(outer, "Couleurs");
+  StageModel(401);
+  Start(401);
+  EXPECT_FALSE(desktop().Exists(inner));
+  EXPECT_FALSE(desktop().Exists(outer));
+  EXPECT_EQ(Verdict(), "own:H");
+}
+
+TEST_F(Windows, ClosingAQuestionAfterTheSpreadsheetWentTypesEscapeIntoItsWindow) {
+  StageModel(401);
+  Start(401);
+  engine::Control(application_).SimulateUserClose();
+  EXPECT_EQ(Verdict(), "general:AM");
+  EXPECT_EQ(desktop().EscapeKeysSent(), 0);
+  EXPECT_THROW(module_.Fermer(), Error);  // the task pane step meets the vanished spreadsheet
+  EXPECT_EQ(desktop().EscapeKeysSent(), 1);
+}
+
+TEST_F(Windows, TheAssistantsBalloonIsClosedEvenWithAChildThatRefuses) {
+  StageModel(401);
+  Start(401);
+  engine::BalloonOptions options;
+  options.childRefusesClose = true;
+  const Hwnd balloon = engine::Control(application_).ShowAssistantBalloon(options);
+  module_.Fermer();
+  EXPECT_FALSE(desktop().Exists(balloon));
+  EXPECT_EQ(desktop().Pauses(), 1);
+}
+
+}  // namespace
+}  // namespace k27093::testing

@@ -5,6 +5,7 @@
 
 #include "module/faulty_application.h"
 #include "module/module_fixture.h"
+#include "questions/question_classes.h"
 
 namespace k27093::testing {
 namespace {
@@ -113,6 +114,49 @@ TEST_F(ModuleTest, AWholeExerciseTwiceLeavesNoFileAndNoSettingBehind) {
   EXPECT_EQ(after, before);
   EXPECT_EQ(testsupport::ReadFileBytes(beside), "beside the folder");
   fs::remove(fs::u8path(beside));
+}
+
+}  // namespace
+}  // namespace k27093::testing
+
+namespace k27093::testing {
+namespace {
+
+TEST_F(ModuleTest, AnEntryWithoutSourceNameIsNotRenamedButItsWorkingCopyIsStillRemoved) {
+  Module module(environment_.environment(), [](std::int32_t number) {
+    auto question = questions::CreateQuestion(number);
+    question->FichiersDeTravail()->add("", "Notes.xls", false);
+    return question;
+  });
+  work_.Write("Notes.xls", "stale notes");
+  StageModel(401);
+  Start(401, module);
+  EXPECT_FALSE(work_.Contains("Notes.xls"));
+  EXPECT_TRUE(work_.Contains("Ventes.xls"));
+}
+
+TEST_F(ModuleTest, WithoutTheMacroWorkbookSavingTheSettingsFailsWithTheGetDirTrail) {
+  std::filesystem::remove(std::filesystem::u8path(moduleFolder_.File("X27093.xls")));
+  StageModel(401);
+  const Error error = ErrorOf([&] { Start(401); });
+  EXPECT_EQ(error.number(), errors::kApplication);
+  EXPECT_EQ(error.source(),
+            TracedSource("Module", "SaveParamUser",
+                         TracedSource("Module", "GetDir", "Microsoft Office Excel")));
+}
+
+TEST_F(ModuleTest, WithoutTheMacroWorkbookAClientSpreadsheetFailsInChangeDir) {
+  std::filesystem::remove(std::filesystem::u8path(moduleFolder_.File("X27093.xls")));
+  application_ = engine::StartApplication(desktop(), &environment_.registry(),
+                                          {templates_.path(), "Imprimante PDF", work_.path()});
+  application_->SetVisible(true);
+  window_ = application_->Hwnd();
+  StageModel(401);
+  const Error error = ErrorOf([&] { Start(401); });
+  EXPECT_EQ(error.source(), TracedSource("Module", "ChangeDir", "Microsoft Office Excel"));
+  // The macro workbook could not be opened, so nothing of it stays open.
+  EXPECT_EQ(application_->Workbooks()->Count(), 1);
+  EXPECT_EQ(application_->Workbooks()->Item(Variant(1))->Name(), "Ventes.xls");
 }
 
 }  // namespace
