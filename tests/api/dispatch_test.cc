@@ -3,19 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 #include "api/dispatch_table.h"
 
 namespace k27093 {
 namespace {
 
-std::int32_t ErrorOf(auto&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testsupport::RaisedNumber;
 
 struct Bare : Dispatch {
   std::string_view TypeName() const override { return "Bare"; }
@@ -52,20 +47,20 @@ struct Counter : Dispatch {
 
 TEST(DispatchDefaults, UnknownMembersRaise438) {
   Bare bare;
-  EXPECT_EQ(ErrorOf([&] { bare.Invoke("Name", CallKind::Get, {}); }), 438);
-  EXPECT_EQ(ErrorOf([&] { bare.InvokeById(118, CallKind::Get, {}); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { bare.Invoke("Name", CallKind::Get, {}); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { bare.InvokeById(118, CallKind::Get, {}); }), 438);
 }
 
 TEST(LateBoundHelpers, NothingRaises91) {
-  EXPECT_EQ(ErrorOf([] { GetProperty(Variant::Nothing(), "Value"); }), 91);
-  EXPECT_EQ(ErrorOf([] { SetProperty(Variant::Nothing(), "Value", Variant(1)); }), 91);
-  EXPECT_EQ(ErrorOf([] { CallById(Variant::Nothing(), 6, CallKind::Get); }), 91);
+  EXPECT_EQ(RaisedNumber([] { GetProperty(Variant::Nothing(), "Value"); }), 91);
+  EXPECT_EQ(RaisedNumber([] { SetProperty(Variant::Nothing(), "Value", Variant(1)); }), 91);
+  EXPECT_EQ(RaisedNumber([] { CallById(Variant::Nothing(), 6, CallKind::Get); }), 91);
 }
 
 TEST(LateBoundHelpers, NonObjectRaises424) {
-  EXPECT_EQ(ErrorOf([] { CallByName(Variant("x"), "Value", CallKind::Get); }), 424);
-  EXPECT_EQ(ErrorOf([] { GetProperty(Variant(), "Value"); }), 424);
-  EXPECT_EQ(ErrorOf([] { CallById(Variant(3), 6, CallKind::Get); }), 424);
+  EXPECT_EQ(RaisedNumber([] { CallByName(Variant("x"), "Value", CallKind::Get); }), 424);
+  EXPECT_EQ(RaisedNumber([] { GetProperty(Variant(), "Value"); }), 424);
+  EXPECT_EQ(RaisedNumber([] { CallById(Variant(3), 6, CallKind::Get); }), 424);
 }
 
 TEST(LateBoundHelpers, ReachMembersByNameIgnoringCaseAndById) {
@@ -75,8 +70,8 @@ TEST(LateBoundHelpers, ReachMembersByNameIgnoringCaseAndById) {
   EXPECT_EQ(counter->value, 5);
   EXPECT_EQ(CallByName(object, "ADD", CallKind::Method, {Variant(2)}).AsLong(), 7);
   EXPECT_EQ(CallById(object, 6, CallKind::Get).AsLong(), 7);
-  EXPECT_EQ(ErrorOf([&] { GetProperty(object, "Missing"); }), 438);
-  EXPECT_EQ(ErrorOf([&] { CallById(object, 1012, CallKind::Get); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { GetProperty(object, "Missing"); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { CallById(object, 1012, CallKind::Get); }), 438);
 }
 
 TEST(LateBoundHelpers, OmittedArgumentIsEmpty) {

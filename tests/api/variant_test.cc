@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 #include <limits>
 
 #include "api/dispatch.h"
@@ -10,14 +12,7 @@
 namespace k27093 {
 namespace {
 
-std::int32_t ErrorOf(auto&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testsupport::RaisedNumber;
 
 struct Plain : Dispatch {
   std::string_view TypeName() const override { return "Plain"; }
@@ -35,9 +30,9 @@ TEST(VariantStorage, HoldsEachKind) {
 }
 
 TEST(VariantStorage, WrongAccessorRaisesTypeMismatch) {
-  EXPECT_EQ(ErrorOf([] { (void)Variant(1.5).AsLong(); }), 13);
-  EXPECT_EQ(ErrorOf([] { (void)Variant("x").AsObject(); }), 13);
-  EXPECT_EQ(ErrorOf([] { (void)Variant().AsText(); }), 13);
+  EXPECT_EQ(RaisedNumber([] { (void)Variant(1.5).AsLong(); }), 13);
+  EXPECT_EQ(RaisedNumber([] { (void)Variant("x").AsObject(); }), 13);
+  EXPECT_EQ(RaisedNumber([] { (void)Variant().AsText(); }), 13);
 }
 
 TEST(VariantStorage, ArrayKeepsItsLowerBound) {
@@ -45,8 +40,8 @@ TEST(VariantStorage, ArrayKeepsItsLowerBound) {
   const auto& array = value.AsArray();
   EXPECT_EQ(array.upper(), 2);
   EXPECT_EQ(array.at(2).AsText(), "b");
-  EXPECT_EQ(ErrorOf([&] { (void)array.at(0); }), 9);
-  EXPECT_EQ(ErrorOf([&] { (void)array.at(3); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { (void)array.at(0); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { (void)array.at(3); }), 9);
 }
 
 TEST(ToLongConversion, RoundsHalfToEven) {
@@ -70,15 +65,15 @@ TEST(ToLongConversion, EmptyBooleansAndText) {
 }
 
 TEST(ToLongConversion, ErrorsFollowThePlatform) {
-  EXPECT_EQ(ErrorOf([] { ToLong(Variant::Null()); }), 94);
-  EXPECT_EQ(ErrorOf([] { ToLong(2147483647.5); }), 6);
-  EXPECT_EQ(ErrorOf([] { ToLong(-2147483649.0); }), 6);
-  EXPECT_EQ(ErrorOf([] { ToLong("abc"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToLong(""); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToLong("12abc"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToLong("1E"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToLong(Variant::Nothing()); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToLong(Variant(VariantArray{})); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToLong(Variant::Null()); }), 94);
+  EXPECT_EQ(RaisedNumber([] { ToLong(2147483647.5); }), 6);
+  EXPECT_EQ(RaisedNumber([] { ToLong(-2147483649.0); }), 6);
+  EXPECT_EQ(RaisedNumber([] { ToLong("abc"); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToLong(""); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToLong("12abc"); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToLong("1E"); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToLong(Variant::Nothing()); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToLong(Variant(VariantArray{})); }), 13);
   EXPECT_EQ(ToLong(-2147483648.0), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(ToLong(2147483647.4), 2147483647);
 }
@@ -86,8 +81,8 @@ TEST(ToLongConversion, ErrorsFollowThePlatform) {
 TEST(ToIntegerConversion, SixteenBitRange) {
   EXPECT_EQ(ToInteger(32767), 32767);
   EXPECT_EQ(ToInteger(-32768.4), -32768);
-  EXPECT_EQ(ErrorOf([] { ToInteger(32768); }), 6);
-  EXPECT_EQ(ErrorOf([] { ToInteger(32767.5); }), 6);
+  EXPECT_EQ(RaisedNumber([] { ToInteger(32768); }), 6);
+  EXPECT_EQ(RaisedNumber([] { ToInteger(32767.5); }), 6);
   EXPECT_EQ(ToInteger(0.5), 0);
   EXPECT_EQ(ToInteger(1.5), 2);
 }
@@ -97,9 +92,9 @@ TEST(ToDoubleConversion, TextWithPointAndExponent) {
   EXPECT_DOUBLE_EQ(ToDouble(".5"), 0.5);
   EXPECT_DOUBLE_EQ(ToDouble("-1.5E-2"), -0.015);
   EXPECT_DOUBLE_EQ(ToDouble(std::int32_t{3}), 3.0);
-  EXPECT_EQ(ErrorOf([] { ToDouble("1.2.3"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToDouble("1E999"); }), 6);
-  EXPECT_EQ(ErrorOf([] { ToDouble(Variant::Null()); }), 94);
+  EXPECT_EQ(RaisedNumber([] { ToDouble("1.2.3"); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToDouble("1E999"); }), 6);
+  EXPECT_EQ(RaisedNumber([] { ToDouble(Variant::Null()); }), 94);
 }
 
 TEST(ToBooleanConversion, NumbersAndWords) {
@@ -109,8 +104,8 @@ TEST(ToBooleanConversion, NumbersAndWords) {
   EXPECT_TRUE(ToBoolean("TRUE"));
   EXPECT_FALSE(ToBoolean("false"));
   EXPECT_TRUE(ToBoolean("-1"));
-  EXPECT_EQ(ErrorOf([] { ToBoolean("oui"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ToBoolean(Variant::Null()); }), 94);
+  EXPECT_EQ(RaisedNumber([] { ToBoolean("oui"); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToBoolean(Variant::Null()); }), 94);
 }
 
 TEST(ToTextConversion, NumbersAsThePlatformPrintsThem) {
@@ -132,8 +127,8 @@ TEST(ToTextConversion, NumbersAsThePlatformPrintsThem) {
 }
 
 TEST(ToTextConversion, NullAndObjectsRaise) {
-  EXPECT_EQ(ErrorOf([] { ToText(Variant::Null()); }), 94);
-  EXPECT_EQ(ErrorOf([] { ToText(Variant(std::make_shared<Plain>())); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToText(Variant::Null()); }), 94);
+  EXPECT_EQ(RaisedNumber([] { ToText(Variant(std::make_shared<Plain>())); }), 13);
 }
 
 TEST(StrForm, LeadingBlankAndNoZeroBeforePoint) {
@@ -157,7 +152,7 @@ TEST(ObjectConversion, NothingStaysNothingAndOtherValuesMismatch) {
   EXPECT_TRUE(ToObject<Plain>(Variant::Nothing()).IsNothing());
   auto object = std::make_shared<Plain>();
   EXPECT_EQ(ToObject<Plain>(Variant(object)).get(), object.get());
-  EXPECT_EQ(ErrorOf([] { ToObject<Plain>(Variant("x")); }), 13);
+  EXPECT_EQ(RaisedNumber([] { ToObject<Plain>(Variant("x")); }), 13);
 }
 
 }  // namespace

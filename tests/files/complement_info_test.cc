@@ -3,22 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 namespace k27093::files {
 namespace {
 
-std::int32_t ErrorOf(auto&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testsupport::RaisedNumber;
 
 TEST(ComplementInfo, NewListCountsZeroAndItemOneFails) {
   ComplementInfo info;
   EXPECT_EQ(info.count(), 0);
-  EXPECT_EQ(ErrorOf([&] { info.item(1); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { info.item(1); }), 9);
 }
 
 TEST(ComplementInfo, OneAddThenBounds) {
@@ -27,8 +22,8 @@ TEST(ComplementInfo, OneAddThenBounds) {
   EXPECT_EQ(info.count(), 1);
   EXPECT_EQ(info.item(1), "Année N");
   EXPECT_EQ(info.item(0), "");
-  EXPECT_EQ(ErrorOf([&] { info.item(2); }), 9);
-  EXPECT_EQ(ErrorOf([&] { info.item(-1); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { info.item(2); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { info.item(-1); }), 9);
 }
 
 TEST(ComplementInfo, OrderAndDuplicates) {
@@ -65,7 +60,7 @@ TEST(ComplementInfo, ReturnedCopyDoesNotAlterTheList) {
 TEST(ComplementInfo, OverflowRaises6AndLeavesTheListUnchanged) {
   ComplementInfo info;
   info.storage() = IndexedList<std::string>::WithBlankEntries(2147483647);
-  EXPECT_EQ(ErrorOf([&] { info.add("one more", 0); }), 6);
+  EXPECT_EQ(RaisedNumber([&] { info.add("one more", 0); }), 6);
   EXPECT_EQ(info.count(), 2147483647);
   EXPECT_EQ(info.item(2147483647), "");
 }
@@ -76,8 +71,8 @@ TEST(ComplementInfoLateBound, AddCountItemByName) {
   CallByName(object, "add", CallKind::Method, {Variant("12,5"), Variant(0)});
   EXPECT_EQ(CallByName(object, "count", CallKind::Method).AsLong(), 1);
   EXPECT_EQ(CallByName(object, "Item", CallKind::Method, {Variant(1)}).AsText(), "12,5");
-  EXPECT_EQ(ErrorOf([&] { CallByName(object, "item", CallKind::Get, {Variant(2)}); }), 9);
-  EXPECT_EQ(ErrorOf([&] { SetProperty(object, "count", Variant(3)); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { CallByName(object, "item", CallKind::Get, {Variant(2)}); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { SetProperty(object, "count", Variant(3)); }), 438);
 }
 
 }  // namespace

@@ -3,23 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 namespace k27093::files {
 namespace {
 
-std::int32_t ErrorOf(auto&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testsupport::RaisedNumber;
 
 TEST(FichiersDeTravail, NewListCountsZeroAndItemOneFails) {
   FichiersDeTravail list;
   EXPECT_EQ(list.count(), 0);
-  EXPECT_EQ(ErrorOf([&] { list.Item(1); }), 9);
-  EXPECT_EQ(ErrorOf([&] { list.Item(0); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.Item(1); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.Item(0); }), 9);
 }
 
 TEST(FichiersDeTravail, OneAddGivesBackExactlyWhatWasGiven) {
@@ -30,8 +25,8 @@ TEST(FichiersDeTravail, OneAddGivesBackExactlyWhatWasGiven) {
   EXPECT_EQ(first.NomSource, "02709301.xls");
   EXPECT_EQ(first.NomDest, "Ventes.xls");
   EXPECT_TRUE(first.Modele);
-  EXPECT_EQ(ErrorOf([&] { list.Item(2); }), 9);
-  EXPECT_EQ(ErrorOf([&] { list.Item(-1); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.Item(2); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.Item(-1); }), 9);
 }
 
 TEST(FichiersDeTravail, ItemZeroIsTheNeverWrittenRecord) {
@@ -72,7 +67,7 @@ TEST(FichiersDeTravail, OverflowRaises6AndLeavesTheListUnchanged) {
   FichiersDeTravail list;
   list.storage() = IndexedList<Fichier>::WithBlankEntries(2147483646);
   list.add("last.xls", "Last.xls", false);
-  EXPECT_EQ(ErrorOf([&] { list.add("more.xls", "More.xls", true); }), 6);
+  EXPECT_EQ(RaisedNumber([&] { list.add("more.xls", "More.xls", true); }), 6);
   EXPECT_EQ(list.count(), 2147483647);
   EXPECT_EQ(list.Item(2147483647).NomSource, "last.xls");
 }
@@ -86,9 +81,9 @@ TEST(FichiersDeTravailLateBound, AddCountItemByName) {
   Variant second = GetProperty(object, "Item", {Variant(2)});
   EXPECT_EQ(GetProperty(second, "NomSource").AsText(), "b.xls");
   EXPECT_EQ(GetProperty(GetProperty(object, "item", {Variant(1)}), "NomDest").AsText(), "A.xls");
-  EXPECT_EQ(ErrorOf([&] { GetProperty(object, "Item", {Variant(3)}); }), 9);
-  EXPECT_EQ(ErrorOf([&] { GetProperty(object, "Items"); }), 438);
-  EXPECT_EQ(ErrorOf([&] { CallByName(object, "add", CallKind::Method, {Variant("x")}); }), 450);
+  EXPECT_EQ(RaisedNumber([&] { GetProperty(object, "Item", {Variant(3)}); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { GetProperty(object, "Items"); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { CallByName(object, "add", CallKind::Method, {Variant("x")}); }), 450);
 }
 
 TEST(FichierRecordLateBound, ModeleCrossesAsBoolean) {
@@ -101,7 +96,7 @@ TEST(FichierRecordLateBound, ModeleCrossesAsBoolean) {
   EXPECT_EQ(ToLong(modele), -1);
   SetProperty(record, "modele", Variant(0));
   EXPECT_FALSE(GetProperty(record, "Modele").AsBoolean());
-  EXPECT_EQ(ErrorOf([&] { GetProperty(record, "Chemin"); }), 438);
+  EXPECT_EQ(RaisedNumber([&] { GetProperty(record, "Chemin"); }), 438);
 }
 
 }  // namespace

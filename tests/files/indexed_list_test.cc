@@ -3,26 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 #include <string>
 
 namespace k27093::files {
 namespace {
 
-std::int32_t ErrorOf(auto&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
-}
+using testsupport::RaisedNumber;
 
 TEST(IndexedList, NewListHasNoArray) {
   IndexedList<std::string> list;
   EXPECT_EQ(list.count(), 0);
   EXPECT_FALSE(list.HasArray());
-  EXPECT_EQ(ErrorOf([&] { list.At(0); }), 9);
-  EXPECT_EQ(ErrorOf([&] { list.At(1); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.At(0); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.At(1); }), 9);
 }
 
 TEST(IndexedList, FirstAddCreatesIndexZero) {
@@ -31,8 +26,8 @@ TEST(IndexedList, FirstAddCreatesIndexZero) {
   EXPECT_TRUE(list.HasArray());
   EXPECT_EQ(list.At(0), "");
   EXPECT_EQ(list.At(1), "a");
-  EXPECT_EQ(ErrorOf([&] { list.At(2); }), 9);
-  EXPECT_EQ(ErrorOf([&] { list.At(-1); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.At(2); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.At(-1); }), 9);
 }
 
 TEST(IndexedList, EntriesKeepTheOrderOfTheCalls) {
@@ -48,7 +43,7 @@ TEST(IndexedList, OverflowAtTheLastCountLeavesTheListUnchanged) {
   auto list = IndexedList<std::string>::WithBlankEntries(IndexedList<std::string>::kMaxCount - 1);
   list.Add("last");
   EXPECT_EQ(list.count(), 2147483647);
-  EXPECT_EQ(ErrorOf([&] { list.Add("too many"); }), 6);
+  EXPECT_EQ(RaisedNumber([&] { list.Add("too many"); }), 6);
   EXPECT_EQ(list.count(), 2147483647);
   EXPECT_EQ(list.At(2147483647), "last");
   EXPECT_EQ(list.At(2147483646), "");
@@ -60,7 +55,7 @@ TEST(IndexedList, BlankEntriesReadAsNeverWritten) {
   EXPECT_EQ(list.At(2), "");
   list.Add("c");
   EXPECT_EQ(list.At(3), "c");
-  EXPECT_EQ(ErrorOf([&] { list.At(4); }), 9);
+  EXPECT_EQ(RaisedNumber([&] { list.At(4); }), 9);
 }
 
 }  // namespace

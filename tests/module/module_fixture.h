@@ -13,6 +13,7 @@
 #include "module/module.h"
 #include "questions/question_catalog.h"
 #include "spreadsheet/object_model.h"
+#include "support/raised_error.h"
 #include "support/temporary_folder.h"
 #include "support/workbook_fixtures.h"
 
@@ -70,16 +71,6 @@ class ModuleTest : public ::testing::Test {
   Hwnd window_ = 0;
 };
 
-// Runs `call` and returns the error it raised; fails the test when it raised none.
-template <class Call>
-Error ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error was raised";
-  return Error(0, "", "");
-}
+using testsupport::RaisedError;
 
 }  // namespace k27093::testing

@@ -42,7 +42,7 @@ TEST_F(ModuleTest, QuitterClosesTheSpreadsheetItStartedWhenNoWorkbookRemains) {
   EXPECT_TRUE(application_.IsNothing());
   EXPECT_EQ(window_, 0u);
   EXPECT_FALSE(desktop().Exists(started));
-  EXPECT_EQ(ErrorOf([&] { startedApplication->Workbooks(); }).number(), errors::kServerGone);
+  EXPECT_EQ(RaisedError([&] { startedApplication->Workbooks(); }).number(), errors::kServerGone);
   // The working copy was closed and deleted.
   EXPECT_FALSE(work_.Contains("Ventes.xls"));
 }
@@ -97,14 +97,14 @@ TEST_F(ModuleTest, AHiddenClientSpreadsheetIsQuitAndReplacedByAVisibleOne) {
   EXPECT_TRUE(application_->Visible());
   EXPECT_NE(window_, hiddenWindow);
   EXPECT_FALSE(desktop().Exists(hiddenWindow));
-  EXPECT_EQ(ErrorOf([&] { hidden->Workbooks(); }).number(), errors::kServerGone);
+  EXPECT_EQ(RaisedError([&] { hidden->Workbooks(); }).number(), errors::kServerGone);
   EXPECT_TRUE(module_.bParamSauves());
 }
 
 TEST_F(ModuleTest, NumbersOutsideTheChapterFailInNettoyageWithOneLevel) {
   for (std::int32_t number : {400, 422}) {
     Module module(environment_.environment());
-    const Error error = ErrorOf([&] { Start(number, module); });
+    const Error error = RaisedError([&] { Start(number, module); });
     EXPECT_EQ(error.number(), errors::kNoObject);
     EXPECT_EQ(error.description(), "Object variable or With block variable not set");
     EXPECT_EQ(error.source(), TracedSource("Module", "Nettoyage", "K27093"));
@@ -131,7 +131,7 @@ TEST_F(ModuleTest, ASecondInitQuestionClosesTheFirstQuestion) {
 
 TEST_F(ModuleTest, TheModelsFolderComesFromTheTemplatesFolderAndExistsBeforePrepare) {
   // No model file: Prepare cannot open the workbook, after the models folder was made.
-  const Error error = ErrorOf([&] {
+  const Error error = RaisedError([&] {
     module_.InitQuestion(403, work_.path(), application_, window_, "/somewhere/else/");
   });
   EXPECT_EQ(module_.sPathModele(), templates_.path() + "Norvane Modèles/");
@@ -143,7 +143,7 @@ TEST_F(ModuleTest, TheModelsFolderComesFromTheTemplatesFolderAndExistsBeforePrep
 TEST_F(ModuleTest, PrepareFailingToOpenTheWorkbookReachesTheClientWithOneLevel) {
   // The model file is there but is not a workbook: Renomme stages it, Prepare cannot open it.
   work_.Write("02709305.xls", "not a workbook");
-  const Error error = ErrorOf([&] { Start(405); });
+  const Error error = RaisedError([&] { Start(405); });
   EXPECT_EQ(error.number(), errors::kApplication);
   EXPECT_EQ(error.source(), TracedSource("Question0405", "Prepare", "Microsoft Office Excel"));
   EXPECT_NE(error.description().find("Ventes.xls"), std::string::npos) << error.description();
@@ -166,14 +166,14 @@ TEST_F(ModuleTest, AWorkingFolderWithoutItsSeparatorKeepsFilesBesideItSafe) {
 }
 
 TEST_F(ModuleTest, FermerWithoutAQuestionFailsWith91) {
-  EXPECT_EQ(ErrorOf([&] { module_.Fermer(); }).number(), errors::kNoObject);
+  EXPECT_EQ(RaisedError([&] { module_.Fermer(); }).number(), errors::kNoObject);
 }
 
 TEST_F(ModuleTest, PropertiesWithoutAQuestionFailWith91ButErreurGeneraleAnswers) {
   EXPECT_FALSE(module_.ErreurGenerale());
-  EXPECT_EQ(ErrorOf([&] { module_.CauseErreur(); }).number(), errors::kNoObject);
-  EXPECT_EQ(ErrorOf([&] { module_.BravoNuance(); }).number(), errors::kNoObject);
-  EXPECT_EQ(ErrorOf([&] { module_.Complement(); }).number(), errors::kNoObject);
+  EXPECT_EQ(RaisedError([&] { module_.CauseErreur(); }).number(), errors::kNoObject);
+  EXPECT_EQ(RaisedError([&] { module_.BravoNuance(); }).number(), errors::kNoObject);
+  EXPECT_EQ(RaisedError([&] { module_.Complement(); }).number(), errors::kNoObject);
 }
 
 TEST_F(ModuleTest, ReleasingTheModuleClosesItsQuestionOnly) {

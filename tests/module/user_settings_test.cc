@@ -124,7 +124,7 @@ TEST_F(UserSettings, FermerAfterTheLearnerClosedTheSpreadsheetFailsAtTheTaskPane
   StageModel(401);
   Start(401);
   engine::Control(application_).SimulateUserClose();
-  const Error error = ErrorOf([&] { module_.Fermer(); });
+  const Error error = RaisedError([&] { module_.Fermer(); });
   EXPECT_EQ(error.number(), errors::kServerGone);
   EXPECT_FALSE(module_.oQuestion().IsNothing());  // neither told to close nor released
   EXPECT_TRUE(work_.Contains("Ventes.xls"));      // no clean-up without an answer

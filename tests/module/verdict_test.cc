@@ -49,7 +49,7 @@ TEST_F(VerdictTest, AnErrorOfTheQuestionsCheckReachesTheClientTraced) {
   auto module = ScriptedModule([](questions::Check&) { Raise(1004, "Unable", "Microsoft Office Excel"); });
   StageModel(401);
   Start(401, *module);
-  const Error error = ErrorOf([&] { module->TestePoint(); });
+  const Error error = RaisedError([&] { module->TestePoint(); });
   EXPECT_EQ(error.number(), 1004);
   EXPECT_EQ(error.source(), TracedSource("Question0401", "TestePoint", "Microsoft Office Excel"));
   EXPECT_FALSE(module->ErreurGenerale());

@@ -52,7 +52,7 @@ TEST_F(ModuleTest, AStaleReadOnlyCopyOpenUnderAnotherCaseIsClosedAndDeleted) {
 }
 
 TEST_F(ModuleTest, AMissingModelFileFailsInitQuestionWithTheRenommeTrail) {
-  const Error error = ErrorOf([&] { Start(404); });
+  const Error error = RaisedError([&] { Start(404); });
   EXPECT_EQ(error.number(), errors::kFileNotFound);
   EXPECT_EQ(error.source(), TracedSource("Module", "Renomme", "K27093"));
 }
@@ -62,7 +62,7 @@ TEST_F(ModuleTest, ATakenWorkingNameFailsRenommeAndKeepsBothFiles) {
   // The working name is taken by a folder that Nettoyage cannot delete.
   fs::create_directory(fs::u8path(work_.File("Ventes.xls")));
   testsupport::WriteFileBytes(work_.File("Ventes.xls") + "/inside", "x");
-  const Error error = ErrorOf([&] { Start(401); });
+  const Error error = RaisedError([&] { Start(401); });
   EXPECT_EQ(error.number(), errors::kFileExists);
   EXPECT_EQ(error.source(), TracedSource("Module", "Renomme", "K27093"));
   EXPECT_TRUE(work_.Contains("02709301.xls"));
@@ -81,7 +81,7 @@ TEST_F(ModuleTest, AnErrorInNettoyageDuringQuitterReachesTheClientWithTwoLevels)
     if (member == "Workbooks") Raise(1004, "Workbooks failed", "Microsoft Office Excel");
   });
 
-  const Error error = ErrorOf([&] { module_.Quitter(application_, window_); });
+  const Error error = RaisedError([&] { module_.Quitter(application_, window_); });
 
   EXPECT_EQ(error.number(), 1004);
   EXPECT_EQ(error.description(), "Workbooks failed");
@@ -138,7 +138,7 @@ TEST_F(ModuleTest, AnEntryWithoutSourceNameIsNotRenamedButItsWorkingCopyIsStillR
 TEST_F(ModuleTest, WithoutTheMacroWorkbookSavingTheSettingsFailsWithTheGetDirTrail) {
   std::filesystem::remove(std::filesystem::u8path(moduleFolder_.File("X27093.xls")));
   StageModel(401);
-  const Error error = ErrorOf([&] { Start(401); });
+  const Error error = RaisedError([&] { Start(401); });
   EXPECT_EQ(error.number(), errors::kApplication);
   EXPECT_EQ(error.source(),
             TracedSource("Module", "SaveParamUser",
@@ -152,7 +152,7 @@ TEST_F(ModuleTest, WithoutTheMacroWorkbookAClientSpreadsheetFailsInChangeDir) {
   application_->SetVisible(true);
   window_ = application_->Hwnd();
   StageModel(401);
-  const Error error = ErrorOf([&] { Start(401); });
+  const Error error = RaisedError([&] { Start(401); });
   EXPECT_EQ(error.source(), TracedSource("Module", "ChangeDir", "Microsoft Office Excel"));
   // The macro workbook could not be opened, so nothing of it stays open.
   EXPECT_EQ(application_->Workbooks()->Count(), 1);
