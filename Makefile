@@ -4,6 +4,7 @@
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 FUZZ_SECONDS ?= 20
+BENCH_MIN_TIME ?= 0.2
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
@@ -29,8 +30,8 @@ sanitize: deps
 	UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir build-sanitize --output-on-failure
 
-# Writes the sample workbooks into build/examples/ and runs the command on them (builds only
-# the command and the sample generator).
+# Writes the sample workbooks into build/examples/, inspects the one handed out and grades
+# each as exercise 401 with `k27093 check` (builds only the command and the sample generator).
 demo: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target k27093 k27093-examples
@@ -43,8 +44,9 @@ fuzz:
 	cmake --build build-fuzz -j$(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/run-fuzzers.sh build-fuzz
 
+# Each benchmark runs for at least BENCH_MIN_TIME seconds.
 bench: build
-	bash scripts/run-benchmarks.sh build
+	BENCH_MIN_TIME=$(BENCH_MIN_TIME) bash scripts/run-benchmarks.sh build
 
 format:
 	find src tests bench fuzz examples \( -name '*.cc' -o -name '*.h' \) -print0 | \

@@ -1,8 +1,13 @@
 // k27093-examples FOLDER: writes sample exercise workbooks into FOLDER (created when
 // missing), one line per file written on standard output:
-//   Ventes.xlsx                      the workbook of exercises 401-420 as it is handed out
-//   Ventes - 401 réussi.xlsx         the same with the clustered column chart of 401 built
-//   Présentation des résultats.xlsx  the workbook of exercise 421 (without its check boxes)
+//   Ventes.xlsx                               the workbook of 401-420 as handed out (401: H)
+//   Ventes - 401 réussi.xlsx                  the clustered column chart 401 asks for (pass)
+//   Ventes - 401 histogramme empilé.xlsx      the same data as stacked columns (401: A)
+//   Ventes - 401 séries en colonnes.xlsx      two series taken in columns (401: B)
+//   Ventes - 401 troisième feuille.xlsx       the solved workbook with a third sheet
+//                                             (general fault G)
+//   Présentation des résultats.xlsx           the workbook of exercise 421 (without its
+//                                             check boxes)
 // Exit status 0, 64 for bad usage, 1 when a file cannot be written.
 #include <exception>
 #include <filesystem>
@@ -15,12 +20,33 @@ namespace {
 
 using namespace k27093::testsupport;
 
-// The model workbook with the chart exercise 401 asks for: four series in rows on "Année N".
-VentesOptions SolvedColumnChart() {
+// The model workbook with one chart on "Année N"; the default chart is the one exercise 401
+// asks for: clustered columns, four series in rows, no title.
+VentesOptions WithChart(const FixtureChart& chart = {}) {
   VentesOptions options;
-  FixtureChart chart;
-  chart.type = FixtureChartType::kColumnClustered;
   options.sheets.front().charts.push_back(chart);
+  return options;
+}
+
+VentesOptions StackedColumns() {
+  FixtureChart chart;
+  chart.type = FixtureChartType::kColumnStacked;
+  return WithChart(chart);
+}
+
+VentesOptions SeriesInColumns() {
+  FixtureChart chart;
+  chart.seriesInRows = false;
+  return WithChart(chart);
+}
+
+VentesOptions ThirdSheet() {
+  VentesOptions options = WithChart();
+  VentesSheet extra;
+  extra.name = "Brouillon";
+  extra.withTable = false;
+  extra.marker.reset();
+  options.sheets.push_back(extra);
   return options;
 }
 
@@ -34,16 +60,19 @@ int main(int argc, char** argv) {
   try {
     std::filesystem::path folder(argv[1]);
     std::filesystem::create_directories(folder);
-    auto write = [&](const std::string& name, auto&& writer) {
+    auto writeVentes = [&](const std::string& name, const VentesOptions& options) {
       std::string path = (folder / name).string();
-      writer(path);
+      WriteVentesWorkbook(path, options);
       std::cout << path << '\n';
     };
-    write("Ventes.xlsx", [](const std::string& path) { WriteVentesWorkbook(path); });
-    write("Ventes - 401 réussi.xlsx",
-          [](const std::string& path) { WriteVentesWorkbook(path, SolvedColumnChart()); });
-    write("Présentation des résultats.xlsx",
-          [](const std::string& path) { WritePresentationWorkbook(path); });
+    writeVentes("Ventes.xlsx", VentesOptions{});
+    writeVentes("Ventes - 401 réussi.xlsx", WithChart());
+    writeVentes("Ventes - 401 histogramme empilé.xlsx", StackedColumns());
+    writeVentes("Ventes - 401 séries en colonnes.xlsx", SeriesInColumns());
+    writeVentes("Ventes - 401 troisième feuille.xlsx", ThirdSheet());
+    std::string presentation = (folder / "Présentation des résultats.xlsx").string();
+    WritePresentationWorkbook(presentation);
+    std::cout << presentation << '\n';
   } catch (const std::exception& failure) {
     std::cerr << "k27093-examples: " << failure.what() << '\n';
     return 1;

@@ -1,9 +1,14 @@
 #include "cli/commands.h"
 
+#include <charconv>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 
+#include "cli/check_output.h"
 #include "cli/embedded_environment.h"
 #include "cli/error_report.h"
+#include "cli/grading.h"
 #include "cli/inspect_output.h"
 #include "cli/private_folder.h"
 #include "cli/workbook_view.h"
@@ -36,6 +41,16 @@ WorkbookView InspectInPrivateFolder(const std::string& workbook) {
   return view;
 }
 
+// The exercise number typed on the command line: decimal digits with an optional minus sign,
+// within 32 bits; nothing else.
+std::optional<std::int32_t> ExerciseNumber(const std::string& text) {
+  std::int32_t number = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, failure] = std::from_chars(text.data(), end, number);
+  if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
+  return number;
+}
+
 }  // namespace
 
 int RunExercisesCommand(std::ostream& out) {
@@ -60,6 +75,26 @@ int RunInspectCommand(const InspectRequest& request, std::ostream& out, std::ost
     if (request.json) PrintJson(out, {{"error", ErrorJson(error)}});
     return kExitError;
   }
+}
+
+int RunCheckCommand(const CheckRequest& request, std::ostream& out, std::ostream& err) {
+  const std::optional<std::int32_t> exercise = ExerciseNumber(request.exercise);
+  if (!exercise) {
+    err << "k27093 check: EXERCISE must be a whole number such as 401, not \""
+        << VisibleText(request.exercise) << "\"\n";
+    return kExitUsage;
+  }
+  GradeRequest grade;
+  grade.exercise = *exercise;
+  grade.workbook = request.workbook;
+  const Grading grading = GradeWorkbook(grade);
+  if (request.json) {
+    if (grading.error) PrintError(err, *grading.error);
+    PrintJsonLine(out, GradingJson(grading));
+  } else {
+    PrintGrading(out, err, grading);
+  }
+  return ExitStatusOf(grading);
 }
 
 }  // namespace k27093::client

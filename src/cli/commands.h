@@ -9,9 +9,11 @@
 namespace k27093::client {
 
 // Exit statuses of the command.
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitError = 3;   // an error reached the client
-inline constexpr int kExitUsage = 64;  // the command line was not understood
+inline constexpr int kExitSuccess = 0;       // done; for check: the exercise passed
+inline constexpr int kExitFault = 1;         // check: the exercise's own fault letter
+inline constexpr int kExitGeneralFault = 2;  // check: a general fault (ErreurGenerale True)
+inline constexpr int kExitError = 3;         // an error reached the client
+inline constexpr int kExitUsage = 64;        // the command line was not understood
 
 // `k27093 exercises`: one line per exercise: number, model file, working file (tab-separated).
 int RunExercisesCommand(std::ostream& out);
@@ -26,5 +28,18 @@ struct InspectRequest {
 // never written. Any error is printed to `err` (and as {"error":...} to `out` with --json)
 // and answers kExitError.
 int RunInspectCommand(const InspectRequest& request, std::ostream& out, std::ostream& err);
+
+struct CheckRequest {
+  std::string exercise;  // as typed; must be a whole number that fits 32 bits
+  std::string workbook;  // the learner's workbook file, never changed
+  bool json = false;
+};
+
+// `k27093 check EXERCISE WORKBOOK [--json]`: grades the workbook (GradeWorkbook, with the
+// macro workbook beside the executable) and prints the verdict or the error (check_output.h).
+// Answers kExitSuccess, kExitFault, kExitGeneralFault or kExitError; kExitUsage, with a
+// message on `err` and nothing on `out`, when EXERCISE is not a number. A number outside
+// 401..421 is graded all the same: the module answers it with its own error.
+int RunCheckCommand(const CheckRequest& request, std::ostream& out, std::ostream& err);
 
 }  // namespace k27093::client

@@ -10,8 +10,40 @@ constexpr std::int32_t kInternalError = 51;
 }  // namespace
 
 void PrintError(std::ostream& err, const Error& error) {
-  err << "Error " << error.number() << ": " << error.description() << '\n'
-      << "Source: " << error.source() << '\n';
+  err << "Error " << error.number() << ": " << VisibleText(error.description()) << '\n'
+      << "Source: " << VisibleText(error.source()) << '\n';
+}
+
+std::string VisibleText(std::string_view text) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
+  std::string visible;
+  visible.reserve(text.size());
+  for (const char character : text) {
+    const auto byte = static_cast<unsigned char>(character);
+    switch (character) {
+      case '\n':
+        visible += "\\n";
+        break;
+      case '\r':
+        visible += "\\r";
+        break;
+      case '\t':
+        visible += "\\t";
+        break;
+      case '\\':
+        visible += "\\\\";
+        break;
+      default:
+        if (byte < 0x20 || byte == 0x7F) {
+          visible += "\\x";
+          visible += kHexDigits[byte >> 4];
+          visible += kHexDigits[byte & 0x0F];
+        } else {
+          visible += character;
+        }
+    }
+  }
+  return visible;
 }
 
 nlohmann::ordered_json ErrorJson(const Error& error) {

@@ -4,6 +4,8 @@
 
 #include <exception>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -11,8 +13,14 @@
 
 namespace k27093::client {
 
-// "Error N: description" then "Source: source" on the next line.
+// "Error N: description" then "Source: source" on the next line, both passed through
+// VisibleText (a traced source holds line feeds and carriage returns).
 void PrintError(std::ostream& err, const Error& error);
+
+// `text` on one line, its control characters made visible: line feed "\n", carriage return
+// "\r", tab "\t", a backslash "\\", any other byte below 0x20 and 0x7F as "\xHH". Other
+// bytes (UTF-8 included) are kept.
+std::string VisibleText(std::string_view text);
 
 nlohmann::ordered_json ErrorJson(const Error& error);
 

@@ -22,6 +22,17 @@ int main(int argc, char** argv) {
       ->required();
   inspectCommand->add_flag("--json", inspect.json, "Print JSON instead of text");
 
+  CheckRequest check;
+  CLI::App* checkCommand = app.add_subcommand(
+      "check",
+      "Grade a learner's workbook for an exercise (exit 0 pass, 1 fault, 2 general "
+      "fault, 3 error)");
+  checkCommand->add_option("EXERCISE", check.exercise, "The exercise number, 401 to 421")
+      ->required();
+  checkCommand->add_option("WORKBOOK", check.workbook, "The learner's workbook (never changed)")
+      ->required();
+  checkCommand->add_flag("--json", check.json, "Print JSON instead of text");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& failure) {
@@ -30,5 +41,6 @@ int main(int argc, char** argv) {
   }
   if (exercises->parsed()) return RunExercisesCommand(std::cout);
   if (inspectCommand->parsed()) return RunInspectCommand(inspect, std::cout, std::cerr);
+  if (checkCommand->parsed()) return RunCheckCommand(check, std::cout, std::cerr);
   return kExitUsage;
 }

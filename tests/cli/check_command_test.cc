@@ -1,0 +1,323 @@
+// The `k27093 check` command, run as a program on fixture workbooks: verdicts and exit
+// statuses, errors, bad usage, JSON shape, and that a run changes nothing outside itself.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "support/run_program.h"
+#include "support/temporary_folder.h"
+#include "support/workbook_fixtures.h"
+
+namespace k27093 {
+namespace {
+
+using nlohmann::json;
+using testsupport::ProgramResult;
+using testsupport::RunProgram;
+using testsupport::TemporaryFolder;
+using testsupport::VentesOptions;
+
+const std::string kCommand = K27093_BINARY_DIR "/k27093";
+
+// The traced source of error 91 met in Nettoyage, as text output shows it: LF and CR escaped.
+constexpr std::string_view kNettoyageSourceText =
+    "Source: DLL K27093 - CLASSE Module\\n\\r - SERVICE Nettoyage - OBJET K27093\n";
+
+VentesOptions WithChart(const testsupport::FixtureChart& chart = {}) {
+  VentesOptions options;
+  options.sheets.front().charts.push_back(chart);
+  return options;
+}
+
+struct FileState {
+  std::string bytes;
+  timespec modified{};
+  mode_t mode = 0;
+};
+
+FileState StateOf(const std::string& path) {
+  struct stat status {};
+  EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+  return {testsupport::ReadFileBytes(path), status.st_mtim, status.st_mode};
+}
+
+void ExpectSameState(const FileState& before, const FileState& after) {
+  EXPECT_EQ(after.bytes, before.bytes);
+  EXPECT_EQ(after.modified.tv_sec, before.modified.tv_sec);
+  EXPECT_EQ(after.modified.tv_nsec, before.modified.tv_nsec);
+  EXPECT_EQ(after.mode, before.mode);
+}
+
+class CheckCommand : public ::testing::Test {
+ protected:
+  std::string WriteVentes(const VentesOptions& options = {}, std::string name = "Ventes.xls") {
+    std::string path = folder_.File(name);
+    testsupport::WriteVentesWorkbook(path, options);
+    return path;
+  }
+
+  // Runs the command with its temporary folder set to `temporary_`.
+  ProgramResult Check(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {kCommand, "check"});
+    return RunProgram(arguments, {{"TMPDIR", temporary_.path()}});
+  }
+
+  json CheckJson(const std::string& exercise, const std::string& path, int expectedStatus) {
+    ProgramResult result = Check({exercise, path, "--json"});
+    EXPECT_EQ(result.status, expectedStatus) << result.out << result.err;
+    return json::parse(result.out);
+  }
+
+  void TearDown() override { EXPECT_EQ(temporary_.EntryCount(), 0) << "a working folder was left"; }
+
+  TemporaryFolder folder_;
+  TemporaryFolder temporary_;
+};
+
+// Needs the chart loader: until charts are read from files, these workbooks show no chart.
+TEST_F(CheckCommand, TheRightChartPassesWithExit0) {
+  ProgramResult result = Check({"401", WriteVentes(WithChart())});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "401: pass\n");
+  EXPECT_TRUE(result.err.empty()) << result.err;
+}
+
+TEST_F(CheckCommand, TheRightChartPassesWithAnEmptyCauseInJson) {
+  json verdict = CheckJson("401", WriteVentes(WithChart()), 0);
+  EXPECT_EQ(verdict["ErreurGenerale"], false);
+  EXPECT_EQ(verdict["CauseErreur"], json(""));
+  EXPECT_EQ(verdict["Complement"], json::array());
+}
+
+TEST_F(CheckCommand, StackedColumnsGiveTheOwnFaultA) {
+  testsupport::FixtureChart chart;
+  chart.type = testsupport::FixtureChartType::kColumnStacked;
+  ProgramResult result = Check({"401", WriteVentes(WithChart(chart))});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "401: fault A\n");
+}
+
+TEST_F(CheckCommand, SeriesInColumnsGiveTheOwnFaultB) {
+  testsupport::FixtureChart chart;
+  chart.seriesInRows = false;
+  ProgramResult result = Check({"401", WriteVentes(WithChart(chart))});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "401: fault B\n");
+}
+// (end of the tests that need the chart loader)
+
+TEST_F(CheckCommand, AnEmptyFirstSheetGivesTheOwnFaultHWithExit1) {
+  ProgramResult result = Check({"401", WriteVentes()});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "401: fault H\n");
+  EXPECT_TRUE(result.err.empty()) << result.err;
+}
+
+TEST_F(CheckCommand, AThirdSheetGivesTheGeneralFaultGWithExit2) {
+  VentesOptions options;
+  options.sheets.push_back({.name = "Brouillon", .withTable = false, .marker = std::nullopt});
+  ProgramResult result = Check({"401", WriteVentes(options)});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.out, "401: general fault G\n");
+}
+
+TEST_F(CheckCommand, SwappedSheetsGiveTheGeneralFaultH) {
+  VentesOptions options;
+  std::swap(options.sheets[0], options.sheets[1]);
+  ProgramResult result = Check({"401", WriteVentes(options)});
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.out, "401: general fault H\n");
+}
+
+TEST_F(CheckCommand, AnotherExerciseIsStagedUnderItsOwnModelName) {
+  // 402 needs one chart on the first sheet: the structure check answers J, which it can only
+  // do once the copy named 02709302.xls became the working workbook.
+  ProgramResult result = Check({"402", WriteVentes()});
+  EXPECT_EQ(result.status, 2) << result.err;
+  EXPECT_EQ(result.out, "402: general fault J\n");
+}
+
+TEST_F(CheckCommand, JsonOfAFaultIsOneLineWithExactlyTheVerdictKeysInOrder) {
+  ProgramResult result = Check({"401", WriteVentes(), "--json"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out.find('\n'), result.out.size() - 1) << result.out;
+  auto verdict = nlohmann::ordered_json::parse(result.out);
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : verdict.items()) keys.push_back(key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"exercise", "ErreurGenerale", "CauseErreur",
+                                            "BravoNuance", "Complement", "error"}));
+  EXPECT_EQ(verdict["exercise"], 401);
+  EXPECT_TRUE(verdict["exercise"].is_number_integer());
+  EXPECT_EQ(verdict["ErreurGenerale"], false);
+  EXPECT_EQ(verdict["CauseErreur"], "H");
+  EXPECT_EQ(verdict["BravoNuance"], false);
+  EXPECT_EQ(verdict["Complement"], nlohmann::ordered_json::array());
+  EXPECT_TRUE(verdict["error"].is_null());
+}
+
+TEST_F(CheckCommand, JsonOfAGeneralFaultSaysSo) {
+  VentesOptions options;
+  options.sheets[1].marker = "Repère modifié";
+  json verdict = CheckJson("401", WriteVentes(options), 2);
+  EXPECT_EQ(verdict["ErreurGenerale"], true);
+  EXPECT_EQ(verdict["CauseErreur"], "D");
+  EXPECT_TRUE(verdict["error"].is_null());
+}
+
+TEST_F(CheckCommand, AMissingWorkbookExitsWith3AndNamesIt) {
+  ProgramResult result = Check({"401", folder_.File("Absent.xls")});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_TRUE(result.out.empty()) << result.out;
+  EXPECT_EQ(result.err,
+            "Error 53: File not found: " + folder_.File("Absent.xls") + "\nSource: K27093\n");
+}
+
+TEST_F(CheckCommand, AGarbageWorkbookExitsWith3WithTheTracedSpreadsheetError) {
+  std::string path = folder_.Write("Ventes.xls", "This is not a workbook at all.\n");
+  ProgramResult result = Check({"401", path});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_TRUE(result.out.empty()) << result.out;
+  EXPECT_EQ(result.err.rfind("Error 1004: ", 0), 0u) << result.err;
+  EXPECT_NE(result.err.find("\nSource: DLL K27093 - CLASSE Question0401\\n\\r - SERVICE Prepare "
+                            "- OBJET Microsoft Office Excel\n"),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(folder_.Read("Ventes.xls"), "This is not a workbook at all.\n");
+}
+
+TEST_F(CheckCommand, JsonOfAnErrorHasNullVerdictAndTheRawSource) {
+  std::string path = folder_.Write("Ventes.xls", "garbage");
+  json answer = CheckJson("401", path, 3);
+  EXPECT_EQ(answer["exercise"], 401);
+  for (const char* key : {"ErreurGenerale", "CauseErreur", "BravoNuance", "Complement"}) {
+    EXPECT_TRUE(answer[key].is_null()) << key;
+  }
+  ASSERT_TRUE(answer["error"].is_object());
+  EXPECT_EQ(answer["error"]["number"], 1004);
+  EXPECT_TRUE(answer["error"]["description"].is_string());
+  EXPECT_EQ(
+      answer["error"]["source"],
+      "DLL K27093 - CLASSE Question0401\n\r - SERVICE Prepare - OBJET Microsoft Office Excel");
+  EXPECT_EQ(answer["error"].size(), 3u);
+}
+
+class UnknownExercise : public CheckCommand, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnknownExercise, IsRunAndAnsweredByTheModuleWithError91FromNettoyage) {
+  ProgramResult result = Check({GetParam(), WriteVentes()});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_TRUE(result.out.empty()) << result.out;
+  EXPECT_EQ(result.err, "Error 91: Object variable or With block variable not set\n" +
+                            std::string(kNettoyageSourceText));
+  EXPECT_EQ(result.err.find('\r'), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(OutsideTheChapter, UnknownExercise, ::testing::Values("400", "422", "0"));
+
+TEST_F(CheckCommand, UnknownExerciseInJsonCarriesTheTracedSource) {
+  json answer = CheckJson("422", WriteVentes(), 3);
+  EXPECT_EQ(answer["exercise"], 422);
+  EXPECT_EQ(answer["error"]["number"], 91);
+  EXPECT_EQ(answer["error"]["source"],
+            "DLL K27093 - CLASSE Module\n\r - SERVICE Nettoyage - OBJET K27093");
+}
+
+class NonNumericExercise : public CheckCommand,
+                           public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(NonNumericExercise, IsBadUsage) {
+  ProgramResult result = Check({GetParam(), WriteVentes()});
+  EXPECT_EQ(result.status, 64);
+  EXPECT_TRUE(result.out.empty()) << result.out;
+  EXPECT_FALSE(result.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, NonNumericExercise,
+                         ::testing::Values("quatre-cent-un", "401x", "4.01", " 401", "",
+                                           "99999999999"));
+
+TEST_F(CheckCommand, MissingArgumentsAreBadUsage) {
+  EXPECT_EQ(Check({}).status, 64);
+  EXPECT_EQ(Check({"401"}).status, 64);
+  EXPECT_EQ(Check({"401", WriteVentes(), "--yaml"}).status, 64);
+}
+
+TEST_F(CheckCommand, HelpNamesTheArgumentsAndTheOption) {
+  ProgramResult result = RunProgram({kCommand, "check", "--help"});
+  EXPECT_EQ(result.status, 0);
+  for (const char* word : {"EXERCISE", "WORKBOOK", "--json"}) {
+    EXPECT_NE(result.out.find(word), std::string::npos) << word << "\n" << result.out;
+  }
+}
+
+TEST_F(CheckCommand, NeverChangesTheLearnersFileNorItsFolder) {
+  std::string path = WriteVentes(WithChart());
+  FileState before = StateOf(path);
+  ASSERT_LE(Check({"401", path}).status, 1);
+  ExpectSameState(before, StateOf(path));
+  EXPECT_EQ(folder_.EntryCount(), 1);
+}
+
+TEST_F(CheckCommand, GradesAReadOnlyFileAndLeavesItReadOnly) {
+  std::string path = WriteVentes();
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  FileState before = StateOf(path);
+  ProgramResult result = Check({"401", path});
+  EXPECT_EQ(result.status, 1) << result.err;
+  ExpectSameState(before, StateOf(path));
+}
+
+TEST_F(CheckCommand, CreatesNothingInTheUsersFoldersEvenOnError) {
+  std::string path = WriteVentes();
+  TemporaryFolder home;
+  TemporaryFolder current;
+  for (const std::string exercise : {"401", "422"}) {
+    ProgramResult result =
+        RunProgram({kCommand, "check", exercise, path},
+                   {{"TMPDIR", temporary_.path()}, {"HOME", home.path()}}, current.path());
+    EXPECT_NE(result.status, 64) << result.err;
+    EXPECT_EQ(home.EntryCount(), 0) << exercise;
+    EXPECT_EQ(current.EntryCount(), 0) << exercise;
+    EXPECT_EQ(temporary_.EntryCount(), 0) << exercise;
+  }
+  EXPECT_EQ(folder_.EntryCount(), 1);
+}
+
+TEST_F(CheckCommand, RelativePathIsTakenFromTheCurrentFolder) {
+  WriteVentes({}, "Mon classeur.xls");
+  ProgramResult result = RunProgram({kCommand, "check", "401", "Mon classeur.xls"},
+                                    {{"TMPDIR", temporary_.path()}}, folder_.path());
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_EQ(result.out, "401: fault H\n");
+}
+
+TEST(CheckCommandLayout, TheBuildPutsTheMacroWorkbookBesideTheCommand) {
+  EXPECT_TRUE(std::filesystem::is_regular_file(K27093_BINARY_DIR "/X27093.xls"));
+}
+
+// An installed command finds the macro workbook beside itself, wherever it is.
+TEST_F(CheckCommand, ACopiedCommandUsesTheMacroWorkbookBesideItself) {
+  namespace fs = std::filesystem;
+  TemporaryFolder installed;
+  fs::copy_file(kCommand, installed.File("k27093"));
+  std::string path = WriteVentes();
+
+  ProgramResult alone =
+      RunProgram({installed.File("k27093"), "check", "401", path}, {{"TMPDIR", temporary_.path()}});
+  EXPECT_EQ(alone.status, 3);
+  EXPECT_NE(alone.err.find(installed.File("X27093.xls")), std::string::npos) << alone.err;
+
+  fs::copy_file(K27093_BINARY_DIR "/X27093.xls", installed.File("X27093.xls"));
+  ProgramResult beside =
+      RunProgram({installed.File("k27093"), "check", "401", path}, {{"TMPDIR", temporary_.path()}});
+  EXPECT_EQ(beside.status, 1) << beside.err;
+  EXPECT_EQ(beside.out, "401: fault H\n");
+}
+
+}  // namespace
+}  // namespace k27093
