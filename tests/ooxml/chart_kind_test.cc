@@ -40,8 +40,8 @@ std::string Bar(const std::string& direction, const std::string& grouping) {
 std::string Bar3D(const std::string& direction, const std::string& grouping,
                   const std::string& shape) {
   return "<c:bar3DChart><c:barDir val=\"" + direction + "\"/><c:grouping val=\"" + grouping +
-         "\"/><c:ser><c:idx val=\"0\"/><c:shape val=\"" + shape +
-         "\"/></c:ser><c:shape val=\"" + shape + "\"/></c:bar3DChart>";
+         "\"/><c:ser><c:idx val=\"0\"/><c:shape val=\"" + shape + "\"/></c:ser><c:shape val=\"" +
+         shape + "\"/></c:bar3DChart>";
 }
 
 TEST_F(ChartKind, ColumnsAndBarsByDirectionAndGrouping) {
@@ -71,14 +71,13 @@ TEST_F(ChartKind, ThreeDimensionalBarsByShape) {
   EXPECT_EQ(TypeOf(Bar3D("col", "standard", "pyramidToMax")), 112);
   EXPECT_EQ(TypeOf(Bar3D("bar", "stacked", "pyramid")), 110);
   // Without a shape of its own the group takes its first series'.
-  EXPECT_EQ(TypeOf("<c:bar3DChart><c:ser><c:shape val=\"cylinder\"/></c:ser></c:bar3DChart>"),
-            92);
+  EXPECT_EQ(TypeOf("<c:bar3DChart><c:ser><c:shape val=\"cylinder\"/></c:ser></c:bar3DChart>"), 92);
 }
 
 TEST_F(ChartKind, ASeriesWithItsOwnShapeHasItsOwnType) {
-  const pugi::xml_node group =
-      Group("<c:bar3DChart><c:barDir val=\"col\"/><c:ser/><c:ser><c:shape val=\"cone\"/>"
-            "</c:ser><c:shape val=\"box\"/></c:bar3DChart>");
+  const pugi::xml_node group = Group(
+      "<c:bar3DChart><c:barDir val=\"col\"/><c:ser/><c:ser><c:shape val=\"cone\"/>"
+      "</c:ser><c:shape val=\"box\"/></c:bar3DChart>");
   EXPECT_EQ(GroupChartType(group, scope_), 54);
   EXPECT_EQ(SeriesChartType(group, group.first_child().next_sibling(), scope_), 54);
   EXPECT_EQ(SeriesChartType(group, group.child("c:ser").next_sibling("c:ser"), scope_), 99);
@@ -90,8 +89,7 @@ TEST_F(ChartKind, LinesByGroupingAndMarkers) {
                    "<c:marker val=\"1\"/></c:lineChart>"),
             4);
   EXPECT_EQ(TypeOf("<c:lineChart><c:grouping val=\"stacked\"/>" + none + "</c:lineChart>"), 63);
-  EXPECT_EQ(TypeOf("<c:lineChart><c:grouping val=\"percentStacked\"/>" + none +
-                   "</c:lineChart>"),
+  EXPECT_EQ(TypeOf("<c:lineChart><c:grouping val=\"percentStacked\"/>" + none + "</c:lineChart>"),
             64);
   EXPECT_EQ(TypeOf("<c:lineChart><c:grouping val=\"standard\"/><c:ser/>"
                    "<c:marker val=\"1\"/></c:lineChart>"),
@@ -156,8 +154,7 @@ TEST(ChartTypeOfChart, GroupsOfOneTypeGiveItAndMixedOnesACombination) {
   EXPECT_EQ(ChartTypeOf({GroupOf("barChart", 51), GroupOf("barChart", 51)}), 51);
   EXPECT_EQ(ChartTypeOf({GroupOf("barChart", 51), GroupOf("lineChart", 4)}), -4111);
   EXPECT_EQ(ChartTypeOf({GroupOf("barChart", 51), GroupOf("barChart", 52)}), -4111);
-  EXPECT_EQ(ChartTypeOf({GroupOf("barChart", 51), GroupOf("funnelChart", std::nullopt)}),
-            -4111);
+  EXPECT_EQ(ChartTypeOf({GroupOf("barChart", 51), GroupOf("funnelChart", std::nullopt)}), -4111);
   EXPECT_FALSE(ChartTypeOf({GroupOf("funnelChart", std::nullopt)}).has_value());
   EXPECT_FALSE(ChartTypeOf({}).has_value());
   EXPECT_EQ(ChartTypeOf({GroupOf("barChart", 51), GroupOf("stockChart", 88)}), 90);

@@ -126,18 +126,24 @@ std::vector<ChartExpectation> Expectations() {
       On("chart_column06").At(1).Series(kThreeColumns),
       On("chart_column09").Series({"=SERIES(,Sheet1!$A$1:$A$5,Sheet1!$B$1:$B$5,1)"}),
       On("chart_bar01").Type(57).Series(kTwoWithCategories),
-      On("chart_bar02").At(1).Type(57).Series(
-          {"=SERIES(,Sheet2!$A$1:$A$5,Sheet2!$B$1:$B$5,1)",
-           "=SERIES(,Sheet2!$A$1:$A$5,Sheet2!$C$1:$C$5,2)"}),
+      On("chart_bar02")
+          .At(1)
+          .Type(57)
+          .Series({"=SERIES(,Sheet2!$A$1:$A$5,Sheet2!$B$1:$B$5,1)",
+                   "=SERIES(,Sheet2!$A$1:$A$5,Sheet2!$C$1:$C$5,2)"}),
       On("chart_bar03").Type(57).Series(kTwoWithCategories),
-      On("chart_bar03").At(0, 1).Place(240, 360).Type(57).Series(
-          {"=SERIES(,Sheet1!$A$1:$A$4,Sheet1!$B$1:$B$4,1)",
-           "=SERIES(,Sheet1!$A$1:$A$4,Sheet1!$C$1:$C$4,2)"}),
+      On("chart_bar03")
+          .At(0, 1)
+          .Place(240, 360)
+          .Type(57)
+          .Series({"=SERIES(,Sheet1!$A$1:$A$4,Sheet1!$B$1:$B$4,1)",
+                   "=SERIES(,Sheet1!$A$1:$A$4,Sheet1!$C$1:$C$4,2)"}),
       On("chart_bar09").Type(58).Series(kThreeColumns),
       On("chart_bar10").Type(59).Series(kThreeColumns),
-      On("chart_bar20").Type(57).Series({"=SERIES(,,Sheet1!$A$1:$A$5,1)",
-                                         "=SERIES(\"Apple\",,Sheet1!$B$1:$B$5,2)",
-                                         "=SERIES(Sheet1!$A$7,,Sheet1!$C$1:$C$5,3)"}),
+      On("chart_bar20")
+          .Type(57)
+          .Series({"=SERIES(,,Sheet1!$A$1:$A$5,1)", "=SERIES(\"Apple\",,Sheet1!$B$1:$B$5,2)",
+                   "=SERIES(Sheet1!$A$7,,Sheet1!$C$1:$C$5,3)"}),
       On("chart_line01").Type(4).Series(kThreeColumns),
       On("chart_line05").Type(63).Series(kThreeColumns),
       On("chart_points05").Type(65).Series(kTwoWithCategories),
@@ -169,18 +175,24 @@ std::vector<ChartExpectation> Expectations() {
       On("object_position04").Series(kThreeColumns),
       On("chart_format03").Series(kTwoWithCategories),
       On("chart_format17").Series(kThreeColumns),
-      On("quote_name04").Type(5).Series({"=SERIES('Sheet 1'!$A$1,,'Sheet 1'!$A$1:$A$5,1)"}).Title(
-          "Foo"),
-      On("quote_name11").Series({"=SERIES(,,Sheeté!$A$1:$A$5,1)", "=SERIES(,,Sheeté!$B$1:$B$5,2)",
-                                 "=SERIES(,,Sheeté!$C$1:$C$5,3)"}),
+      On("quote_name04")
+          .Type(5)
+          .Series({"=SERIES('Sheet 1'!$A$1,,'Sheet 1'!$A$1:$A$5,1)"})
+          .Title("Foo"),
+      On("quote_name11")
+          .Series({"=SERIES(,,Sheeté!$A$1:$A$5,1)", "=SERIES(,,Sheeté!$B$1:$B$5,2)",
+                   "=SERIES(,,Sheeté!$C$1:$C$5,3)"}),
       On("textbox04").Series(kThreeColumns),
   };
 
   const std::vector<std::string> quoted = {"'Sheet 1'", "'Sheet 2'", "'Sheet!3'", "'Sheet\"4'",
                                            "'Sheet#5'", "'Sheet$6'", "'Sheet%7'", "'Sheet&8'"};
   for (std::size_t i = 0; i < quoted.size(); ++i) {
-    table.push_back(On("quote_name01").At(i).Place(211.5, 87.75).Type(5).Series(
-        {"=SERIES(,," + quoted[i] + "!$A$1:$A$5,1)"}));
+    table.push_back(On("quote_name01")
+                        .At(i)
+                        .Place(211.5, 87.75)
+                        .Type(5)
+                        .Series({"=SERIES(,," + quoted[i] + "!$A$1:$A$5,1)"}));
   }
   return table;
 }
@@ -231,11 +243,10 @@ TEST(ExcelCharts, CombinationsGiveEachSeriesTheTypeOfItsGroup) {
     std::vector<std::int32_t> seriesTypes;
     std::vector<std::size_t> seriesGroups;
   };
-  for (const Combination& expected :
-       {Combination{"chart_combined02", {51, 4}, {0, 1}},
-        Combination{"chart_combined03", {51, 51, 4}, {0, 0, 1}},
-        Combination{"chart_combined05", {57, 4}, {0, 1}},
-        Combination{"chart_combined06", {1, 51}, {0, 1}}}) {
+  for (const Combination& expected : {Combination{"chart_combined02", {51, 4}, {0, 1}},
+                                      Combination{"chart_combined03", {51, 51, 4}, {0, 0, 1}},
+                                      Combination{"chart_combined05", {57, 4}, {0, 1}},
+                                      Combination{"chart_combined06", {1, 51}, {0, 1}}}) {
     SCOPED_TRACE(expected.file);
     const ChartData chart = FirstChart(expected.file);
     ASSERT_EQ(chart.series.size(), expected.seriesTypes.size());

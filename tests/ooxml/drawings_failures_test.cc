@@ -39,9 +39,9 @@ std::string Series(const std::string& values) {
 // A workbook whose sheet shows one chart part with `plot` inside <c:plotArea>.
 PackageParts WithChart(const std::string& plot, const std::string& chartRest = "") {
   PackageParts package = MinimalWorkbook();
-  AddDrawing(package, TwoCellAnchor(4, 8, 11, 22, ChartFrame("Chart 1", "rIdChart1")),
-             {ChartSpaceXml("<c:chart><c:plotArea>" + plot + "</c:plotArea>" + chartRest +
-                            "</c:chart>")});
+  AddDrawing(
+      package, TwoCellAnchor(4, 8, 11, 22, ChartFrame("Chart 1", "rIdChart1")),
+      {ChartSpaceXml("<c:chart><c:plotArea>" + plot + "</c:plotArea>" + chartRest + "</c:chart>")});
   return package;
 }
 
@@ -55,8 +55,9 @@ TEST(DamagedDrawing, RelationshipsThatLeadNowhereAreDamage) {
   PackageParts sheetToNowhere = WithChart("<c:barChart/>");
   sheetToNowhere.parts["xl/worksheets/_rels/sheet1.xml.rels"] =
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"/>";
-  ExpectDamaged(sheetToNowhere, "the part 'xl/worksheets/sheet1.xml' refers to the drawing "
-                                "'rIdDrawing', which leads to no drawing part");
+  ExpectDamaged(sheetToNowhere,
+                "the part 'xl/worksheets/sheet1.xml' refers to the drawing "
+                "'rIdDrawing', which leads to no drawing part");
 
   PackageParts missingDrawing = WithChart("<c:barChart/>");
   missingDrawing.parts.erase("xl/drawings/drawing1.xml");
@@ -65,8 +66,9 @@ TEST(DamagedDrawing, RelationshipsThatLeadNowhereAreDamage) {
   PackageParts frameToNowhere = WithChart("<c:barChart/>");
   frameToNowhere.parts["xl/drawings/_rels/drawing1.xml.rels"] =
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"/>";
-  ExpectDamaged(frameToNowhere, "the part 'xl/drawings/drawing1.xml' shows in 'Chart 1' the "
-                                "chart 'rIdChart1', which leads to no chart part");
+  ExpectDamaged(frameToNowhere,
+                "the part 'xl/drawings/drawing1.xml' shows in 'Chart 1' the "
+                "chart 'rIdChart1', which leads to no chart part");
 
   PackageParts external = WithChart("<c:barChart/>");
   std::string& relationships = external.parts["xl/drawings/_rels/drawing1.xml.rels"];
@@ -76,15 +78,17 @@ TEST(DamagedDrawing, RelationshipsThatLeadNowhereAreDamage) {
   PackageParts shapesToNowhere = WithChart("<c:barChart/>");
   std::string& chart = shapesToNowhere.parts["xl/charts/chart1.xml"];
   chart.insert(chart.rfind("</c:chartSpace>"), "<c:userShapes r:id=\"rId9\"/>");
-  ExpectDamaged(shapesToNowhere, "the part 'xl/charts/chart1.xml' names its shapes drawing "
-                                 "'rId9', which leads to no drawing part");
+  ExpectDamaged(shapesToNowhere,
+                "the part 'xl/charts/chart1.xml' names its shapes drawing "
+                "'rId9', which leads to no drawing part");
 }
 
 TEST(DamagedDrawing, AnchorsOutsideTheSheetOrWithoutNumbersAreRefused) {
   PackageParts beyond = MinimalWorkbook();
   AddDrawing(beyond, TwoCellAnchor(16385, 0, 16386, 1, ChartFrame("Chart 1", "rIdChart1")));
-  ExpectDamaged(beyond, "the part 'xl/drawings/drawing1.xml' has an anchor whose col is missing "
-                        "or lies outside the sheet");
+  ExpectDamaged(beyond,
+                "the part 'xl/drawings/drawing1.xml' has an anchor whose col is missing "
+                "or lies outside the sheet");
 
   PackageParts words = MinimalWorkbook();
   std::string anchor = TwoCellAnchor(0, 0, 2, 2, ChartFrame("Chart 1", "rIdChart1"));
@@ -138,7 +142,8 @@ TEST(HostileChart, MoreSeriesThanAChartMayHoldAreRefused) {
   const WorkbookData read = ReadWorkbookBytes(
       testing::ZipBytes(WithChart("<c:barChart>" + series + "</c:barChart>")), "Ventes.xls");
   EXPECT_EQ(read.sheets[0].charts.at(0).series.size(), 255u);
-  ExpectDamaged(WithChart("<c:barChart>" + series + "</c:barChart><c:lineChart><c:ser/>"
+  ExpectDamaged(WithChart("<c:barChart>" + series +
+                          "</c:barChart><c:lineChart><c:ser/>"
                           "</c:lineChart>"),
                 "the part 'xl/charts/chart1.xml' holds more than 255 series");
 }

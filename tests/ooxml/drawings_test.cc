@@ -187,7 +187,8 @@ TEST(ChartShapes, AChartsOwnShapesArePlacedInItsChartArea) {
   package.parts["xl/charts/_rels/chart1.xml.rels"] =
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
       "<Relationship Id=\"rIdShapes\" Type=\"" +
-      kRelationshipTypes + "chartUserShapes\" Target=\"../drawings/drawing2.xml\"/></Relationships>";
+      kRelationshipTypes +
+      "chartUserShapes\" Target=\"../drawings/drawing2.xml\"/></Relationships>";
   package.parts["xl/drawings/drawing2.xml"] =
       std::string("<c:userShapes") + testing::kDrawingNamespaces + ">" +
       "<cdr:relSizeAnchor><cdr:from><cdr:x>0</cdr:x><cdr:y>0.5</cdr:y></cdr:from><cdr:to>"
@@ -266,12 +267,13 @@ TEST(ChartDefaults, AChartThatStatesLittleGivesExcelsImplicitValuesAndNothingEls
       "<c:ser><c:val><c:numLit><c:ptCount val=\"3\"/><c:pt idx=\"0\"><c:v>1.5</c:v></c:pt>"
       "<c:pt idx=\"2\"><c:v>-2</c:v></c:pt></c:numLit></c:val></c:ser>";
   const std::string axes =
-      "<c:catAx><c:axId val=\"1\"/><c:delete/></c:catAx><c:valAx><c:axId val=\"2\"/></c:valAx>";
+      "<c:catAx><c:axId val=\"1\"/><c:delete/></c:catAx><c:valAx><c:axId val=\"2\"/></c:valAx>"
+      "<c:dateAx><c:axId val=\"3\"/><c:majorTickMark/><c:minorTickMark/></c:dateAx>";
   AddDrawing(package, TwoCellAnchor(0, 0, 4, 10, ChartFrame("Chart 1", "rIdChart1")),
              {ColumnChart(series, axes, "<c:legend/><c:autoTitleDeleted/>")});
   std::string& chart = package.parts["xl/charts/chart1.xml"];
   chart.insert(chart.find("<c:plotArea>"), "<c:title/>");
-  const ChartData read = OnlySheet(package).charts.at(0);
+  ChartData read = OnlySheet(package).charts.at(0);
   EXPECT_EQ(read.chartType, 51);
   ASSERT_TRUE(read.title.has_value());
   EXPECT_TRUE(read.title->automatic);
@@ -297,9 +299,15 @@ TEST(ChartDefaults, AChartThatStatesLittleGivesExcelsImplicitValuesAndNothingEls
   EXPECT_TRUE(only.values.points[1].IsEmpty());
   EXPECT_EQ(SeriesFormulaText(only, 1), "=SERIES(,,{1.5,,-2},1)");
 
-  ASSERT_EQ(read.axes.size(), 2u);
+  ASSERT_EQ(read.axes.size(), 3u);
   EXPECT_TRUE(read.axes[0].deleted);  // <c:delete/> without a value is true
   EXPECT_FALSE(read.axes[1].deleted);
+  // A tick-mark element without its value has the format's default, crossing marks; no
+  // element at all means Excel's own, outside and none.
+  EXPECT_EQ(read.axes[2].majorTickMark, 4);
+  EXPECT_EQ(read.axes[2].minorTickMark, 4);
+  EXPECT_EQ(read.axes[2].type, 1);  // named by no group: a category axis by its element
+  read.axes.pop_back();
   for (const AxisData& axis : read.axes) {
     EXPECT_EQ(axis.majorTickMark, 3);
     EXPECT_EQ(axis.minorTickMark, -4142);

@@ -111,8 +111,8 @@ std::string RelationshipsXml(const std::string& body) {
 
 std::string RelationshipXml(const std::string& id, const std::string& type,
                             const std::string& target) {
-  return "<Relationship Id=\"" + id + "\" Type=\"" + kRelationshipTypes + type +
-         "\" Target=\"" + target + "\"/>";
+  return "<Relationship Id=\"" + id + "\" Type=\"" + kRelationshipTypes + type + "\" Target=\"" +
+         target + "\"/>";
 }
 
 void InsertBefore(std::string& text, const std::string& marker, const std::string& insert) {
@@ -127,8 +127,8 @@ void AddDrawing(PackageParts& package, const std::string& anchors,
                 const std::vector<std::string>& charts) {
   InsertBefore(package.parts["xl/worksheets/sheet1.xml"], "</worksheet>",
                "<drawing r:id=\"rIdDrawing\"/>");
-  package.parts["xl/worksheets/_rels/sheet1.xml.rels"] = RelationshipsXml(
-      RelationshipXml("rIdDrawing", "drawing", "../drawings/drawing1.xml"));
+  package.parts["xl/worksheets/_rels/sheet1.xml.rels"] =
+      RelationshipsXml(RelationshipXml("rIdDrawing", "drawing", "../drawings/drawing1.xml"));
   package.parts["xl/drawings/drawing1.xml"] =
       std::string("<xdr:wsDr") + kDrawingNamespaces + ">" + anchors + "</xdr:wsDr>";
   std::string chartRelationships;

@@ -89,11 +89,13 @@ lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view
   lxw_chart* chart = workbook_add_chart(writer.book(), WriterChartType(spec.type));
   if (chart == nullptr) writer.Fail("cannot add a chart");
   if (spec.seriesInRows) {
-    for (int row = 4; row <= 7; ++row) {
+    for (int row : spec.seriesRows) {
       std::string r = std::to_string(row);
+      const std::string values =
+          spec.categoryCells.find(':') == std::string::npos ? "$F$" + r : "$F$" + r + ":$G$" + r;
       lxw_chart_series* series =
-          chart_add_series(chart, CellReference(dataSheet, "$F$3:$G$3").c_str(),
-                           CellReference(dataSheet, "$F$" + r + ":$G$" + r).c_str());
+          chart_add_series(chart, CellReference(dataSheet, spec.categoryCells).c_str(),
+                           CellReference(dataSheet, values).c_str());
       chart_series_set_name(series, CellReference(dataSheet, "$E$" + r).c_str());
     }
   } else {
@@ -110,6 +112,14 @@ lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view
   } else {
     chart_title_set_name(chart, spec.title.c_str());
   }
+  if (!spec.categoryAxisTitle.empty())
+    chart_axis_set_name(chart->x_axis, spec.categoryAxisTitle.c_str());
+  if (!spec.valueAxisTitle.empty()) chart_axis_set_name(chart->y_axis, spec.valueAxisTitle.c_str());
+  if (!spec.categoryLabels) {
+    chart_axis_set_label_position(chart->x_axis, LXW_CHART_AXIS_LABEL_POSITION_NONE);
+  }
+  if (!spec.categoryAxis) chart_axis_off(chart->x_axis);
+  if (!spec.valueAxis) chart_axis_off(chart->y_axis);
   return chart;
 }
 
@@ -120,8 +130,9 @@ void WriteSalesTable(Writer& writer, lxw_worksheet* sheet, const VentesSheet& sp
         "table label");
   }
   for (int quarter = 0; quarter < 2; ++quarter) {
-    writer.Check(worksheet_write_string(sheet, kHeaderRow, kLabelColumn + 1 + quarter,
-                                        std::string(kQuarterLabels[quarter]).c_str(), nullptr),
+    writer.Check(worksheet_write_string(
+                     sheet, kHeaderRow, kLabelColumn + 1 + quarter,
+                     spec.quarterLabels[static_cast<std::size_t>(quarter)].c_str(), nullptr),
                  "quarter label");
   }
   for (int product = 0; product < 4; ++product) {

@@ -41,8 +41,19 @@ struct FixtureChart {
   // True: four series in rows (name E4..E7, categories F3:G3, values F4:G4 ...), the way
   // the exercises expect. False: two series in columns (name F3/G3, categories E4:E7).
   bool seriesInRows = true;
+  // With series in rows: the table rows drawn, one series each, in this order (rows may
+  // repeat; the series' order argument counts 1, 2, 3 ...).
+  std::vector<int> seriesRows = {4, 5, 6, 7};
+  // With series in rows: the categories' cells.
+  std::string categoryCells = "$F$3:$G$3";
   // The sheet whose table the series refer to; empty: the sheet that holds the chart.
   std::string dataSheet{};
+  // Axes: deleted when false; category labels switched off; axis titles (none when empty).
+  bool categoryAxis = true;
+  bool valueAxis = true;
+  bool categoryLabels = true;
+  std::string categoryAxisTitle{};
+  std::string valueAxisTitle{};
   // The chart title; empty: no title (the automatic title is switched off).
   std::string title{};
   // Top-left cell of an embedded chart, 0-based.
@@ -60,6 +71,9 @@ struct VentesSheet {
   bool previousYear = false;
   // The label in E3; empty leaves E3 empty.
   std::string tableLabel{};
+  // The quarter labels of F3 and G3.
+  std::array<std::string, 2> quarterLabels = {std::string(kQuarterLabels[0]),
+                                              std::string(kQuarterLabels[1])};
   // The text of the comment in `markerCell`; no comment when absent.
   std::optional<std::string> marker = std::string(kMarkerText);
   std::string markerCell = std::string(kMarkerCell);

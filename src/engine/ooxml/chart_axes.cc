@@ -17,21 +17,24 @@ struct Named {
   std::int32_t value;
 };
 
-constexpr std::array<Named, 4> kTickMarks = {{
-    {"none", -4142}, {"in", 2}, {"out", 3}, {"cross", 4}}};
-constexpr std::array<Named, 4> kTickLabelPositions = {{
-    {"nextTo", 4}, {"high", -4127}, {"low", -4134}, {"none", -4142}}};
+constexpr std::array<Named, 4> kTickMarks = {
+    {{"none", -4142}, {"in", 2}, {"out", 3}, {"cross", 4}}};
+constexpr std::array<Named, 4> kTickLabelPositions = {
+    {{"nextTo", 4}, {"high", -4127}, {"low", -4134}, {"none", -4142}}};
 
-// The value of the setting `child` of `axis` by the table; `absent` when the axis has none.
+// The value of the setting `child` of `axis` by the table: `absent` when the axis has no such
+// element, `unvalued` (the format's default) when the element has no value.
 template <std::size_t N>
 std::int32_t Setting(pugi::xml_node axis, std::string_view child, const std::array<Named, N>& table,
-                     std::int32_t absent, const PartScope& scope) {
-  if (!ChildNamed(axis, child)) return absent;
-  const std::string_view value = scope.Val(axis, child);
+                     std::int32_t absent, std::int32_t unvalued, const PartScope& scope) {
+  const pugi::xml_node element = ChildNamed(axis, child);
+  if (!element) return absent;
+  const pugi::xml_attribute value = PlainAttribute(element, "val");
+  if (!value) return unvalued;
   for (const Named& named : table) {
-    if (named.name == value) return named.value;
+    if (named.name == value.value()) return named.value;
   }
-  scope.Fail("has the axis setting <" + std::string(child) + " val=\"" + std::string(value) +
+  scope.Fail("has the axis setting <" + std::string(child) + " val=\"" + value.value() +
              "\">, which is not one of the format's");
 }
 
@@ -79,9 +82,10 @@ AxisData ReadAxis(pugi::xml_node node, Element element, PartScope& scope) {
   axis.deleted = scope.FlagVal(node, "delete").value_or(false);
   axis.majorGridlines = static_cast<bool>(ChildNamed(node, "majorGridlines"));
   axis.minorGridlines = static_cast<bool>(ChildNamed(node, "minorGridlines"));
-  axis.majorTickMark = Setting(node, "majorTickMark", kTickMarks, 3, scope);
-  axis.minorTickMark = Setting(node, "minorTickMark", kTickMarks, -4142, scope);
-  axis.tickLabelPosition = Setting(node, "tickLblPos", kTickLabelPositions, 4, scope);
+  // Without the element Excel's own value; with an element without value the format's.
+  axis.majorTickMark = Setting(node, "majorTickMark", kTickMarks, 3, 4, scope);
+  axis.minorTickMark = Setting(node, "minorTickMark", kTickMarks, -4142, 4, scope);
+  axis.tickLabelPosition = Setting(node, "tickLblPos", kTickLabelPositions, 4, 4, scope);
   axis.majorUnit = scope.NumberVal(node, "majorUnit");
   axis.minorUnit = scope.NumberVal(node, "minorUnit");
   const pugi::xml_node scaling = ChildNamed(node, "scaling");

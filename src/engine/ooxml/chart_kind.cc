@@ -14,9 +14,8 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 
 // The grouping of a bar, line or area group; absent: the format's default for the group.
 Grouping GroupingOf(pugi::xml_node group, Grouping absent, const PartScope& scope) {
-  const pugi::xml_node element = ChildNamed(group, "grouping");
-  if (!element) return absent;
   const std::string_view value = scope.Val(group, "grouping");
+  if (value.empty()) return absent;  // no element, or one without value: the format's default
   if (value == "clustered") return Grouping::Clustered;
   if (value == "stacked") return Grouping::Stacked;
   if (value == "percentStacked") return Grouping::Percent;
@@ -57,8 +56,7 @@ pugi::xml_node FirstSeries(pugi::xml_node group) { return ChildNamed(group, "ser
 
 std::int32_t Bar3DType(pugi::xml_node group, std::string_view shape, const PartScope& scope) {
   const std::size_t direction = IsColumn(group, scope) ? 0 : 1;
-  const auto grouping =
-      static_cast<std::size_t>(GroupingOf(group, Grouping::Clustered, scope));
+  const auto grouping = static_cast<std::size_t>(GroupingOf(group, Grouping::Clustered, scope));
   return k3DTypes[ShapeIndex(shape, scope)][direction][grouping];
 }
 
@@ -90,8 +88,8 @@ std::int32_t AreaType(pugi::xml_node group, bool threeD, const PartScope& scope)
 
 std::int32_t ScatterType(pugi::xml_node group, pugi::xml_node series, const PartScope& scope) {
   const std::string_view style = scope.Val(group, "scatterStyle");
-  const bool styleLines = style == "line" || style == "lineMarker" || style == "smooth" ||
-                          style == "smoothMarker";
+  const bool styleLines =
+      style == "line" || style == "lineMarker" || style == "smooth" || style == "smoothMarker";
   const std::optional<FillData> line = LineOf(ChildNamed(series, "spPr"), scope);
   const bool lines = line ? line->kind != FillData::Kind::None : styleLines;
   if (!lines) return -4169;
@@ -167,8 +165,8 @@ std::optional<std::int32_t> SeriesChartType(pugi::xml_node group, pugi::xml_node
 }
 
 std::optional<std::int32_t> ChartTypeOf(const std::vector<ChartGroupData>& groups) {
-  if (groups.size() == 2 && groups[0].element == "barChart" &&
-      groups[1].element == "stockChart" && groups[1].chartType) {
+  if (groups.size() == 2 && groups[0].element == "barChart" && groups[1].element == "stockChart" &&
+      groups[1].chartType) {
     if (*groups[1].chartType == 88) return 90;
     if (*groups[1].chartType == 89) return 91;
   }

@@ -115,8 +115,8 @@ SeriesSourceData ReadSource(pugi::xml_node holder, PartScope& scope) {
         source.points = ReadPoints(ChildNamed(cache, "lvl"), false, scope, nullptr);
       } else {
         const bool numeric = kind == "numRef";
-        source.points = ReadPoints(ChildNamed(child, numeric ? "numCache" : "strCache"),
-                                   numeric, scope, nullptr);
+        source.points = ReadPoints(ChildNamed(child, numeric ? "numCache" : "strCache"), numeric,
+                                   scope, nullptr);
       }
       return source;
     }
@@ -182,11 +182,10 @@ void AssignAxisGroups(std::vector<ChartGroupData>& groups) {
   if (groups.empty()) return;
   const std::vector<std::string>& primary = groups.front().axisIds;
   for (ChartGroupData& group : groups) {
-    const bool shares = std::any_of(group.axisIds.begin(), group.axisIds.end(),
-                                    [&](const std::string& id) {
-                                      return std::find(primary.begin(), primary.end(), id) !=
-                                             primary.end();
-                                    });
+    const bool shares =
+        std::any_of(group.axisIds.begin(), group.axisIds.end(), [&](const std::string& id) {
+          return std::find(primary.begin(), primary.end(), id) != primary.end();
+        });
     group.axisGroup = shares || group.axisIds.empty() ? 1 : 2;
   }
 }

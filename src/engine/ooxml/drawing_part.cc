@@ -30,7 +30,8 @@ std::int32_t CellIndex(pugi::xml_node marker, std::string_view name, std::int32_
                        const PartScope& scope) {
   const std::optional<double> value = scope.NumberText(ChildNamed(marker, name));
   if (!value || *value != std::trunc(*value) || *value < 0 || *value > limit) {
-    scope.Fail("has an anchor whose " + std::string(name) + " is missing or lies outside the sheet");
+    scope.Fail("has an anchor whose " + std::string(name) +
+               " is missing or lies outside the sheet");
   }
   return static_cast<std::int32_t>(*value);
 }
@@ -93,8 +94,8 @@ std::pair<double, double> RelativePoint(pugi::xml_node point, const PartScope& s
 }
 
 // The place of an anchor of a chart's own drawing; nullopt when `anchor` is no such anchor.
-std::optional<GeometryData> ChartAnchorGeometry(pugi::xml_node anchor, double width,
-                                                double height, const PartScope& scope) {
+std::optional<GeometryData> ChartAnchorGeometry(pugi::xml_node anchor, double width, double height,
+                                                const PartScope& scope) {
   const std::string_view name = LocalName(anchor.name());
   if (name != "relSizeAnchor" && name != "absSizeAnchor") return std::nullopt;
   const auto [fromX, fromY] = RelativePoint(ChildNamed(anchor, "from"), scope);
@@ -208,8 +209,7 @@ void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudge
 }
 
 std::vector<DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
-                                               double width, double height,
-                                               ContentBudget& budget) {
+                                               double width, double height, ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlPart(package, part, "userShapes");
   PartScope scope(part, budget);
   std::vector<DrawingObjectData> shapes;

@@ -43,7 +43,6 @@ void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudge
 // placed in a chart area `width` x `height` points large. Charts inside it are not read.
 // Raises as ReadWorksheetDrawing.
 std::vector<DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
-                                               double width, double height,
-                                               ContentBudget& budget);
+                                               double width, double height, ContentBudget& budget);
 
 }  // namespace k27093::ooxml

@@ -71,10 +71,11 @@ void ReadColor(pugi::xml_node fillElement, const PartScope& scope, FillData& fil
   for (pugi::xml_node color : fillElement.children()) {
     if (color.type() != pugi::node_element) continue;
     const std::string_view name = LocalName(color.name());
-    fill.colorAdjusted = static_cast<bool>(color.find_child(
-        [](pugi::xml_node child) { return child.type() == pugi::node_element; }));
+    fill.colorAdjusted = static_cast<bool>(
+        color.find_child([](pugi::xml_node child) { return child.type() == pugi::node_element; }));
     if (name == "srgbClr" || name == "sysClr") {
-      const pugi::xml_attribute value = PlainAttribute(color, name == "srgbClr" ? "val" : "lastClr");
+      const pugi::xml_attribute value =
+          PlainAttribute(color, name == "srgbClr" ? "val" : "lastClr");
       if (!value) return;  // a system colour without its last value: not stated
       fill.color = ColorOfHex(value.value());
       if (!fill.color) {
@@ -145,8 +146,8 @@ std::optional<double> PartScope::Number(pugi::xml_node node, std::string_view at
   if (!value) return std::nullopt;
   const std::optional<double> number = ParseNumber(value.value());
   if (!number) {
-    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" +
-         value.value() + "\">, which is not a number");
+    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" + value.value() +
+         "\">, which is not a number");
   }
   return number;
 }
@@ -157,8 +158,8 @@ std::optional<std::int64_t> PartScope::Integer(pugi::xml_node node,
   if (!value) return std::nullopt;
   const std::optional<std::int64_t> number = ParseInteger(value.value());
   if (!number) {
-    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" +
-         value.value() + "\">, which is not a whole number");
+    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" + value.value() +
+         "\">, which is not a whole number");
   }
   return number;
 }
@@ -168,8 +169,8 @@ std::optional<bool> PartScope::Boolean(pugi::xml_node node, std::string_view att
   if (!value) return std::nullopt;
   const std::optional<bool> flag = ParseBoolean(value.value());
   if (!flag) {
-    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" +
-         value.value() + "\">, which is not a Boolean");
+    Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" + value.value() +
+         "\">, which is not a Boolean");
   }
   return flag;
 }

@@ -12,8 +12,8 @@ using Kind = DrawingObjectData::Kind;
 constexpr std::string_view kChartUri = "http://schemas.openxmlformats.org/drawingml/2006/chart";
 
 struct ObjectElement {
-  std::string_view element;        // "sp"
-  std::string_view nonVisual;      // "nvSpPr"
+  std::string_view element;          // "sp"
+  std::string_view nonVisual;        // "nvSpPr"
   std::string_view shapeProperties;  // "spPr"
   Kind kind;
 };

@@ -49,11 +49,13 @@ std::string FolderOf(std::string_view partName) {
 
 }  // namespace
 
+Relationships::Relationships(std::vector<Relationship> items) : items_(std::move(items)) {
+  for (std::size_t i = 0; i < items_.size(); ++i) byId_.emplace(items_[i].id, i);
+}
+
 const Relationship* Relationships::Find(std::string_view id) const {
-  for (const Relationship& item : items_) {
-    if (item.id == id) return &item;
-  }
-  return nullptr;
+  const auto found = byId_.find(std::string(id));
+  return found == byId_.end() ? nullptr : &items_[found->second];
 }
 
 const Relationship* Relationships::FirstOfType(std::string_view shortType) const {

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/ooxml/package.h"
@@ -22,7 +23,7 @@ struct Relationship {
 class Relationships {
  public:
   Relationships() = default;
-  explicit Relationships(std::vector<Relationship> items) : items_(std::move(items)) {}
+  explicit Relationships(std::vector<Relationship> items);
 
   // The relationship with that id; nullptr when there is none.
   const Relationship* Find(std::string_view id) const;
@@ -33,6 +34,7 @@ class Relationships {
 
  private:
   std::vector<Relationship> items_;
+  std::unordered_map<std::string, std::size_t> byId_;  // id -> its first item
 };
 
 // True when `type` is the relationship type named `shortType` in the transitional, the strict

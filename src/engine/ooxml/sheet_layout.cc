@@ -65,8 +65,7 @@ SheetLayout::SheetLayout(const SheetLayoutSource& source) {
 
 double SheetLayout::ColumnLeft(std::int32_t column) const {
   column = std::clamp(column, 0, kMaxColumns);
-  return static_cast<double>(columnLeftPixels_[static_cast<std::size_t>(column)]) *
-         kPointsPerPixel;
+  return static_cast<double>(columnLeftPixels_[static_cast<std::size_t>(column)]) * kPointsPerPixel;
 }
 
 double SheetLayout::RowTop(std::int32_t row) const {

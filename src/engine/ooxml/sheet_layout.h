@@ -27,7 +27,7 @@ struct SheetLayoutSource {
     std::optional<double> width;  // characters; nullopt: the default width
     bool hidden = false;
   };
-  std::vector<Columns> columns;                      // <cols>, file order (a later one wins)
+  std::vector<Columns> columns;                       // <cols>, file order (a later one wins)
   std::vector<std::pair<std::int32_t, double>> rows;  // 1-based row, height in points (0 hidden)
 };
 

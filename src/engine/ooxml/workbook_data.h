@@ -64,16 +64,16 @@ struct GeometryData {
 struct DrawingObjectData {
   enum class Kind { Chart, TextBox, AutoShape, Connector, Picture, Group, FormControl, Other };
   Kind kind = Kind::AutoShape;
-  std::string name;    // as stored ("Chart 1", "TextBox 2", "Rectangle 3")
+  std::string name;     // as stored ("Chart 1", "TextBox 2", "Rectangle 3")
   std::int64_t id = 0;  // the drawing's object id (cNvPr id)
   bool hidden = false;
   // A worksheet object: from the sheet's top-left corner, through its anchor and the sheet's
   // column widths and row heights. A chart's own shape: from the chart area's top-left corner.
   GeometryData geometry;
-  std::string preset;               // preset geometry ("rect", "ellipse"); "" when none
-  std::optional<TextData> text;     // the text of an object with a text body
-  std::optional<FillData> fill;     // nullopt: not stated in the file (the style's)
-  std::optional<FillData> line;     // the outline's fill; nullopt: not stated
+  std::string preset;                // preset geometry ("rect", "ellipse"); "" when none
+  std::optional<TextData> text;      // the text of an object with a text body
+  std::optional<FillData> fill;      // nullopt: not stated in the file (the style's)
+  std::optional<FillData> line;      // the outline's fill; nullopt: not stated
   std::optional<std::size_t> chart;  // Kind::Chart: index into SheetData::charts
   // Kind::FormControl: the control's type ("CheckBox") and check box value (xlOn 1, xlOff
   // -4146, xlMixed 2), when its properties part states them.
@@ -95,15 +95,15 @@ struct SeriesSourceData {
 };
 
 struct SeriesData {
-  std::size_t group = 0;              // index into ChartData::groups
-  std::optional<std::int32_t> index;  // c:idx
-  std::optional<std::int32_t> order;  // c:order, 0-based as stored
+  std::size_t group = 0;                  // index into ChartData::groups
+  std::optional<std::int32_t> index;      // c:idx
+  std::optional<std::int32_t> order;      // c:order, 0-based as stored
   std::optional<std::int32_t> chartType;  // the series' own XlChartType; nullopt: unknown kind
   // nullopt: the series has no name (the spreadsheet shows "SeriesN"). A literal name has no
   // reference and its text in `literal`; a linked one its cached text in `points`.
   std::optional<SeriesSourceData> name;
-  SeriesSourceData categories;  // c:cat (c:xVal of a scatter series)
-  SeriesSourceData values;      // c:val (c:yVal of a scatter series)
+  SeriesSourceData categories;   // c:cat (c:xVal of a scatter series)
+  SeriesSourceData values;       // c:val (c:yVal of a scatter series)
   std::optional<FillData> fill;  // c:spPr fill; nullopt: automatic
   std::optional<FillData> line;
   std::optional<bool> markers;  // false: marker symbol none; true: another symbol; nullopt: unsaid
@@ -126,19 +126,19 @@ struct AxisData {
   bool deleted = false;  // c:delete: the axis is not shown (HasAxis False)
   bool majorGridlines = false;
   bool minorGridlines = false;
-  std::int32_t majorTickMark = 3;       // XlTickMark; absent: outside (Excel's, not the schema's)
-  std::int32_t minorTickMark = -4142;   // absent: none
-  std::int32_t tickLabelPosition = 4;   // XlTickLabelPosition; absent: next to axis
-  std::optional<double> majorUnit;      // nullopt: automatic
+  std::int32_t majorTickMark = 3;      // XlTickMark; absent: outside (Excel's, not the schema's)
+  std::int32_t minorTickMark = -4142;  // absent: none
+  std::int32_t tickLabelPosition = 4;  // XlTickLabelPosition; absent: next to axis
+  std::optional<double> majorUnit;     // nullopt: automatic
   std::optional<double> minorUnit;
-  std::optional<double> minimum;        // scaling; nullopt: automatic
+  std::optional<double> minimum;  // scaling; nullopt: automatic
   std::optional<double> maximum;
   std::optional<TitleData> title;
   FontData tickLabelFont;  // c:txPr
 };
 
 struct ManualLayoutData {
-  bool inner = false;  // layoutTarget inner (the plot's inside, without tick labels)
+  bool inner = false;    // layoutTarget inner (the plot's inside, without tick labels)
   bool xFactor = false;  // xMode factor (else edge); likewise yMode
   bool yFactor = false;
   std::optional<double> x;  // fractions of the chart area
@@ -186,15 +186,15 @@ struct ChartData {
   std::optional<LegendData> legend;        // nullopt: no legend
   std::optional<DataTableData> dataTable;  // nullopt: no data table
   std::optional<ManualLayoutData> plotAreaLayout;
-  std::optional<FillData> areaFill;  // the chart area's fill; nullopt: not stated
-  FontData areaFont;                 // chart-level c:txPr
+  std::optional<FillData> areaFill;        // the chart area's fill; nullopt: not stated
+  FontData areaFont;                       // chart-level c:txPr
   std::optional<PageSetupData> pageSetup;  // c:printSettings/c:pageSetup
   std::vector<DrawingObjectData> shapes;   // the chart's own shapes, back-most first
 };
 
 struct ChartSheetData {
-  std::optional<ChartData> chart;      // nullopt: the chart sheet shows no chart
-  std::optional<GeometryData> frame;   // the chart's frame on the sheet (absoluteAnchor)
+  std::optional<ChartData> chart;     // nullopt: the chart sheet shows no chart
+  std::optional<GeometryData> frame;  // the chart's frame on the sheet (absoluteAnchor)
   std::optional<PageSetupData> pageSetup;
 };
 
@@ -204,8 +204,8 @@ struct SheetData {
   Kind kind = Kind::Worksheet;
   std::vector<CellData> cells;  // in file order
   std::vector<CommentData> comments;
-  std::vector<DrawingObjectData> drawing;  // a worksheet's drawn objects, back-most first
-  std::vector<ChartData> charts;           // the charts that its chart objects show
+  std::vector<DrawingObjectData> drawing;    // a worksheet's drawn objects, back-most first
+  std::vector<ChartData> charts;             // the charts that its chart objects show
   std::optional<ChartSheetData> chartSheet;  // Kind::Chart only
 };
 

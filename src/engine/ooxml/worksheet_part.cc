@@ -144,10 +144,11 @@ void ReadRowHeight(pugi::xml_node row, std::int32_t rowNumber, std::string_view 
 }
 
 // The <control> elements of <controls>, also when markup-compatibility wrappers hold them.
-void ReadControls(pugi::xml_node root, std::string_view part,
+void ReadControls(pugi::xml_node root, std::string_view part, ContentBudget& budget,
                   std::vector<WorksheetDrawingInfo::Control>& controls) {
   for (pugi::xml_node list : ChildrenUnwrapped(root, "controls")) {
     for (pugi::xml_node control : ChildrenUnwrapped(list, "control")) {
+      budget.Take(part, 0);
       const std::optional<std::int64_t> id =
           WholeNumber<std::int64_t>(PlainAttribute(control, "shapeId").value());
       if (!id) {
@@ -176,7 +177,7 @@ void ReadDrawingInfo(pugi::xml_node root, std::string_view part, ContentBudget& 
     info.layout.columns.push_back(
         {*first, *last, SizeAttribute(column, "width", part), FlagAttribute(column, "hidden")});
   }
-  ReadControls(root, part, info.controls);
+  ReadControls(root, part, budget, info.controls);
 }
 
 }  // namespace

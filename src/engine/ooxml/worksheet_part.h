@@ -24,7 +24,7 @@ struct WorksheetDrawingInfo {
   std::string drawingId;  // the relationship id of <drawing>; "" when the sheet has none
   SheetLayoutSource layout;
   struct Control {
-    std::int64_t shapeId = 0;  // the drawn object's id
+    std::int64_t shapeId = 0;    // the drawn object's id
     std::string relationshipId;  // of the control's properties part
   };
   std::vector<Control> controls;  // <controls>, file order
