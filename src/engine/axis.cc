@@ -20,12 +20,15 @@ bool IsTickLabelPosition(std::int32_t position) {
 }  // namespace
 
 AxisImpl::AxisImpl(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> chart,
-                   std::int32_t type)
-    : Node(std::move(session), chart->presence()), chart_(std::move(chart)), type_(type) {}
+                   std::int32_t type, std::int32_t group)
+    : Node(std::move(session), chart->presence()),
+      chart_(std::move(chart)),
+      type_(type),
+      group_(group) {}
 
 AxisState& AxisImpl::State(std::string_view member) {
   Enter();
-  AxisState* state = chart_->VisibleAxis(type_);
+  AxisState* state = chart_->VisibleAxis(type_, group_);
   if (!state) RaiseUnableToGet(member, "Axis");
   return *state;
 }

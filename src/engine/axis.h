@@ -1,4 +1,5 @@
-// AxisImpl: the category or value axis of a chart (primary group). Its members raise 1004
+// AxisImpl: the category or value axis of a chart (of its primary or secondary group). Its
+// members raise 1004
 // once the axis was removed, and where the spreadsheet has no such member for that kind of
 // axis: CategoryNames on a value axis, MajorUnit and MajorUnitIsAuto on a category axis.
 #pragma once
@@ -8,6 +9,7 @@
 #include "engine/chart_state.h"
 #include "engine/node.h"
 #include "spreadsheet/axis.h"
+#include "spreadsheet/constants.h"
 
 namespace k27093::engine {
 
@@ -15,8 +17,9 @@ class ChartImpl;
 
 class AxisImpl : public xl::Axis, public Node {
  public:
-  // `type`: xl::kCategory or xl::kValue.
-  AxisImpl(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> chart, std::int32_t type);
+  // `type`: xl::kCategory or xl::kValue; `group`: xl::kPrimary or xl::kSecondary.
+  AxisImpl(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> chart, std::int32_t type,
+           std::int32_t group = xl::kPrimary);
 
   std::int32_t TickLabelPosition() override;
   // Takes none, low, high or next to axis; raises 1004 for another value.
@@ -49,6 +52,7 @@ class AxisImpl : public xl::Axis, public Node {
 
   std::shared_ptr<ChartImpl> chart_;
   std::int32_t type_;
+  std::int32_t group_;
 };
 
 }  // namespace k27093::engine

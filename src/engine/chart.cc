@@ -20,6 +20,13 @@ constexpr double kChartSheetHeight = 540;
 constexpr std::int32_t kSeriesColors[] = {16751001, 6697881, 13434879, 16777164,
                                           6684774,  8421631, 13395456, 16764108};
 
+// True when two chart types draw the same kind of plot (the same chart group).
+bool SamePlotKind(std::int32_t first, std::int32_t second) {
+  auto a = GalleryOf(first);
+  auto b = GalleryOf(second);
+  return a && b ? a->type == b->type : first == second;
+}
+
 }  // namespace
 
 ChartImpl::ChartImpl(std::shared_ptr<Session> session, std::shared_ptr<Presence> presence)
@@ -66,19 +73,23 @@ void ChartImpl::CreateDrawing(std::shared_ptr<const Protection> protection) {
 
 double ChartImpl::ChartHeight() const {
   if (auto frame = frame_.lock()) return frame->geometry.height;
-  return kChartSheetHeight;
+  return sheetHeight_ > 0 ? sheetHeight_ : kChartSheetHeight;
+}
+
+bool ChartImpl::CombinesKinds() const {
+  if (series_.empty()) return false;
+  auto first = GalleryOf(series_.front()->chartType());
+  for (const auto& series : series_) {
+    auto gallery = GalleryOf(series->chartType());
+    if (!first || !gallery || gallery->type != first->type) return true;
+  }
+  return false;
 }
 
 std::int32_t ChartImpl::ChartType() {
   Enter();
   if (series_.empty()) return state_.chartType;
-  auto first = GalleryOf(series_.front()->chartType());
-  for (const auto& series : series_) {
-    auto gallery = GalleryOf(series->chartType());
-    if (!first || !gallery || gallery->type != first->type) {
-      return xl::chart_type::kCombination;
-    }
-  }
+  if (CombinesKinds()) return xl::chart_type::kCombination;
   return series_.front()->chartType();
 }
 
@@ -125,6 +136,40 @@ void ChartImpl::MoveSeries(const SeriesImpl& series, std::int32_t order) {
       static_cast<std::size_t>(std::clamp(order, 1, static_cast<std::int32_t>(series_.size())) - 1);
   auto moving = series_[from];
   series_.erase(series_.begin() + static_cast<std::ptrdiff_t>(from));
+  series_.insert(series_.begin() + static_cast<std::ptrdiff_t>(to), std::move(moving));
+}
+
+std::int32_t ChartImpl::GroupOrderOf(const SeriesImpl& series) const {
+  if (!CombinesKinds()) return PlotOrderOf(series);
+  std::int32_t order = 0;
+  for (const auto& other : series_) {
+    if (SamePlotKind(other->chartType(), series.chartType())) ++order;
+    if (other.get() == &series) return order;
+  }
+  RaiseDisconnected();
+}
+
+void ChartImpl::MoveSeriesInGroup(const SeriesImpl& series, std::int32_t order) {
+  if (!CombinesKinds()) {
+    MoveSeries(series, order);
+    return;
+  }
+  auto from = static_cast<std::size_t>(PlotOrderOf(series) - 1);
+  auto moving = series_[from];
+  series_.erase(series_.begin() + static_cast<std::ptrdiff_t>(from));
+  // The places of the other series of the same group, once the moving one is out.
+  std::vector<std::size_t> group;
+  for (std::size_t i = 0; i < series_.size(); ++i) {
+    if (SamePlotKind(series_[i]->chartType(), moving->chartType())) group.push_back(i);
+  }
+  auto wanted = static_cast<std::size_t>(
+      std::clamp(order, 1, static_cast<std::int32_t>(group.size()) + 1) - 1);
+  std::size_t to = from;
+  if (wanted < group.size()) {
+    to = group[wanted];
+  } else if (!group.empty()) {
+    to = group.back() + 1;
+  }
   series_.insert(series_.begin() + static_cast<std::ptrdiff_t>(to), std::move(moving));
 }
 

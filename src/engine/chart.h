@@ -14,6 +14,7 @@
 #include "engine/node.h"
 #include "engine/sheet_node.h"
 #include "spreadsheet/chart.h"
+#include "spreadsheet/constants.h"
 
 namespace k27093::engine {
 
@@ -88,6 +89,8 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
   const std::shared_ptr<Drawing>& drawing() const { return drawing_; }
   // The chart's height in points (its frame's, or a chart sheet's page).
   double ChartHeight() const;
+  // Gives a chart sheet's chart the height its file states (the frame it fills).
+  void StoreSheetHeight(double height) { sheetHeight_ = height; }
 
   // Series in plot order.
   const std::vector<std::shared_ptr<SeriesImpl>>& series() const { return series_; }
@@ -95,13 +98,19 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
   std::int32_t PlotOrderOf(const SeriesImpl& series) const;
   // Moves a series to the 1-based plot order `order` (clamped to the series count).
   void MoveSeries(const SeriesImpl& series, std::int32_t order);
+  // The last argument of the series' formula: its plot order, or, in a chart that combines
+  // kinds of plot, its 1-based place among the series of its own kind (its chart group).
+  std::int32_t GroupOrderOf(const SeriesImpl& series) const;
+  // Moves a series to `order` as GroupOrderOf counts it (clamped to its group).
+  void MoveSeriesInGroup(const SeriesImpl& series, std::int32_t order);
   void RemoveSeries(const SeriesImpl& series);
   // Gives `series` the chart type `type`; the other series of the same kind of plot follow.
   void SetSeriesChartType(const SeriesImpl& series, std::int32_t type);
 
-  // The state of the axis of type kCategory or kValue when the chart draws it; nullptr when
-  // the axis is absent (or the chart draws no axes, as a pie).
-  AxisState* VisibleAxis(std::int32_t type);
+  // The state of the axis of type kCategory or kValue of `group` (kPrimary or kSecondary)
+  // when the chart draws it; nullptr when the axis is absent (or the chart draws no axes, as
+  // a pie).
+  AxisState* VisibleAxis(std::int32_t type, std::int32_t group = xl::kPrimary);
 
   // ChartObject.Activate: the chart becomes the active chart and its chart area the
   // selection. Raises 1004 unless the chart's sheet is the active sheet.
@@ -113,9 +122,11 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
  private:
   ChartImpl(std::shared_ptr<Session> session, std::shared_ptr<Presence> presence);
   void CreateDrawing(std::shared_ptr<const Protection> protection);
-  // The axis state of type kCategory or kValue.
-  AxisState* AxisOf(std::int32_t type);
+  // The axis state of type kCategory or kValue of `group`; nullptr for another type.
+  AxisState* AxisOf(std::int32_t type, std::int32_t group);
   bool DrawsAxes();
+  // True when the series use more than one kind of plot (or one the engine does not know).
+  bool CombinesKinds() const;
 
   ChartState state_;
   std::weak_ptr<WorkbookImpl> book_;
@@ -124,6 +135,7 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
   std::weak_ptr<DrawnObject> frame_;
   std::shared_ptr<Drawing> drawing_;
   std::vector<std::shared_ptr<SeriesImpl>> series_;
+  double sheetHeight_ = 0;  // a chart sheet's height from its file; 0: the page's
 };
 
 }  // namespace k27093::engine

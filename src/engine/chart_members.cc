@@ -59,29 +59,34 @@ Ref<xl::Legend> ChartImpl::Legend() {
   return MakeRef<LegendImpl>(session(), SharedFrom(*this));
 }
 
-AxisState* ChartImpl::AxisOf(std::int32_t type) {
-  if (type == xl::kCategory) return &state_.categoryAxis;
-  if (type == xl::kValue) return &state_.valueAxis;
+AxisState* ChartImpl::AxisOf(std::int32_t type, std::int32_t group) {
+  bool secondary = group == xl::kSecondary;
+  if (type == xl::kCategory) {
+    return secondary ? &state_.secondaryCategoryAxis : &state_.categoryAxis;
+  }
+  if (type == xl::kValue) return secondary ? &state_.secondaryValueAxis : &state_.valueAxis;
   return nullptr;
 }
 
 bool ChartImpl::DrawsAxes() { return !DrawsWithoutAxes(ChartType()); }
 
-AxisState* ChartImpl::VisibleAxis(std::int32_t type) {
-  AxisState* axis = AxisOf(type);
+AxisState* ChartImpl::VisibleAxis(std::int32_t type, std::int32_t group) {
+  if (group == xl::kSecondary && !state_.hasSecondaryGroup) return nullptr;
+  AxisState* axis = AxisOf(type, group);
   return axis && axis->present && DrawsAxes() ? axis : nullptr;
 }
 
 bool ChartImpl::HasAxis(std::int32_t type, std::int32_t group) {
   Enter();
   if (!IsKnownAxis(type, group)) RaiseUnableToGet("HasAxis", "Chart");
-  return group == xl::kPrimary && VisibleAxis(type) != nullptr;
+  return VisibleAxis(type, group) != nullptr;
 }
 
 void ChartImpl::SetHasAxis(std::int32_t type, std::int32_t group, bool has) {
   Enter();
   if (!IsKnownAxis(type, group)) RaiseUnableToSet("HasAxis", "Chart");
-  AxisState* axis = group == xl::kPrimary ? AxisOf(type) : nullptr;
+  bool groupExists = group == xl::kPrimary || state_.hasSecondaryGroup;
+  AxisState* axis = groupExists ? AxisOf(type, group) : nullptr;
   if (!axis || !DrawsAxes()) {
     if (has) RaiseUnableToSet("HasAxis", "Chart");
     return;
@@ -91,10 +96,8 @@ void ChartImpl::SetHasAxis(std::int32_t type, std::int32_t group, bool has) {
 
 Ref<xl::Axis> ChartImpl::Axes(std::int32_t type, std::int32_t group) {
   Enter();
-  if (!IsKnownAxis(type, group) || group != xl::kPrimary || !VisibleAxis(type)) {
-    RaiseUnableToGet("Axes", "Chart");
-  }
-  return MakeRef<AxisImpl>(session(), SharedFrom(*this), type);
+  if (!IsKnownAxis(type, group) || !VisibleAxis(type, group)) RaiseUnableToGet("Axes", "Chart");
+  return MakeRef<AxisImpl>(session(), SharedFrom(*this), type, group);
 }
 
 Ref<xl::SeriesCollection> ChartImpl::SeriesCollection() {

@@ -1,8 +1,8 @@
 // ChartState: the settings of a chart that its parts show (title, legend, axes, fonts, fill,
 // plot area, data table, page setup), with the defaults of a new Excel 2003 chart: clustered
-// columns, legend on the right, category and value axes with major gridlines on the value
-// axis only, major tick marks outside, no minor tick marks, labels next to the axis, an
-// automatic major unit, Arial 10 text and a 12-point title.
+// columns, legend on the right, primary category and value axes (no secondary ones) with
+// major gridlines on the value axis only, major tick marks outside, no minor tick marks,
+// labels next to the axis, an automatic major unit, Arial 10 text and a 12-point title.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +46,10 @@ struct ChartState {
   std::int32_t legendPosition = xl::kLegendRight;
   AxisState categoryAxis;
   AxisState valueAxis{.majorGridlines = true};
+  // The secondary axis group: a new chart has none; a chart from a file may plot series on it.
+  bool hasSecondaryGroup = false;
+  AxisState secondaryCategoryAxis{.present = false};
+  AxisState secondaryValueAxis{.present = false};
   FontState areaFont;
   std::optional<std::int32_t> presetTexture;  // MsoPresetTexture of the chart area's fill
   std::optional<PlotAreaSize> plotArea;       // nullopt: the default fraction of the chart

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "engine/chart.h"
+#include "engine/chart_loader.h"
+#include "engine/drawing_loader.h"
 #include "engine/ooxml/reader.h"
 #include "engine/workbook.h"
 #include "engine/worksheet.h"
@@ -11,8 +13,9 @@ namespace k27093::engine {
 
 namespace {
 
-void AddWorksheet(const std::shared_ptr<Session>& session,
-                  const std::shared_ptr<WorkbookImpl>& workbook, const ooxml::SheetData& data) {
+std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& session,
+                                            const std::shared_ptr<WorkbookImpl>& workbook,
+                                            const ooxml::SheetData& data) {
   auto sheet = WorksheetImpl::Create(session, workbook, data.name);
   for (const auto& cell : data.cells) {
     Variant value = cell.value;
@@ -23,11 +26,33 @@ void AddWorksheet(const std::shared_ptr<Session>& session,
     sheet->StoreComment(comment.row, comment.column, {comment.author, comment.text});
   }
   workbook->AppendSheet(sheet);
+  return sheet;
 }
 
-void AddChartSheet(const std::shared_ptr<Session>& session,
-                   const std::shared_ptr<WorkbookImpl>& workbook, const ooxml::SheetData& data) {
-  workbook->AppendSheet(ChartImpl::CreateSheet(session, workbook, data.name));
+std::shared_ptr<ChartImpl> AddChartSheet(const std::shared_ptr<Session>& session,
+                                         const std::shared_ptr<WorkbookImpl>& workbook,
+                                         const ooxml::SheetData& data) {
+  auto chart = ChartImpl::CreateSheet(session, workbook, data.name);
+  workbook->AppendSheet(chart);
+  return chart;
+}
+
+// The drawing of a worksheet: its objects, each chart frame with its chart.
+void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data) {
+  auto loadChart = [&](const std::shared_ptr<DrawnObject>& frame,
+                       const ooxml::DrawingObjectData& object) {
+    auto chart = sheet.MakeEmbeddedChart(frame);
+    if (object.chart && *object.chart < data.charts.size()) {
+      LoadChart(*chart, data.charts[*object.chart]);
+    }
+  };
+  LoadDrawing(*sheet.drawing(), data.drawing, loadChart);
+}
+
+void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data) {
+  if (!data.chartSheet) return;
+  if (data.chartSheet->frame) chart.StoreSheetHeight(data.chartSheet->frame->height);
+  if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart);
 }
 
 }  // namespace
@@ -44,12 +69,19 @@ std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& sess
                                             const ooxml::WorkbookData& data, std::string name,
                                             std::string folder) {
   auto workbook = std::make_shared<WorkbookImpl>(session, std::move(name), std::move(folder));
-  for (const auto& sheet : data.sheets) {
-    if (sheet.kind == ooxml::SheetData::Kind::Chart) {
-      AddChartSheet(session, workbook, sheet);
+  // The sheets first, so that the charts' series find every sheet they refer to.
+  std::vector<std::shared_ptr<WorksheetImpl>> worksheets(data.sheets.size());
+  std::vector<std::shared_ptr<ChartImpl>> chartSheets(data.sheets.size());
+  for (std::size_t i = 0; i < data.sheets.size(); ++i) {
+    if (data.sheets[i].kind == ooxml::SheetData::Kind::Chart) {
+      chartSheets[i] = AddChartSheet(session, workbook, data.sheets[i]);
     } else {
-      AddWorksheet(session, workbook, sheet);
+      worksheets[i] = AddWorksheet(session, workbook, data.sheets[i]);
     }
+  }
+  for (std::size_t i = 0; i < data.sheets.size(); ++i) {
+    if (worksheets[i]) LoadWorksheetDrawing(*worksheets[i], data.sheets[i]);
+    if (chartSheets[i]) LoadChartSheet(*chartSheets[i], data.sheets[i]);
   }
   if (data.activeSheet < workbook->sheets().size()) {
     workbook->SetActiveSheet(*workbook->sheets()[data.activeSheet]);

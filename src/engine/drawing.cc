@@ -32,6 +32,8 @@ std::string_view KindName(DrawnKind kind) {
       return "Chart";
     case DrawnKind::CheckBox:
       return "Check Box";
+    case DrawnKind::Other:
+      return "Object";
   }
   return "";
 }

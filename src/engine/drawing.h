@@ -17,7 +17,9 @@ namespace k27093::engine {
 
 class ChartImpl;
 
-enum class DrawnKind { AutoShape, TextBox, Chart, CheckBox };
+// Other: a drawn object a file holds that the engine does not make itself (a picture, a group,
+// a line, a freeform, a form control other than a check box); its MsoShapeType is its own.
+enum class DrawnKind { AutoShape, TextBox, Chart, CheckBox, Other };
 
 struct Geometry {
   double left = 0;
@@ -33,7 +35,8 @@ struct DrawnObject {
   DrawnKind kind = DrawnKind::AutoShape;
   std::string name;
   Geometry geometry;
-  std::int32_t autoShapeType = 1;  // MsoAutoShapeType of an auto shape (rectangle)
+  std::int32_t autoShapeType = 1;  // MsoAutoShapeType of an auto shape (rectangle) or other
+  std::int32_t otherType = -2;     // MsoShapeType of an Other object (msoShapeTypeMixed)
   std::int32_t fillColor = kWhite;
   std::int32_t lineColor = kBlack;
   std::string text;                  // a text box's text

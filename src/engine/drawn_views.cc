@@ -18,6 +18,7 @@ std::shared_ptr<Dispatch> ViewOfKind(const std::shared_ptr<Session>& session,
     case DrawnKind::Chart:
       return std::make_shared<ChartObjectImpl>(session, drawing, object);
     case DrawnKind::AutoShape:
+    case DrawnKind::Other:
       break;
   }
   return std::make_shared<ShapeImpl>(session, drawing, object);

@@ -48,7 +48,7 @@ std::string SeriesImpl::Formula() {
   formula.name = ArgumentOf(name_);
   formula.categories = ArgumentOf(categories_);
   formula.values = ArgumentOf(values_);
-  formula.order = chart().PlotOrderOf(*this);
+  formula.order = chart().GroupOrderOf(*this);
   return FormatSeriesFormula(formula);
 }
 
@@ -62,7 +62,7 @@ void SeriesImpl::SetFormula(std::string_view text) {
   auto categories = Bind(formula->categories, *workbook, defaultSheet, false);
   auto values = Bind(formula->values, *workbook, defaultSheet, false);
   StoreSources(std::move(name), std::move(categories), std::move(values));
-  chart().MoveSeries(*this, formula->order);
+  chart().MoveSeriesInGroup(*this, formula->order);
 }
 
 void SeriesImpl::StoreSources(SeriesSource name, SeriesSource categories, SeriesSource values) {

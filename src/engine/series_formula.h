@@ -16,7 +16,8 @@
 namespace k27093::engine {
 
 struct FormulaArgument {
-  // Broken: a reference whose sheet was deleted, printed as its text ("#REF!").
+  // Broken: a reference whose sheet was deleted, printed as its text ("#REF!"), or one that a
+  // file stored and the workbook cannot resolve, printed as stored.
   enum class Kind { Empty, Text, Array, Reference, Broken };
   Kind kind = Kind::Empty;
   std::string text;            // Text: the literal, without its quotes; Broken: "#REF!"

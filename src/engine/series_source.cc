@@ -47,6 +47,10 @@ FormulaArgument ArgumentOf(const SeriesSource& source) {
       argument.kind = FormulaArgument::Kind::Array;
       argument.items = source.values;
       break;
+    case SeriesSource::Kind::Cached:
+      argument.kind = FormulaArgument::Kind::Broken;
+      argument.text = source.text;
+      break;
     case SeriesSource::Kind::Cells: {
       auto sheet = source.sheet.lock();
       if (!sheet || !sheet->presence()->Present()) {
@@ -70,6 +74,7 @@ std::vector<Variant> SourceValues(const SeriesSource& source) {
     case SeriesSource::Kind::Text:
       return {Variant(source.text)};
     case SeriesSource::Kind::Values:
+    case SeriesSource::Kind::Cached:
       return source.values;
     case SeriesSource::Kind::Cells: {
       auto sheet = source.sheet.lock();

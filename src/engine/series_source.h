@@ -17,11 +17,14 @@ namespace k27093::engine {
 class WorkbookImpl;
 class WorksheetImpl;
 
+// Cached: an argument a file stored that the workbook cannot resolve (a reference to another
+// workbook or to a sheet it does not have): it prints as stored and gives the file's cached
+// points.
 struct SeriesSource {
-  enum class Kind { None, Text, Values, Cells };
+  enum class Kind { None, Text, Values, Cells, Cached };
   Kind kind = Kind::None;
-  std::string text;                    // Text
-  std::vector<Variant> values;         // Values
+  std::string text;                    // Text; Cached: the argument as stored
+  std::vector<Variant> values;         // Values; Cached: the cached points
   std::weak_ptr<WorksheetImpl> sheet;  // Cells
   CellRange range;                     // Cells
 };

@@ -65,6 +65,8 @@ std::int32_t ShapeImpl::Type() {
       return xl::kMsoChart;
     case DrawnKind::CheckBox:
       return xl::kMsoFormControl;
+    case DrawnKind::Other:
+      return object().otherType;
   }
   return xl::kMsoAutoShape;
 }
@@ -73,6 +75,7 @@ std::int32_t ShapeImpl::AutoShapeType() {
   Enter();
   switch (object().kind) {
     case DrawnKind::AutoShape:
+    case DrawnKind::Other:
       return object().autoShapeType;
     case DrawnKind::TextBox:
       return xl::kMsoShapeRectangle;

@@ -190,6 +190,22 @@ TEST_F(CheckCommand, AGarbageWorkbookExitsWith3WithTheTracedSpreadsheetError) {
   EXPECT_EQ(folder_.Read("Ventes.xls"), "This is not a workbook at all.\n");
 }
 
+TEST_F(CheckCommand, TruncatedOrCorruptedWorkbooksExitWith3WithoutCrashing) {
+  const std::string whole = testsupport::ReadFileBytes(WriteVentes(WithChart()));
+  for (std::size_t length : {whole.size() / 2, whole.size() - 1, std::size_t{30}}) {
+    std::string path = folder_.Write("Tronqué.xls", whole.substr(0, length));
+    ProgramResult result = Check({"401", path});
+    EXPECT_EQ(result.status, 3) << length << result.err;
+    EXPECT_EQ(result.err.rfind("Error 1004: ", 0), 0u) << result.err;
+  }
+  std::string corrupted = whole;
+  for (std::size_t i = corrupted.size() / 3; i < corrupted.size() / 3 + 64; ++i) corrupted[i] ^= 0x5A;
+  std::string path = folder_.Write("Abîmé.xls", corrupted);
+  ProgramResult result = Check({"401", path});
+  EXPECT_EQ(result.status, 3) << result.err;
+  EXPECT_NE(result.err.find("damaged"), std::string::npos) << result.err;
+}
+
 TEST_F(CheckCommand, JsonOfAnErrorHasNullVerdictAndTheRawSource) {
   std::string path = folder_.Write("Ventes.xls", "garbage");
   json answer = CheckJson("401", path, 3);

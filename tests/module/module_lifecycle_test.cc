@@ -204,3 +204,20 @@ TEST(ModuleRegistration, TheRegistryCreatesModulesByProgIdAndClassId) {
 
 }  // namespace
 }  // namespace k27093::testing
+
+namespace k27093::testing {
+namespace {
+
+TEST_F(ModuleTest, AModelsFolderThatCannotBeMadeFailsInitQuestionInsteadOfWaitingForEver) {
+  templates_.Write("Norvane Modèles", "a file where the folder should be");
+  StageModel(401);
+  const Error error = RaisedError([&] { Start(401); });
+  EXPECT_EQ(error.number(), errors::kPathFileAccess);
+  EXPECT_NE(error.description().find(templates_.path() + "Norvane Modèles/"), std::string::npos)
+      << error.description();
+  EXPECT_EQ(error.source(), TracedSource("Module", "InitQuestion", "K27093"));
+  EXPECT_TRUE(work_.Contains("02709301.xls"));  // nothing was staged
+}
+
+}  // namespace
+}  // namespace k27093::testing

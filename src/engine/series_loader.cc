@@ -1,0 +1,92 @@
+#include "engine/series_loader.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "engine/chart.h"
+#include "engine/series.h"
+#include "engine/series_formula.h"
+#include "engine/series_source.h"
+#include "engine/workbook.h"
+#include "engine/worksheet.h"
+
+namespace k27093::engine {
+
+namespace {
+
+// The series of `data` in plot order: group by group in the file's order of the groups, and
+// within a group by stored order (a series without one comes last, in the file's order).
+std::vector<const ooxml::SeriesData*> PlotOrder(const ooxml::ChartData& data) {
+  std::vector<const ooxml::SeriesData*> ordered;
+  for (const auto& series : data.series) ordered.push_back(&series);
+  std::stable_sort(ordered.begin(), ordered.end(), [](const auto* a, const auto* b) {
+    constexpr std::int32_t kUnordered = std::numeric_limits<std::int32_t>::max();
+    if (a->group != b->group) return a->group < b->group;
+    return a->order.value_or(kUnordered) < b->order.value_or(kUnordered);
+  });
+  return ordered;
+}
+
+// A stored argument kept as stored, with the file's cached points.
+SeriesSource Cached(const std::string& text, const std::vector<Variant>& points) {
+  SeriesSource source;
+  source.kind = SeriesSource::Kind::Cached;
+  source.text = text;
+  source.values = points;
+  return source;
+}
+
+// A stored argument bound to the workbook when it can be, else kept as stored.
+SeriesSource Bind(const std::string& text, const std::vector<Variant>& points,
+                  const std::shared_ptr<WorkbookImpl>& workbook,
+                  const std::shared_ptr<WorksheetImpl>& defaultSheet) {
+  auto argument = ParseFormulaArgument(text);
+  if (argument && workbook) {
+    if (auto bound = BindArgument(*argument, *workbook, defaultSheet)) return std::move(*bound);
+  }
+  return Cached(text, points);
+}
+
+// The source of a series' name, categories or values: its reference, else its literal, else
+// nothing.
+SeriesSource SourceOf(const ooxml::SeriesSourceData& data,
+                      const std::shared_ptr<WorkbookImpl>& workbook,
+                      const std::shared_ptr<WorksheetImpl>& defaultSheet) {
+  if (!data.reference.empty()) return Bind(data.reference, data.points, workbook, defaultSheet);
+  if (!data.literal.empty()) return Bind(data.literal, data.points, workbook, defaultSheet);
+  return SeriesSource();
+}
+
+// The series' own chart type, else its group's, else the whole chart's when it has one.
+std::optional<std::int32_t> ChartTypeOf(const ooxml::SeriesData& series,
+                                        const ooxml::ChartData& data) {
+  if (series.chartType) return series.chartType;
+  if (series.group < data.groups.size() && data.groups[series.group].chartType) {
+    return data.groups[series.group].chartType;
+  }
+  if (data.chartType && *data.chartType != xl::chart_type::kCombination) return data.chartType;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void LoadSeries(ChartImpl& chart, const ooxml::ChartData& data) {
+  auto workbook = chart.book();
+  auto defaultSheet = chart.hostSheet();
+  for (const ooxml::SeriesData* stored : PlotOrder(data)) {
+    auto series = chart.AddSeries();
+    if (auto type = ChartTypeOf(*stored, data)) series->StoreChartType(*type);
+    SeriesSource name =
+        stored->name ? SourceOf(*stored->name, workbook, defaultSheet) : SeriesSource();
+    series->StoreSources(std::move(name), SourceOf(stored->categories, workbook, defaultSheet),
+                         SourceOf(stored->values, workbook, defaultSheet));
+    const auto& fill = stored->fill;
+    bool plainColor =
+        fill && fill->kind == ooxml::FillData::Kind::Solid && fill->color && !fill->colorAdjusted;
+    if (plainColor) series->StoreColor(*fill->color);
+  }
+}
+
+}  // namespace k27093::engine
