@@ -337,3 +337,36 @@ TEST_F(CheckCommand, ACopiedCommandUsesTheMacroWorkbookBesideItself) {
 
 }  // namespace
 }  // namespace k27093
+
+namespace k27093 {
+namespace {
+
+struct SavedByAnotherProgram {
+  const char* file;
+  int status;
+  bool general;
+  const char* cause;
+};
+
+class CheckOfLibreOfficeFiles : public CheckCommand,
+                                public ::testing::WithParamInterface<SavedByAnotherProgram> {};
+
+TEST_P(CheckOfLibreOfficeFiles, GivesTheVerdictOfTheWorkbookAsSaved) {
+  const SavedByAnotherProgram& expected = GetParam();
+  const std::string path = std::string(K27093_TEST_DATA "/") + expected.file;
+  const std::string before = testsupport::ReadFileBytes(path);
+  json answer = CheckJson("401", path, expected.status);
+  EXPECT_EQ(answer["ErreurGenerale"], expected.general);
+  EXPECT_EQ(answer["CauseErreur"], expected.cause);
+  EXPECT_EQ(testsupport::ReadFileBytes(path), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exercise401, CheckOfLibreOfficeFiles,
+    ::testing::Values(SavedByAnotherProgram{"libreoffice-401-right.xlsx", 0, false, ""},
+                      SavedByAnotherProgram{"libreoffice-401-stacked.xlsx", 1, false, "A"},
+                      SavedByAnotherProgram{"libreoffice-401-columns.xlsx", 1, false, "B"},
+                      SavedByAnotherProgram{"libreoffice-401-third-sheet.xlsx", 2, true, "G"}));
+
+}  // namespace
+}  // namespace k27093

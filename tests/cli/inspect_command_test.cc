@@ -64,6 +64,19 @@ TEST_F(InspectCommand, JsonKeepsAccentedTextsAndNumbersAsNumbers) {
   EXPECT_EQ(cells.size(), 2u + 4u * 3u);
 }
 
+TEST_F(InspectCommand, JsonReadsAWorkbookSavedByLibreOfficeWithAccentsIntact) {
+  json book = InspectJson(K27093_TEST_DATA "/libreoffice-ventes.xlsx");
+  ASSERT_EQ(book.at("sheets").size(), 2u);
+  EXPECT_EQ(book["sheets"][0]["name"], "Année N");
+  EXPECT_EQ(book["sheets"][1]["name"], "Année N-1");
+  json cells = book["sheets"][0]["cells"];
+  EXPECT_EQ(EntryAt(cells, "E4")["value"], "Île-de-France");
+  EXPECT_EQ(EntryAt(cells, "G3")["value"], "Évolution");
+  EXPECT_EQ(EntryAt(cells, "F4")["value"].get<double>(), 1250.5);
+  EXPECT_EQ(EntryAt(book["sheets"][1]["comments"], "G9")["text"],
+            std::string(testsupport::kMarkerText));
+}
+
 TEST_F(InspectCommand, JsonShowsEachSheetsOwnFigures) {
   json book = InspectJson(WriteVentes());
   EXPECT_EQ(EntryAt(book["sheets"][1]["cells"], "F4")["value"].get<double>(),

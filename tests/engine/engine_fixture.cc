@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/raised_error.h"
+
 namespace k27093::engine::testing {
 
 ScratchFolder::ScratchFolder() {
@@ -71,15 +73,7 @@ std::string FileBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-Error CaughtError(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error was raised";
-  return Error(0, "", "");
-}
+Error CaughtError(const std::function<void()>& call) { return testsupport::RaisedError(call); }
 
 EngineTest::EngineTest() {
   EngineSettings settings;
