@@ -3,18 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 namespace k27093 {
 namespace {
 
-Error Caught(void (*body)()) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error was raised";
-  return Error(0, "", "");
-}
+using testsupport::RaisedError;
 
 TEST(ErrorTrail, OneLevelPutsLineFeedBeforeCarriageReturn) {
   std::string expected =
@@ -23,7 +17,7 @@ TEST(ErrorTrail, OneLevelPutsLineFeedBeforeCarriageReturn) {
 }
 
 TEST(ErrorTrail, OneLevelKeepsNumberAndDescription) {
-  Error error = Caught([] {
+  Error error = RaisedError([] {
     try {
       Raise(errors::kNoObject);
     } catch (const Error& inner) {
@@ -37,7 +31,7 @@ TEST(ErrorTrail, OneLevelKeepsNumberAndDescription) {
 }
 
 TEST(ErrorTrail, SpreadsheetSourceComesLast) {
-  Error error = Caught([] {
+  Error error = RaisedError([] {
     try {
       Raise(errors::kApplication, "'x.xls' could not be found.", "Microsoft Office Excel");
     } catch (const Error& inner) {
@@ -52,7 +46,7 @@ TEST(ErrorTrail, SpreadsheetSourceComesLast) {
 }
 
 TEST(ErrorTrail, TwoLevelsPutOutermostFirst) {
-  Error error = Caught([] {
+  Error error = RaisedError([] {
     try {
       try {
         Raise(errors::kPermissionDenied);
@@ -76,7 +70,7 @@ TEST(ErrorTrail, EmptyPreviousSourceEndsTheText) {
 }
 
 TEST(StandardErrors, RaiseUsesComponentSourceAndStandardText) {
-  Error error = Caught([] { Raise(errors::kObjectRequired); });
+  Error error = RaisedError([] { Raise(errors::kObjectRequired); });
   EXPECT_EQ(error.number(), 424);
   EXPECT_EQ(error.description(), "Object required");
   EXPECT_EQ(error.source(), "K27093");

@@ -75,6 +75,15 @@ std::string FileBytes(const std::string& path) {
 
 Error CaughtError(const std::function<void()>& call) { return testsupport::RaisedError(call); }
 
+std::vector<std::string> SeriesFormulas(const Ref<xl::Chart>& chart) {
+  std::vector<std::string> formulas;
+  auto series = chart->SeriesCollection();
+  for (int i = 1; i <= series->Count(); ++i) {
+    formulas.push_back(series->Item(Variant(i))->Formula());
+  }
+  return formulas;
+}
+
 EngineTest::EngineTest() {
   EngineSettings settings;
   settings.templatesPath = "/modeles/";

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "api/error.h"
 #include "engine/engine.h"
@@ -50,6 +51,8 @@ std::string FileBytes(const std::string& path);
 
 // Runs `call` and returns the error it raised; fails the test when it raised none.
 Error CaughtError(const std::function<void()>& call);
+// The Formula of every series of `chart`, in plot order.
+std::vector<std::string> SeriesFormulas(const Ref<xl::Chart>& chart);
 
 class EngineTest : public ::testing::Test {
  protected:

@@ -26,14 +26,6 @@ class LoadedChartsTest : public EngineTest {
                          int index = 1) {
     return ChartObjectOf(file, sheet, index)->Chart();
   }
-  static std::vector<std::string> Formulas(const Ref<xl::Chart>& chart) {
-    std::vector<std::string> formulas;
-    auto series = chart->SeriesCollection();
-    for (int i = 1; i <= series->Count(); ++i) {
-      formulas.push_back(series->Item(Variant(i))->Formula());
-    }
-    return formulas;
-  }
   static std::vector<std::string> Names(const Ref<xl::Chart>& chart) {
     std::vector<std::string> names;
     auto series = chart->SeriesCollection();
@@ -139,7 +131,7 @@ TEST_F(LoadedChartsTest, SeriesFormulasAndNamesReadAsStored) {
   for (const Case& expected : cases) {
     SCOPED_TRACE(expected.file);
     auto chart = ChartOf(expected.file, Variant(expected.sheet));
-    EXPECT_EQ(Formulas(chart), expected.formulas);
+    EXPECT_EQ(SeriesFormulas(chart), expected.formulas);
     EXPECT_EQ(Names(chart), expected.names);
     app->Workbooks()->Item(Variant(expected.file))->Close(false);
   }
@@ -152,7 +144,7 @@ TEST_F(LoadedChartsTest, SheetNamesWithSymbolsAreQuotedInFormulas) {
     SCOPED_TRACE(name);
     auto chart =
         AsWorksheet(book->Sheets()->Item(Variant(name)))->ChartObjects()->Item(Variant(1))->Chart();
-    EXPECT_EQ(Formulas(chart), std::vector<std::string>{"=SERIES(,,'" + name + "'!$A$1:$A$5,1)"});
+    EXPECT_EQ(SeriesFormulas(chart), std::vector<std::string>{"=SERIES(,,'" + name + "'!$A$1:$A$5,1)"});
   }
 }
 
@@ -186,7 +178,7 @@ TEST_F(LoadedChartsTest, CategoryNamesAreReadFromTheReferencedCellsAsTheyAreNow)
 TEST_F(LoadedChartsTest, APieChartHasNoAxesAndItsSeriesAsStored) {
   auto chart = ChartOf("chart_pie01.xlsx");
   EXPECT_FALSE(chart->HasAxis(xl::kCategory, xl::kPrimary));
-  EXPECT_EQ(Formulas(chart),
+  EXPECT_EQ(SeriesFormulas(chart),
             std::vector<std::string>{"=SERIES(,Sheet1!$A$1:$A$3,Sheet1!$B$1:$B$3,1)"});
 }
 
@@ -318,7 +310,7 @@ TEST_F(LoadedChartsTest, APlotAreaWithAManualLayoutHasItsStoredHeight) {
 TEST_F(LoadedChartsTest, CombinationsNumberSeriesWithinTheirGroup) {
   auto chart = ChartOf("chart_combined03.xlsx");
   EXPECT_EQ(chart->ChartType(), xl::chart_type::kCombination);
-  EXPECT_EQ(Formulas(chart), (std::vector<std::string>{"=SERIES(,,Sheet1!$A$1:$A$5,1)",
+  EXPECT_EQ(SeriesFormulas(chart), (std::vector<std::string>{"=SERIES(,,Sheet1!$A$1:$A$5,1)",
                                                        "=SERIES(,,Sheet1!$B$1:$B$5,2)",
                                                        "=SERIES(,,Sheet1!$C$1:$C$5,1)"}));
   auto series = chart->SeriesCollection();
@@ -329,7 +321,7 @@ TEST_F(LoadedChartsTest, CombinationsNumberSeriesWithinTheirGroup) {
   series->Item(Variant(3))->SetFormula("=SERIES(,,Sheet1!$C$1:$C$5,1)");
   EXPECT_EQ(series->Item(Variant(3))->Type(), 4);
   series->Item(Variant(2))->SetFormula("=SERIES(,,Sheet1!$B$1:$B$5,1)");
-  EXPECT_EQ(Formulas(chart), (std::vector<std::string>{"=SERIES(,,Sheet1!$B$1:$B$5,1)",
+  EXPECT_EQ(SeriesFormulas(chart), (std::vector<std::string>{"=SERIES(,,Sheet1!$B$1:$B$5,1)",
                                                        "=SERIES(,,Sheet1!$A$1:$A$5,2)",
                                                        "=SERIES(,,Sheet1!$C$1:$C$5,1)"}));
 }
@@ -360,7 +352,7 @@ TEST_F(LoadedChartsTest, ChartSheetsHoldTheirChartAndNoChartObject) {
     EXPECT_EQ(sheet->ChartObjects()->Count(), 0);
     auto chart = ToObject<xl::Chart>(Variant(sheet));
     EXPECT_EQ(chart->ChartType(), 57);
-    EXPECT_EQ(Formulas(chart), kThreeColumns);
+    EXPECT_EQ(SeriesFormulas(chart), kThreeColumns);
     EXPECT_TRUE(chart->HasLegend());
     book->Close(false);
   }

@@ -36,14 +36,6 @@ class LoadedExerciseChartsTest : public EngineTest {
     OpenWith({std::move(chart)});
     return FirstSheet()->ChartObjects()->Item(Variant(1))->Chart();
   }
-  static std::vector<std::string> Formulas(const Ref<xl::Chart>& chart) {
-    std::vector<std::string> formulas;
-    auto series = chart->SeriesCollection();
-    for (int i = 1; i <= series->Count(); ++i) {
-      formulas.push_back(series->Item(Variant(i))->Formula());
-    }
-    return formulas;
-  }
 };
 
 TEST_F(LoadedExerciseChartsTest, TheExpectedChartReadsAsTheCheckWantsIt) {
@@ -54,7 +46,7 @@ TEST_F(LoadedExerciseChartsTest, TheExpectedChartReadsAsTheCheckWantsIt) {
   EXPECT_EQ(chart->Type(), 3);
   EXPECT_EQ(chart->SubType(), 1);
   EXPECT_EQ(chart->ChartType(), 51);
-  EXPECT_EQ(Formulas(chart), (std::vector<std::string>{RowFormula(4, 1), RowFormula(5, 2),
+  EXPECT_EQ(SeriesFormulas(chart), (std::vector<std::string>{RowFormula(4, 1), RowFormula(5, 2),
                                                        RowFormula(6, 3), RowFormula(7, 4)}));
   EXPECT_EQ(chart->SeriesCollection()->Item(Variant(1))->Name(),
             std::string(testsupport::kProductNames[0]));
@@ -86,7 +78,7 @@ TEST_F(LoadedExerciseChartsTest, ALearnersNewChartTakesTheNextFreeNumber) {
 TEST_F(LoadedExerciseChartsTest, SeriesInColumnsReadAsTwoSeries) {
   FixtureChart columns;
   columns.seriesInRows = false;
-  EXPECT_EQ(Formulas(ChartWith(columns)),
+  EXPECT_EQ(SeriesFormulas(ChartWith(columns)),
             (std::vector<std::string>{
                 "=SERIES('Année N'!$F$3,'Année N'!$E$4:$E$7,'Année N'!$F$4:$F$7,1)",
                 "=SERIES('Année N'!$G$3,'Année N'!$E$4:$E$7,'Année N'!$G$4:$G$7,2)"}));
@@ -143,7 +135,7 @@ TEST_F(LoadedExerciseChartsTest, AChartSheetReadsTheTableOfAnotherSheet) {
   auto sheet = book->Sheets()->Item(Variant("Graphique"));
   EXPECT_EQ(sheet->ChartObjects()->Count(), 0);
   auto loaded = ToObject<xl::Chart>(Variant(sheet));
-  EXPECT_EQ(Formulas(loaded).front(), RowFormula(4, 1));
+  EXPECT_EQ(SeriesFormulas(loaded).front(), RowFormula(4, 1));
   EXPECT_EQ(FirstSheet()->ChartObjects()->Count(), 0);
 }
 

@@ -2,6 +2,8 @@
 // reason, for missing files, files that are no workbook, damaged packages and hostile ones.
 #include <gtest/gtest.h>
 
+#include "support/raised_error.h"
+
 #include <pugixml.hpp>
 
 #include <filesystem>
@@ -20,19 +22,10 @@ using testing::ZipBytes;
 
 const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
 
-// The error that `read` raises; fails the test when it raises none.
-Error ErrorOf(const std::function<void()>& read) {
-  try {
-    read();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error raised";
-  return Error(0, "", "");
-}
+using testsupport::RaisedError;
 
 Error ErrorOfBytes(const std::string& bytes) {
-  return ErrorOf([&] { ReadWorkbookBytes(bytes, "Ventes.xls"); });
+  return RaisedError([&] { ReadWorkbookBytes(bytes, "Ventes.xls"); });
 }
 
 void ExpectOpenError(const Error& error, const std::string& start, const std::string& part) {
@@ -48,7 +41,7 @@ const std::string kDamaged = "'Ventes.xls' is damaged and cannot be opened: ";
 TEST(MissingFile, RaisesExcelsOwnTextNamingTheFile) {
   const std::string folder = testing::FreshFolder("missing");
   const std::string path = folder + "Ventes.xls";
-  const Error error = ErrorOf([&] { ReadWorkbookFile(path); });
+  const Error error = RaisedError([&] { ReadWorkbookFile(path); });
   std::filesystem::remove_all(folder);
   EXPECT_EQ(error.number(), 1004);
   EXPECT_EQ(error.source(), "Microsoft Office Excel");
@@ -62,7 +55,7 @@ TEST(NotAWorkbook, ATextFileNamedXlsIsRefusedWithItsName) {
   const std::string folder = testing::FreshFolder("text");
   const std::string path = folder + "Ventes.xls";
   testing::WriteFile(path, "Région;Ventes\nBretagne;830\n");
-  const Error error = ErrorOf([&] { ReadWorkbookFile(path); });
+  const Error error = RaisedError([&] { ReadWorkbookFile(path); });
   ExpectOpenError(error, "'" + path + "' is not a workbook: ", "not a zip package");
   std::filesystem::remove_all(folder);
 }
