@@ -18,6 +18,8 @@ Variant QuestionChart(const Ref<xl::Application>& application, const Variant& sh
   return chart;
 }
 
+Variant ChartObjectOf(const Variant& chart) { return GetProperty(chart, "Parent"); }
+
 Variant CategoryAxis(const Variant& chart) {
   return GetProperty(chart, "Axes", {Variant(xl::kCategory), Variant(xl::kPrimary)});
 }

@@ -8,12 +8,18 @@
 
 namespace k27093::questions {
 
+// The first sheet of the workbook, by position.
+inline const Variant kFirstSheet{1};
+
 // Item `sheet` (a 1-based position or a name, case ignored) of ActiveWorkbook.Sheets.
 Variant SheetOf(const Ref<xl::Application>& application, const Variant& sheet);
 
 // ChartObjects(1).Chart of that sheet, reached by member name; raises 13 when it is not a
 // chart and the sheet's own errors (1004 for a sheet without chart objects).
 Variant QuestionChart(const Ref<xl::Application>& application, const Variant& sheet);
+
+// The chart object that holds an embedded chart: Chart.Parent.
+Variant ChartObjectOf(const Variant& chart);
 
 // Chart.Axes(xlCategory, xlPrimary) and Chart.Axes(xlValue, xlPrimary); 1004 when absent.
 Variant CategoryAxis(const Variant& chart);

@@ -11,6 +11,17 @@ bool Check::WithoutErrors(const std::function<void()>& reads) {
   }
 }
 
+void Check::MappingErrors(const ErrorLetters& letters, const std::function<void()>& reads) {
+  try {
+    reads();
+  } catch (const Error& error) {
+    for (const auto& [mapped, letter] : letters) {
+      if (mapped == error.number()) throw TestFailed{letter};
+    }
+    throw;
+  }
+}
+
 std::optional<std::string> LetterForError(std::int32_t number, const HandlerVariant& variant) {
   for (const auto& [mapped, letter] : variant.lettersByError) {
     if (mapped == number) return letter;

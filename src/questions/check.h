@@ -21,29 +21,42 @@ struct TestFailed {
   std::string letter;
 };
 
-// A handler variant: error numbers mapped to letters, in the question's order. When
-// `runsAfterPass` is set, a check whose tests all pass runs the handler with error 0.
+// Error numbers mapped to letters, in the question's order.
+using ErrorLetters = std::vector<std::pair<std::int32_t, std::string>>;
+
+// A handler variant of a whole check. A check whose tests all pass (or that stored a letter
+// and went on to its end) runs into it with error 0, which stores nothing.
 struct HandlerVariant {
-  std::vector<std::pair<std::int32_t, std::string>> lettersByError;
-  bool runsAfterPass = false;
+  ErrorLetters lettersByError;
 };
 
+// One run of a check: it writes the question's verdict text and complement list.
 class Check {
  public:
-  explicit Check(Ref<files::ComplementInfo> complement) : complement_(std::move(complement)) {}
+  // `cause` is the question's CauseErreur, which Store writes at once.
+  Check(Ref<files::ComplementInfo> complement, std::string& cause)
+      : complement_(std::move(complement)), cause_(cause) {}
 
   // Ends the check with `letter` when `passes` is definitely false; an undecided condition
   // (Null involved) passes.
   void Expect(Tribool passes, std::string_view letter) const {
     if (passes.IsFalse()) throw TestFailed{std::string(letter)};
   }
+  // Stores `letter` as the verdict and lets the check go on (to add a complement, say). The
+  // letter stays when a later read raises an error that is passed on; the handler replaces it
+  // when it maps the error to a letter of its own ("AA" for 13, 5 and 6).
+  void Store(std::string_view letter) const { cause_ = letter; }
   // Runs `reads` with errors ignored; returns whether it raised none.
   static bool WithoutErrors(const std::function<void()>& reads);
+  // Runs `reads` under a handler of their own: an error that `letters` maps ends the check
+  // with its letter; any other error goes on to the check's handler.
+  static void MappingErrors(const ErrorLetters& letters, const std::function<void()>& reads);
   // Adds a text to the check's ComplementInfo.
   void AddComplement(std::string_view text) const { complement_->add(text, 0); }
 
  private:
   Ref<files::ComplementInfo> complement_;
+  std::string& cause_;
 };
 
 // What the handler makes of error `number` (0 after a passing check with a variant that runs

@@ -47,10 +47,8 @@ void Question::TestePoint() {
   try {
     sCauseErreur_.clear();
     oComplementInfo_ = MakeRef<files::ComplementInfo>();
-    Check check(oComplementInfo_);
+    Check check(oComplementInfo_, sCauseErreur_);
     RunTests(check);
-    if (!variant.runsAfterPass) return;
-    sCauseErreur_ += *LetterForError(0, variant);
   } catch (const TestFailed& failed) {
     sCauseErreur_ = failed.letter;
   } catch (const Error& error) {

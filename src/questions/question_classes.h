@@ -6,6 +6,15 @@
 
 #include "questions/question.h"
 #include "questions/question0401.h"
+#include "questions/question0402.h"
+#include "questions/question0403.h"
+#include "questions/question0404.h"
+#include "questions/question0405.h"
+#include "questions/question0406.h"
+#include "questions/question0407.h"
+#include "questions/question0408.h"
+#include "questions/question0409.h"
+#include "questions/question0410.h"
 
 namespace k27093::questions {
 
@@ -15,15 +24,6 @@ class NumberedQuestion : public Question {
   NumberedQuestion() : Question(Number) {}
 };
 
-class Question0402 final : public NumberedQuestion<402> {};
-class Question0403 final : public NumberedQuestion<403> {};
-class Question0404 final : public NumberedQuestion<404> {};
-class Question0405 final : public NumberedQuestion<405> {};
-class Question0406 final : public NumberedQuestion<406> {};
-class Question0407 final : public NumberedQuestion<407> {};
-class Question0408 final : public NumberedQuestion<408> {};
-class Question0409 final : public NumberedQuestion<409> {};
-class Question0410 final : public NumberedQuestion<410> {};
 class Question0411 final : public NumberedQuestion<411> {};
 class Question0412 final : public NumberedQuestion<412> {};
 class Question0413 final : public NumberedQuestion<413> {};

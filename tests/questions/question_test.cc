@@ -77,14 +77,14 @@ TEST(QuestionLateBinding, AnswersItsMembersByName) {
 }
 
 TEST(CheckFrame, AQuestionWithoutItsCheckRaisesATracedErrorInsteadOfPassing) {
-  auto question = CreateQuestion(409);
+  auto question = CreateQuestion(411);
   try {
     question->TestePoint();
     FAIL() << "a check that is not there must not pass";
   } catch (const Error& error) {
     EXPECT_NE(error.number(), 0);
-    EXPECT_NE(error.description().find("409"), std::string::npos);
-    EXPECT_EQ(error.source(), TracedSource("Question0409", "TestePoint", "K27093"));
+    EXPECT_NE(error.description().find("411"), std::string::npos);
+    EXPECT_EQ(error.source(), TracedSource("Question0411", "TestePoint", "K27093"));
   }
   EXPECT_EQ(question->CauseErreur(), "");
 }
@@ -171,7 +171,7 @@ TEST(CheckFrame, AFixedWorkbookPassesAfterAnAA) {
 }
 
 TEST(CheckFrame, HandlerVariantMapsNumbersAndRunsAfterAPass) {
-  HandlerVariant variant{{{1004, "C"}, {94, "D"}}, true};
+  HandlerVariant variant{{{1004, "C"}, {94, "D"}}};
   std::int32_t raised = 0;
   ScriptedQuestion question(
       [&](Check&) {
@@ -191,6 +191,58 @@ TEST(CheckFrame, HandlerVariantMapsNumbersAndRunsAfterAPass) {
   EXPECT_EQ(question.CauseErreur(), "AA");
   raised = 9;
   EXPECT_THROW(question.TestePoint(), Error);
+}
+
+TEST(CheckFrame, AStoredLetterStaysWhenALaterErrorIsPassedOn) {
+  ScriptedQuestion question([](Check& check) {
+    check.Store("C");
+    Raise(1004, "Unable to get the Text property of the ChartTitle class", "Microsoft Office Excel");
+  });
+  EXPECT_THROW(question.TestePoint(), Error);
+  EXPECT_EQ(question.CauseErreur(), "C");
+}
+
+TEST(CheckFrame, AStoredLetterGoesOnToTheEndAndIsReplacedByTheHandlersOwnLetters) {
+  std::int32_t raised = 0;
+  ScriptedQuestion question(
+      [&](Check& check) {
+        check.Store("B");
+        check.AddComplement(" 500");
+        if (raised != 0) Raise(raised);
+      },
+      409, HandlerVariant{{{1004, "C"}}});
+  question.TestePoint();
+  EXPECT_EQ(question.CauseErreur(), "B");
+  EXPECT_EQ(question.ComplementInfo()->count(), 1);
+  for (auto [number, letter] : {std::pair{13, "AA"}, {5, "AA"}, {6, "AA"}, {1004, "C"}}) {
+    raised = number;
+    question.TestePoint();
+    EXPECT_EQ(question.CauseErreur(), letter) << number;
+  }
+}
+
+TEST(CheckFrame, AStepsOwnHandlerMapsItsErrorsAndLeavesTheOthersToTheCheck) {
+  std::int32_t raisedInStep = 0;
+  int stepsAfter = 0;
+  ScriptedQuestion question([&](Check&) {
+    Check::MappingErrors({{1004, "D"}}, [&] {
+      if (raisedInStep != 0) Raise(raisedInStep);
+    });
+    ++stepsAfter;
+    if (raisedInStep == 0) Raise(1004);  // after the step, 1004 is the check's own
+  });
+  raisedInStep = 1004;
+  question.TestePoint();
+  EXPECT_EQ(question.CauseErreur(), "D");
+  EXPECT_EQ(stepsAfter, 0);
+  raisedInStep = 13;
+  question.TestePoint();
+  EXPECT_EQ(question.CauseErreur(), "AA");
+  raisedInStep = 9;
+  EXPECT_THROW(question.TestePoint(), Error);
+  raisedInStep = 0;
+  EXPECT_THROW(question.TestePoint(), Error);
+  EXPECT_EQ(stepsAfter, 1);
 }
 
 TEST(CheckFrame, ReadsWithErrorsIgnoredReportWhetherTheyFailed) {

@@ -18,6 +18,10 @@ constexpr double kFigures[2][4][2] = {
 constexpr lxw_row_t kHeaderRow = 2;
 constexpr lxw_col_t kLabelColumn = 4;
 
+// The writer's size of an embedded chart, in pixels, that its scales multiply.
+constexpr double kWriterChartWidth = 480;
+constexpr double kWriterChartHeight = 288;
+
 // Owns the libxlsxwriter workbook until it is closed; a workbook abandoned on an exception is
 // freed without writing anything.
 class Writer {
@@ -84,6 +88,67 @@ uint8_t WriterChartType(FixtureChartType type) {
   return LXW_CHART_COLUMN;
 }
 
+uint8_t WriterLegend(FixtureLegend legend) {
+  switch (legend) {
+    case FixtureLegend::kRight:
+      return LXW_CHART_LEGEND_RIGHT;
+    case FixtureLegend::kBottom:
+      return LXW_CHART_LEGEND_BOTTOM;
+    case FixtureLegend::kTop:
+      return LXW_CHART_LEGEND_TOP;
+    case FixtureLegend::kLeft:
+      return LXW_CHART_LEGEND_LEFT;
+    case FixtureLegend::kNone:
+      return LXW_CHART_LEGEND_NONE;
+  }
+  return LXW_CHART_LEGEND_RIGHT;
+}
+
+uint8_t WriterTickMark(int mark) {
+  switch (mark) {
+    case -4142:
+      return LXW_CHART_AXIS_TICK_MARK_NONE;
+    case 2:
+      return LXW_CHART_AXIS_TICK_MARK_INSIDE;
+    case 3:
+      return LXW_CHART_AXIS_TICK_MARK_OUTSIDE;
+    case 4:
+      return LXW_CHART_AXIS_TICK_MARK_CROSSING;
+  }
+  throw std::invalid_argument("not a tick mark: " + std::to_string(mark));
+}
+
+// The writer's font for `font`; nullopt when it states nothing. The name's storage is the
+// fixture's, which outlives the writing.
+std::optional<lxw_chart_font> WriterFont(const FixtureFont& font) {
+  if (font.name.empty() && font.size == 0) return std::nullopt;
+  lxw_chart_font written = {};
+  if (!font.name.empty()) written.name = const_cast<char*>(font.name.c_str());
+  written.size = font.size;
+  return written;
+}
+
+void SetAxisLines(lxw_chart_axis* axis, const FixtureAxisLines& lines) {
+  chart_axis_major_gridlines_set_visible(axis, lines.majorGridlines ? LXW_TRUE : LXW_FALSE);
+  chart_axis_minor_gridlines_set_visible(axis, lines.minorGridlines ? LXW_TRUE : LXW_FALSE);
+  if (lines.majorTickMark) chart_axis_set_major_tick_mark(axis, WriterTickMark(*lines.majorTickMark));
+  if (lines.minorTickMark) chart_axis_set_minor_tick_mark(axis, WriterTickMark(*lines.minorTickMark));
+}
+
+// Fonts, legend, gridlines, tick marks and scale of a chart.
+void FormatChart(lxw_chart* chart, const FixtureChart& spec) {
+  if (auto font = WriterFont(spec.titleFont)) chart_title_set_name_font(chart, &*font);
+  if (auto font = WriterFont(spec.labelFont)) {
+    chart_axis_set_num_font(chart->x_axis, &*font);
+    chart_axis_set_num_font(chart->y_axis, &*font);
+  }
+  if (auto font = WriterFont(spec.legendFont)) chart_legend_set_font(chart, &*font);
+  chart_legend_set_position(chart, WriterLegend(spec.legend));
+  SetAxisLines(chart->x_axis, spec.categoryLines);
+  SetAxisLines(chart->y_axis, spec.valueLines);
+  if (spec.valueMajorUnit) chart_axis_set_major_unit(chart->y_axis, *spec.valueMajorUnit);
+}
+
 // Builds a chart over the sales table of `dataSheet`.
 lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view dataSheet) {
   lxw_chart* chart = workbook_add_chart(writer.book(), WriterChartType(spec.type));
@@ -120,6 +185,7 @@ lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view
   }
   if (!spec.categoryAxis) chart_axis_off(chart->x_axis);
   if (!spec.valueAxis) chart_axis_off(chart->y_axis);
+  FormatChart(chart, spec);
   return chart;
 }
 
@@ -137,8 +203,9 @@ void WriteSalesTable(Writer& writer, lxw_worksheet* sheet, const VentesSheet& sp
   }
   for (int product = 0; product < 4; ++product) {
     lxw_row_t row = kHeaderRow + 1 + product;
-    writer.Check(worksheet_write_string(sheet, row, kLabelColumn,
-                                        std::string(kProductNames[product]).c_str(), nullptr),
+    writer.Check(worksheet_write_string(
+                     sheet, row, kLabelColumn,
+                     spec.productNames[static_cast<std::size_t>(product)].c_str(), nullptr),
                  "product name");
     for (int quarter = 0; quarter < 2; ++quarter) {
       writer.Check(
@@ -160,7 +227,19 @@ void WriteMarker(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec,
                "marker comment");
 }
 
-void WriteVentesSheet(Writer& writer, const VentesSheet& spec, const std::string& author) {
+// Selects "D4" or "B2:C3" in `sheet`.
+void SelectCells(Writer& writer, lxw_worksheet* sheet, const std::string& cells) {
+  const std::size_t colon = cells.find(':');
+  const std::string first = cells.substr(0, colon);
+  const std::string last = colon == std::string::npos ? first : cells.substr(colon + 1);
+  if (first.empty() || last.empty()) writer.Fail("not a cell range: " + cells);
+  worksheet_set_selection(sheet, lxw_name_to_row(first.c_str()), lxw_name_to_col(first.c_str()),
+                          lxw_name_to_row(last.c_str()), lxw_name_to_col(last.c_str()));
+}
+
+// Writes the sheet; returns it when it is a worksheet, nullptr for a chart sheet.
+lxw_worksheet* WriteVentesSheet(Writer& writer, const VentesSheet& spec,
+                                const std::string& author) {
   if (spec.kind == VentesSheet::Kind::kChartSheet) {
     if (spec.charts.empty()) writer.Fail("a chart sheet needs a chart");
     lxw_chartsheet* sheet = workbook_add_chartsheet(writer.book(), spec.name.c_str());
@@ -168,19 +247,26 @@ void WriteVentesSheet(Writer& writer, const VentesSheet& spec, const std::string
     const FixtureChart& chart = spec.charts.front();
     writer.Check(chartsheet_set_chart(sheet, BuildChart(writer, chart, chart.dataSheet)),
                  "chart sheet");
-    return;
+    return nullptr;
   }
   lxw_worksheet* sheet = workbook_add_worksheet(writer.book(), spec.name.c_str());
   if (sheet == nullptr) writer.Fail("cannot add the sheet " + spec.name);
   if (spec.withTable) WriteSalesTable(writer, sheet, spec);
   WriteMarker(writer, sheet, spec, author);
+  if (!spec.selection.empty()) SelectCells(writer, sheet, spec.selection);
   for (const FixtureChart& chart : spec.charts) {
     std::string_view dataSheet = chart.dataSheet.empty() ? spec.name : chart.dataSheet;
-    writer.Check(worksheet_insert_chart(sheet, static_cast<lxw_row_t>(chart.row),
-                                        static_cast<lxw_col_t>(chart.column),
-                                        BuildChart(writer, chart, dataSheet)),
+    lxw_chart_options placement = {};
+    placement.x_offset = chart.xOffset;
+    placement.y_offset = chart.yOffset;
+    placement.x_scale = chart.widthPixels / kWriterChartWidth;
+    placement.y_scale = chart.heightPixels / kWriterChartHeight;
+    writer.Check(worksheet_insert_chart_opt(sheet, static_cast<lxw_row_t>(chart.row),
+                                            static_cast<lxw_col_t>(chart.column),
+                                            BuildChart(writer, chart, dataSheet), &placement),
                  "embedded chart");
   }
+  return sheet;
 }
 
 }  // namespace
@@ -203,8 +289,11 @@ std::vector<VentesSheet> DefaultVentesSheets() {
 
 void WriteVentesWorkbook(const std::string& path, const VentesOptions& options) {
   Writer writer(path);
-  for (const VentesSheet& sheet : options.sheets) {
-    WriteVentesSheet(writer, sheet, options.commentAuthor);
+  for (std::size_t i = 0; i < options.sheets.size(); ++i) {
+    lxw_worksheet* sheet = WriteVentesSheet(writer, options.sheets[i], options.commentAuthor);
+    if (static_cast<int>(i) != options.activeSheet || options.activeSheet == 0) continue;
+    if (sheet == nullptr) writer.Fail("a chart sheet cannot be the active sheet here");
+    worksheet_activate(sheet);
   }
   writer.Close();
 }

@@ -34,6 +34,23 @@ inline constexpr std::array<std::string_view, 4> kProductNames = {"Téléviseurs
 double SalesFigure(bool previousYear, int product, int quarter);
 
 enum class FixtureChartType { kColumnClustered, kColumnStacked, kBarClustered, kLine, kPie, kArea };
+enum class FixtureLegend { kRight, kBottom, kTop, kLeft, kNone };
+
+// A font the file states for a chart element; an empty name or a size of 0 leaves that
+// property unstated.
+struct FixtureFont {
+  std::string name{};
+  double size = 0;
+};
+
+// The gridlines and tick marks of an axis (tick marks as XlTickMark numbers: -4142 none,
+// 2 inside, 3 outside, 4 cross; nullopt leaves the element out of the file).
+struct FixtureAxisLines {
+  bool majorGridlines = false;
+  bool minorGridlines = false;
+  std::optional<int> majorTickMark{};
+  std::optional<int> minorTickMark{};
+};
 
 // A chart drawn from a sales table.
 struct FixtureChart {
@@ -56,9 +73,24 @@ struct FixtureChart {
   std::string valueAxisTitle{};
   // The chart title; empty: no title (the automatic title is switched off).
   std::string title{};
-  // Top-left cell of an embedded chart, 0-based.
+  // Top-left cell of an embedded chart, 0-based, the offsets of its corner from that cell
+  // and its size, in pixels (the writer's default size is 480 x 288 pixels).
   int row = 10;
   int column = 1;
+  int xOffset = 0;
+  int yOffset = 0;
+  double widthPixels = 480;
+  double heightPixels = 288;
+  FixtureLegend legend = FixtureLegend::kRight;
+  // Fonts of the title, of both axes' tick labels and of the legend.
+  FixtureFont titleFont{};
+  FixtureFont labelFont{};
+  FixtureFont legendFont{};
+  // Gridlines and tick marks of each axis: by default the value axis has major gridlines.
+  FixtureAxisLines categoryLines{};
+  FixtureAxisLines valueLines{.majorGridlines = true};
+  // A fixed major unit of the value axis; nullopt: automatic.
+  std::optional<double> valueMajorUnit{};
 };
 
 struct VentesSheet {
@@ -74,6 +106,12 @@ struct VentesSheet {
   // The quarter labels of F3 and G3.
   std::array<std::string, 2> quarterLabels = {std::string(kQuarterLabels[0]),
                                               std::string(kQuarterLabels[1])};
+  // The product names of E4:E7.
+  std::array<std::string, 4> productNames = {
+      std::string(kProductNames[0]), std::string(kProductNames[1]),
+      std::string(kProductNames[2]), std::string(kProductNames[3])};
+  // The cell range selected in the sheet ("D4", "B2:C3"); empty: the writer's default (A1).
+  std::string selection{};
   // The text of the comment in `markerCell`; no comment when absent.
   std::optional<std::string> marker = std::string(kMarkerText);
   std::string markerCell = std::string(kMarkerCell);
@@ -90,6 +128,8 @@ struct VentesOptions {
   std::vector<VentesSheet> sheets = DefaultVentesSheets();
   // The author stored with the comments (libxlsxwriter stores an empty one otherwise).
   std::string commentAuthor = "Formateur";
+  // The 0-based position of the sheet that is active when the workbook opens.
+  int activeSheet = 0;
 };
 
 // Writes the exercise workbook of 401-420 to `path` (any extension; the content is OOXML).
