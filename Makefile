@@ -31,7 +31,7 @@ sanitize: deps
 	  ctest --test-dir build-sanitize --output-on-failure
 
 # Writes the sample workbooks into build/examples/, inspects the one handed out and grades
-# each as exercise 401 with `k27093 check` (builds only the command and the sample generator).
+# each as its exercise with `k27093 check` (builds only the command and the sample generator).
 demo: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
 	cmake --build build -j$(JOBS) --target k27093 k27093-examples
