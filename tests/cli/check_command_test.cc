@@ -343,6 +343,7 @@ namespace {
 
 struct SavedByAnotherProgram {
   const char* file;
+  const char* exercise;
   int status;
   bool general;
   const char* cause;
@@ -355,7 +356,7 @@ TEST_P(CheckOfLibreOfficeFiles, GivesTheVerdictOfTheWorkbookAsSaved) {
   const SavedByAnotherProgram& expected = GetParam();
   const std::string path = std::string(K27093_TEST_DATA "/") + expected.file;
   const std::string before = testsupport::ReadFileBytes(path);
-  json answer = CheckJson("401", path, expected.status);
+  json answer = CheckJson(expected.exercise, path, expected.status);
   EXPECT_EQ(answer["ErreurGenerale"], expected.general);
   EXPECT_EQ(answer["CauseErreur"], expected.cause);
   EXPECT_EQ(testsupport::ReadFileBytes(path), before);
@@ -363,10 +364,36 @@ TEST_P(CheckOfLibreOfficeFiles, GivesTheVerdictOfTheWorkbookAsSaved) {
 
 INSTANTIATE_TEST_SUITE_P(
     Exercise401, CheckOfLibreOfficeFiles,
-    ::testing::Values(SavedByAnotherProgram{"libreoffice-401-right.xlsx", 0, false, ""},
-                      SavedByAnotherProgram{"libreoffice-401-stacked.xlsx", 1, false, "A"},
-                      SavedByAnotherProgram{"libreoffice-401-columns.xlsx", 1, false, "B"},
-                      SavedByAnotherProgram{"libreoffice-401-third-sheet.xlsx", 2, true, "G"}));
+    ::testing::Values(SavedByAnotherProgram{"libreoffice-401-right.xlsx", "401", 0, false, ""},
+                      SavedByAnotherProgram{"libreoffice-401-stacked.xlsx", "401", 1, false, "A"},
+                      SavedByAnotherProgram{"libreoffice-401-columns.xlsx", "401", 1, false, "B"},
+                      SavedByAnotherProgram{"libreoffice-401-third-sheet.xlsx", "401", 2, true,
+                                            "G"}));
+
+// The sample workbooks of 402 to 410 opened and saved again by LibreOffice Calc.
+INSTANTIATE_TEST_SUITE_P(
+    Exercises402To410, CheckOfLibreOfficeFiles,
+    ::testing::Values(
+        SavedByAnotherProgram{"libreoffice-403-cell-selected.xlsx", "403", 1, false, "A"},
+        SavedByAnotherProgram{"libreoffice-403-other-sheet-active.xlsx", "403", 1, false, "B"},
+        SavedByAnotherProgram{"libreoffice-404-right.xlsx", "404", 0, false, ""},
+        SavedByAnotherProgram{"libreoffice-404-title-with-year.xlsx", "404", 1, false, "C"},
+        SavedByAnotherProgram{"libreoffice-404-untitled.xlsx", "404", 1, false, "A"},
+        SavedByAnotherProgram{"libreoffice-405-right.xlsx", "405", 0, false, ""},
+        SavedByAnotherProgram{"libreoffice-405-untitled.xlsx", "405", 1, false, "A"},
+        SavedByAnotherProgram{"libreoffice-406-right.xlsx", "406", 0, false, ""},
+        SavedByAnotherProgram{"libreoffice-406-legend-right.xlsx", "406", 1, false, "C"},
+        SavedByAnotherProgram{"libreoffice-407-no-legend.xlsx", "407", 1, false, "D"},
+        SavedByAnotherProgram{"libreoffice-407-resized.xlsx", "407", 1, false, "A"},
+        SavedByAnotherProgram{"libreoffice-408-right.xlsx", "408", 0, false, ""},
+        SavedByAnotherProgram{"libreoffice-408-category-minor.xlsx", "408", 1, false, "A"},
+        SavedByAnotherProgram{"libreoffice-408-unchanged.xlsx", "408", 1, false, "C"},
+        SavedByAnotherProgram{"libreoffice-409-right.xlsx", "409", 0, false, ""},
+        SavedByAnotherProgram{"libreoffice-409-unit-500.xlsx", "409", 1, false, "B"},
+        SavedByAnotherProgram{"libreoffice-409-automatic-unit.xlsx", "409", 1, false, "A"},
+        SavedByAnotherProgram{"libreoffice-410-right.xlsx", "410", 0, false, ""},
+        SavedByAnotherProgram{"libreoffice-410-minor-tick-marks.xlsx", "410", 1, false, "B"},
+        SavedByAnotherProgram{"libreoffice-410-unchanged.xlsx", "410", 1, false, "A"}));
 
 }  // namespace
 }  // namespace k27093
