@@ -20,6 +20,22 @@ Variant QuestionChart(const Ref<xl::Application>& application, const Variant& sh
 
 Variant ChartObjectOf(const Variant& chart) { return GetProperty(chart, "Parent"); }
 
+Variant SeriesOf(const Variant& chart, const Variant& index) {
+  return GetProperty(chart, "SeriesCollection", {index});
+}
+
+Variant TextBoxOf(const Variant& chart, const Variant& index) {
+  return GetProperty(chart, "TextBoxes", {index});
+}
+
+Variant ShapeOf(const Variant& chart, const Variant& index) {
+  return GetProperty(GetProperty(chart, "Shapes"), "Item", {index});
+}
+
+Variant CountOf(const Variant& chart, std::string_view collection) {
+  return GetProperty(GetProperty(chart, collection), "Count");
+}
+
 Variant CategoryAxis(const Variant& chart) {
   return GetProperty(chart, "Axes", {Variant(xl::kCategory), Variant(xl::kPrimary)});
 }

@@ -8,8 +8,9 @@
 
 namespace k27093::questions {
 
-// The first sheet of the workbook, by position.
+// The first and second sheets of the workbook, by position.
 inline const Variant kFirstSheet{1};
+inline const Variant kSecondSheet{2};
 
 // Item `sheet` (a 1-based position or a name, case ignored) of ActiveWorkbook.Sheets.
 Variant SheetOf(const Ref<xl::Application>& application, const Variant& sheet);
@@ -24,6 +25,14 @@ Variant ChartObjectOf(const Variant& chart);
 // Chart.Axes(xlCategory, xlPrimary) and Chart.Axes(xlValue, xlPrimary); 1004 when absent.
 Variant CategoryAxis(const Variant& chart);
 Variant ValueAxis(const Variant& chart);
+
+// Chart.SeriesCollection(index), Chart.TextBoxes(index) and Chart.Shapes(index or name).
+Variant SeriesOf(const Variant& chart, const Variant& index);
+Variant TextBoxOf(const Variant& chart, const Variant& index);
+Variant ShapeOf(const Variant& chart, const Variant& index);
+
+// The Count of a collection of the chart: Chart.SeriesCollection, TextBoxes or Shapes.
+Variant CountOf(const Variant& chart, std::string_view collection);
 
 // Chart.HasAxis(type, xlPrimary).
 Variant HasPrimaryAxis(const Variant& chart, std::int32_t type);

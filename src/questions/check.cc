@@ -22,6 +22,14 @@ void Check::MappingErrors(const ErrorLetters& letters, const std::function<void(
   }
 }
 
+void Check::AnyErrorGives(std::string_view letter, const std::function<void()>& reads) {
+  try {
+    reads();
+  } catch (const Error&) {
+    throw TestFailed{std::string(letter)};
+  }
+}
+
 std::optional<std::string> LetterForError(std::int32_t number, const HandlerVariant& variant) {
   for (const auto& [mapped, letter] : variant.lettersByError) {
     if (mapped == number) return letter;

@@ -51,6 +51,8 @@ class Check {
   // Runs `reads` under a handler of their own: an error that `letters` maps ends the check
   // with its letter; any other error goes on to the check's handler.
   static void MappingErrors(const ErrorLetters& letters, const std::function<void()>& reads);
+  // Runs `reads` so that any error they raise ends the check with `letter`.
+  static void AnyErrorGives(std::string_view letter, const std::function<void()>& reads);
   // Adds a text to the check's ComplementInfo.
   void AddComplement(std::string_view text) const { complement_->add(text, 0); }
 

@@ -6,9 +6,6 @@ namespace k27093::questions {
 
 namespace {
 
-// Raised by a question whose check is not part of the component yet.
-constexpr std::int32_t kCheckNotAvailable = 445;  // "Object doesn't support this action"
-
 const QuestionInfo& InfoOf(std::int32_t number) {
   const QuestionInfo* info = FindQuestion(number);
   if (info == nullptr) Raise(errors::kInvalidCall);
@@ -56,12 +53,6 @@ void Question::TestePoint() {
     if (!letter) RemonteErreur(info_.className, "TestePoint", error);
     if (!letter->empty()) sCauseErreur_ = *letter;
   }
-}
-
-void Question::RunTests(Check&) {
-  Raise(kCheckNotAvailable,
-        "The check of exercise " + std::to_string(info_.number) + " is not available",
-        std::string(kComponentSource));
 }
 
 void Question::Fermer() {

@@ -48,10 +48,8 @@ class Question : public Dispatch {
 
  protected:
   // The question's own tests, in the order of its table. A test that fails calls
-  // check.Expect(...) with a definitely false condition, which ends the check. The default
-  // raises an error saying the exercise's check is not available, so that no check reports
-  // a success it did not test.
-  virtual void RunTests(Check& check);
+  // check.Expect(...) with a definitely false condition, which ends the check.
+  virtual void RunTests(Check& check) = 0;
   // The handler variant of the question; the standard handler when empty.
   virtual HandlerVariant Handler() const { return {}; }
 

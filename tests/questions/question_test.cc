@@ -76,19 +76,6 @@ TEST(QuestionLateBinding, AnswersItsMembersByName) {
   }
 }
 
-TEST(CheckFrame, AQuestionWithoutItsCheckRaisesATracedErrorInsteadOfPassing) {
-  auto question = CreateQuestion(411);
-  try {
-    question->TestePoint();
-    FAIL() << "a check that is not there must not pass";
-  } catch (const Error& error) {
-    EXPECT_NE(error.number(), 0);
-    EXPECT_NE(error.description().find("411"), std::string::npos);
-    EXPECT_EQ(error.source(), TracedSource("Question0411", "TestePoint", "K27093"));
-  }
-  EXPECT_EQ(question->CauseErreur(), "");
-}
-
 TEST(CheckFrame, FirstFailedTestStoresItsLetterAndEndsTheCheck) {
   int testsRun = 0;
   ScriptedQuestion question([&](Check& check) {
