@@ -64,19 +64,14 @@ void Question::Fermer() {
 Variant Question::Invoke(std::string_view member, CallKind kind, Arguments arguments) {
   static const DispatchTable<Question> table = [] {
     DispatchTable<Question> t;
-    t.Add("ComplementInfo", [](Question& q, CallKind, Arguments) {
-      return Variant(q.ComplementInfo());
-    });
-    t.Add("FichiersDeTravail", [](Question& q, CallKind, Arguments) {
-      return Variant(q.FichiersDeTravail());
-    });
-    t.Add("PathDossierParDefaut", [](Question& q, CallKind, Arguments) {
-      return Variant(q.PathDossierParDefaut());
-    });
-    t.Add("BravoNuance",
-          [](Question& q, CallKind, Arguments) { return Variant(q.BravoNuance()); });
-    t.Add("CauseErreur",
-          [](Question& q, CallKind, Arguments) { return Variant(q.CauseErreur()); });
+    t.Add("ComplementInfo",
+          [](Question& q, CallKind, Arguments) { return Variant(q.ComplementInfo()); });
+    t.Add("FichiersDeTravail",
+          [](Question& q, CallKind, Arguments) { return Variant(q.FichiersDeTravail()); });
+    t.Add("PathDossierParDefaut",
+          [](Question& q, CallKind, Arguments) { return Variant(q.PathDossierParDefaut()); });
+    t.Add("BravoNuance", [](Question& q, CallKind, Arguments) { return Variant(q.BravoNuance()); });
+    t.Add("CauseErreur", [](Question& q, CallKind, Arguments) { return Variant(q.CauseErreur()); });
     t.Add("Prepare", [](Question& q, CallKind, Arguments a) {
       auto application = ToObject<xl::Application>(ArgumentOrMissing(a, 0));
       const Variant& modele = ArgumentOrMissing(a, 2);

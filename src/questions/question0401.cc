@@ -62,9 +62,8 @@ void Question0401::RunTests(Check& check) {
   const Variant chartTitle = GetProperty(chart, "HasTitle");
   const Variant categoryTitle = GetProperty(CategoryAxis(chart), "HasTitle");
   const Variant valueTitle = GetProperty(ValueAxis(chart), "HasTitle");
-  check.Expect(Equals(chartTitle, false) && Equals(categoryTitle, false) &&
-                   Equals(valueTitle, false),
-               "G");
+  check.Expect(
+      Equals(chartTitle, false) && Equals(categoryTitle, false) && Equals(valueTitle, false), "G");
 }
 
 }  // namespace k27093::questions

@@ -55,9 +55,9 @@ void Question0415::RunTests(Check& check) {
   const Variant top = GetProperty(box, "Top");
   const Variant width = GetProperty(box, "Width");
   const Variant height = GetProperty(box, "Height");
-  check.Expect(Equals(left, kLeft) && Equals(top, kTop) && Equals(width, kWidth) &&
-                   Equals(height, kHeight),
-               "E");
+  check.Expect(
+      Equals(left, kLeft) && Equals(top, kTop) && Equals(width, kWidth) && Equals(height, kHeight),
+      "E");
 
   const DrawnShapes shapes = CountDrawnShapes(chart);
   check.Expect(shapes.count != 0, "B");

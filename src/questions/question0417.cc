@@ -26,13 +26,11 @@ void Question0417::RunTests(Check& check) {
   check.Expect(Check::WithoutErrors([&] { GetProperty(ShapeOf(chart, kShape), "Name"); }), "A");
   check.Expect(!Equals(ForeColour(chart, "Fill"), kWhite), "B");
   check.Expect(!Equals(ForeColour(chart, "Line"), kBlack), "C");
-  const bool textureNamed = Check::WithoutErrors([&] {
-    ToText(CallById(AreaFill(chart), xl::dispid::kFillTextureName, CallKind::Get));
-  });
+  const bool textureNamed = Check::WithoutErrors(
+      [&] { ToText(CallById(AreaFill(chart), xl::dispid::kFillTextureName, CallKind::Get)); });
   check.Expect(textureNamed, "D");
-  const bool textureTyped = Check::WithoutErrors([&] {
-    ToLong(CallById(AreaFill(chart), xl::dispid::kFillTextureType, CallKind::Get));
-  });
+  const bool textureTyped = Check::WithoutErrors(
+      [&] { ToLong(CallById(AreaFill(chart), xl::dispid::kFillTextureType, CallKind::Get)); });
   check.Expect(textureTyped, "D");
 }
 

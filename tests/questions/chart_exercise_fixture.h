@@ -19,11 +19,16 @@ class ChartExerciseTest : public ModuleTest {
     return chart;
   }
 
-  // Stages exercise `number` with `chart` on the first sheet (no chart when nullopt) and
-  // starts it.
+  // The sheet that holds the chart of exercise `number`: the second for 418 to 420, else the
+  // first (0-based).
+  static std::size_t ChartSheetOf(std::int32_t number) {
+    return number >= 418 && number <= 420 ? 1 : 0;
+  }
+
+  // Stages exercise `number` with `chart` on its sheet (no chart when nullopt) and starts it.
   void StartWith(std::int32_t number, std::optional<testsupport::FixtureChart> chart,
                  testsupport::VentesOptions options = {}) {
-    if (chart) options.sheets[0].charts.push_back(*chart);
+    if (chart) options.sheets[ChartSheetOf(number)].charts.push_back(*chart);
     StageModel(number, options);
     Start(number);
   }
@@ -43,14 +48,18 @@ class ChartExerciseTest : public ModuleTest {
                                          testsupport::VentesOptions options = {}) {
     StartWith(number, HandedOutChart());
     Workbook()->Close(false);
-    if (chart) options.sheets[0].charts.push_back(*chart);
+    if (chart) options.sheets[ChartSheetOf(number)].charts.push_back(*chart);
     testsupport::WriteVentesWorkbook(alone_.File("Ventes.xls"), options);
     auto question = questions::CreateQuestion(number);
     question->Prepare(application_, alone_.path());
     return question;
   }
 
-  Ref<xl::ChartObject> ChartObject() { return Sheet(1)->ChartObjects()->Item(Variant(1)); }
+  // The first chart object of sheet `sheet` (1-based) and its chart.
+  Ref<xl::ChartObject> ChartObject(std::int32_t sheet = 1) {
+    return Sheet(sheet)->ChartObjects()->Item(Variant(1));
+  }
+  Ref<xl::Chart> ChartOf(std::int32_t sheet) { return ChartObject(sheet)->Chart(); }
   Ref<xl::Chart> Chart() { return ChartObject()->Chart(); }
   Ref<xl::Axis> ValueAxis() { return Chart()->Axes(xl::kValue, xl::kPrimary); }
   Ref<xl::Axis> CategoryAxis() { return Chart()->Axes(xl::kCategory, xl::kPrimary); }

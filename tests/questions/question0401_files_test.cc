@@ -34,8 +34,8 @@ TEST_F(Question0401Files, NoChartGivesHAndTwoChartsGiveI) {
 }
 
 TEST_F(Question0401Files, StackedColumnsBarsAndLinesGiveA) {
-  for (FixtureChartType type :
-       {FixtureChartType::kColumnStacked, FixtureChartType::kBarClustered, FixtureChartType::kLine}) {
+  for (FixtureChartType type : {FixtureChartType::kColumnStacked, FixtureChartType::kBarClustered,
+                                FixtureChartType::kLine}) {
     FixtureChart chart = Right();
     chart.type = type;
     EXPECT_EQ(VerdictWith({chart}), "own:A") << static_cast<int>(type);

@@ -20,9 +20,7 @@ class Question0401Test : public ModuleTest {
     StageModel(401);
     Start(401);
   }
-  Ref<xl::Chart> AddChart() {
-    return Sheet(1)->ChartObjects()->Add(200, 150, 360, 216)->Chart();
-  }
+  Ref<xl::Chart> AddChart() { return Sheet(1)->ChartObjects()->Add(200, 150, 360, 216)->Chart(); }
   // The right chart: four series in rows, in order.
   Ref<xl::Chart> AddRightChart(int seriesCount = 4) {
     auto chart = AddChart();
@@ -90,9 +88,9 @@ TEST_F(Question0401Test, ASingleCategoryGivesF) {
   auto chart = AddChart();
   for (int i = 1; i <= 4; ++i) {
     const std::string r = std::to_string(3 + i);
-    chart->SeriesCollection()->NewSeries()->SetFormula(
-        "=SERIES('Année N'!$E$" + r + ",'Année N'!$F$3,'Année N'!$F$" + r + "," +
-        std::to_string(i) + ")");
+    chart->SeriesCollection()->NewSeries()->SetFormula("=SERIES('Année N'!$E$" + r +
+                                                       ",'Année N'!$F$3,'Année N'!$F$" + r + "," +
+                                                       std::to_string(i) + ")");
   }
   EXPECT_EQ(Verdict(), "own:F");
 }

@@ -122,7 +122,8 @@ TEST(CheckFrame, OtherErrorsComeBackTracedWithNumberAndDescriptionKept) {
     FAIL();
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), 1004);
-    EXPECT_EQ(error.description(), "Unable to get the ChartObjects property of the Worksheet class");
+    EXPECT_EQ(error.description(),
+              "Unable to get the ChartObjects property of the Worksheet class");
     EXPECT_EQ(error.source(), TracedSource("Question0401", "TestePoint", "Microsoft Office Excel"));
   }
 }
@@ -183,7 +184,8 @@ TEST(CheckFrame, HandlerVariantMapsNumbersAndRunsAfterAPass) {
 TEST(CheckFrame, AStoredLetterStaysWhenALaterErrorIsPassedOn) {
   ScriptedQuestion question([](Check& check) {
     check.Store("C");
-    Raise(1004, "Unable to get the Text property of the ChartTitle class", "Microsoft Office Excel");
+    Raise(1004, "Unable to get the Text property of the ChartTitle class",
+          "Microsoft Office Excel");
   });
   EXPECT_THROW(question.TestePoint(), Error);
   EXPECT_EQ(question.CauseErreur(), "C");
