@@ -43,15 +43,18 @@ class ChartExerciseTest : public ModuleTest {
   // The question of exercise `number` alone, without the module's structure check (which
   // stops a workbook without exactly one chart first): it is prepared on the workbook with
   // `chart` on its first sheet, opened in the module's spreadsheet in place of the exercise's.
+  // `through`, when given, is the application the question is given instead of the module's.
   Ref<questions::Question> QuestionAlone(std::int32_t number,
                                          std::optional<testsupport::FixtureChart> chart,
-                                         testsupport::VentesOptions options = {}) {
+                                         testsupport::VentesOptions options = {},
+                                         Ref<xl::Application> through = {}) {
     StartWith(number, HandedOutChart());
     Workbook()->Close(false);
     if (chart) options.sheets[ChartSheetOf(number)].charts.push_back(*chart);
     testsupport::WriteVentesWorkbook(alone_.File("Ventes.xls"), options);
     auto question = questions::CreateQuestion(number);
-    question->Prepare(application_, alone_.path());
+    Ref<xl::Application> application = through.IsNothing() ? application_ : through;
+    question->Prepare(application, alone_.path());
     return question;
   }
 

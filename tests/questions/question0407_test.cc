@@ -1,5 +1,6 @@
 // Exercise 407: a plot area taller than 80 points in an unchanged chart object, the chart
 // keeping its axes, title, legend and data.
+#include "module/faulty_application.h"
 #include "questions/chart_exercise_fixture.h"
 
 namespace k27093::testing {
@@ -69,6 +70,26 @@ TEST_F(Question0407Test, AResizedChartObjectGivesAEvenWithATallPlotArea) {
   PlotHeight(100);
   ChartObject()->SetHeight(216);
   EXPECT_EQ(Verdict(), "own:A");
+}
+
+TEST_F(Question0407Test, ASpreadsheetFailureGivesDOnlyWhileTheFrameIsChecked) {
+  // The check reads the active workbook once for the chart, then once for each of the twelve
+  // reads of the frame; the spreadsheet fails at the read `failing`.
+  auto faulty = MakeRef<FaultyApplication>(application_);
+  int reads = 0, failing = 0;
+  faulty->SetFault([&](std::string_view member) {
+    if (member == "ActiveWorkbook" && ++reads == failing) Raise(errors::kApplication);
+  });
+  auto question = QuestionAlone(407, SmallChart(), {}, faulty);
+  for (int read : {2, 7, 13}) {
+    reads = 0;
+    failing = read;
+    question->TestePoint();
+    EXPECT_EQ(question->CauseErreur(), "D") << read;
+  }
+  reads = 0;
+  failing = 1;
+  EXPECT_EQ(RaisedError([&] { question->TestePoint(); }).number(), errors::kApplication);
 }
 
 class Question0407Files : public ChartExerciseTest {};
