@@ -14,7 +14,7 @@ namespace k27093::engine {
 namespace {
 
 // The page a chart sheet fills, in points.
-constexpr double kChartSheetHeight = 540;
+constexpr double kChartSheetWidth = 720, kChartSheetHeight = 540;
 
 // Fill colours Excel 2003 gives series 1 to 8 (its palette's chart fills).
 constexpr std::int32_t kSeriesColors[] = {16751001, 6697881, 13434879, 16777164,
@@ -69,6 +69,11 @@ void ChartImpl::CreateDrawing(std::shared_ptr<const Protection> protection) {
     chart->PrepareInnerSelection(className);
   };
   drawing_ = std::make_shared<Drawing>(presence(), std::move(host));
+}
+
+double ChartImpl::ChartWidth() const {
+  if (auto frame = frame_.lock()) return frame->geometry.width;
+  return sheetWidth_ > 0 ? sheetWidth_ : kChartSheetWidth;
 }
 
 double ChartImpl::ChartHeight() const {

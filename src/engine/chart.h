@@ -87,10 +87,14 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
   // The worksheet holding an embedded chart; nullptr for a chart sheet.
   std::shared_ptr<WorksheetImpl> hostSheet() const { return host_.lock(); }
   const std::shared_ptr<Drawing>& drawing() const { return drawing_; }
-  // The chart's height in points (its frame's, or a chart sheet's page).
+  // The chart's width and height in points (its frame's, or a chart sheet's page).
+  double ChartWidth() const;
   double ChartHeight() const;
-  // Gives a chart sheet's chart the height its file states (the frame it fills).
-  void StoreSheetHeight(double height) { sheetHeight_ = height; }
+  // Gives a chart sheet's chart the size its file states (the frame it fills).
+  void StoreSheetSize(double width, double height) {
+    sheetWidth_ = width;
+    sheetHeight_ = height;
+  }
 
   // Series in plot order.
   const std::vector<std::shared_ptr<SeriesImpl>>& series() const { return series_; }
@@ -135,7 +139,8 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
   std::weak_ptr<DrawnObject> frame_;
   std::shared_ptr<Drawing> drawing_;
   std::vector<std::shared_ptr<SeriesImpl>> series_;
-  double sheetHeight_ = 0;  // a chart sheet's height from its file; 0: the page's
+  double sheetWidth_ = 0;  // a chart sheet's size from its file; 0: the page's
+  double sheetHeight_ = 0;
 };
 
 }  // namespace k27093::engine

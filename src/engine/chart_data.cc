@@ -1,6 +1,7 @@
 #include "engine/chart_data.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "engine/chart.h"
@@ -58,20 +59,48 @@ Variant CategoryNames(const ChartImpl& chart) {
   return Variant(std::move(names));
 }
 
-double AutomaticValueUnit(ChartImpl& chart) {
+namespace {
+
+// The numbers the value axis covers: each point of each series, or per point the stacked
+// sums when the chart stacks; 0 and 1 for a 100% stacked chart.
+std::vector<double> PlottedNumbers(ChartImpl& chart) {
   auto stacking = StackingOf(chart.ChartType());
-  if (stacking == Stacking::Percent) return AutomaticMajorUnit(0, 1);
+  if (stacking == Stacking::Percent) return {0, 1};
   std::vector<std::vector<double>> perSeries;
   for (const auto& series : chart.series()) {
     perSeries.push_back(NumbersOf(*series, stacking == Stacking::Stacked));
   }
+  if (stacking == Stacking::Stacked) return StackedExtremes(perSeries);
   std::vector<double> all;
-  if (stacking == Stacking::Stacked) {
-    all = StackedExtremes(perSeries);
-  } else {
-    for (const auto& numbers : perSeries) all.insert(all.end(), numbers.begin(), numbers.end());
+  for (const auto& numbers : perSeries) all.insert(all.end(), numbers.begin(), numbers.end());
+  return all;
+}
+
+std::string ValueLabel(double value, bool percent) {
+  return percent ? ToText(Variant(value * 100)) + "%" : ToText(Variant(value));
+}
+
+}  // namespace
+
+double AutomaticValueUnit(ChartImpl& chart) { return AutomaticMajorUnit(PlottedNumbers(chart)); }
+
+std::vector<std::string> ValueAxisLabels(ChartImpl& chart) {
+  std::vector<double> numbers = PlottedNumbers(chart);
+  if (numbers.empty()) numbers = {0, 1};
+  auto [lowest, highest] = std::minmax_element(numbers.begin(), numbers.end());
+  const AxisState& axis = chart.state().valueAxis;
+  bool fixed = !axis.majorUnitIsAuto && axis.majorUnit > 0;
+  double unit = fixed ? axis.majorUnit : AutomaticMajorUnit(numbers);
+  bool percent = StackingOf(chart.ChartType()) == Stacking::Percent;
+  double first = std::floor(std::min(0.0, *lowest) / unit + 1e-9);
+  double last = std::ceil(std::max(0.0, *highest) / unit - 1e-9);
+  if (last <= first) last = first + 1;
+  std::vector<std::string> labels;
+  for (double step = first; step < last && labels.size() + 1 < kMostValueLabels; ++step) {
+    labels.push_back(ValueLabel(step * unit, percent));
   }
-  return AutomaticMajorUnit(all);
+  labels.push_back(ValueLabel(last * unit, percent));
+  return labels;
 }
 
 }  // namespace k27093::engine

@@ -97,11 +97,33 @@ void LoadAreaFont(ChartState& state, const ooxml::FontData& font) {
   if (font.size) state.areaFont.size = *font.size;
 }
 
+ManualPlotArea::Mode ModeOf(ooxml::ManualLayoutData::Mode mode) {
+  return mode == ooxml::ManualLayoutData::Mode::Edge ? ManualPlotArea::Mode::Edge
+                                                     : ManualPlotArea::Mode::Factor;
+}
+
+std::optional<double> Times(const std::optional<double>& fraction, double size) {
+  if (!fraction) return std::nullopt;
+  return *fraction * size;
+}
+
+// A stored manual layout, its fractions turned into points of the chart's present size.
 void LoadPlotArea(ChartImpl& chart, const ooxml::ChartData& data) {
-  if (!data.plotAreaLayout || !data.plotAreaLayout->height) return;
-  double chartHeight = chart.ChartHeight();
-  double height = std::clamp(*data.plotAreaLayout->height * chartHeight, 0.0, chartHeight);
-  chart.state().plotArea = PlotAreaSize{height, chartHeight};
+  if (!data.plotAreaLayout) return;
+  const ooxml::ManualLayoutData& layout = *data.plotAreaLayout;
+  ManualPlotArea manual;
+  manual.inner = layout.inner;
+  manual.xMode = ModeOf(layout.xMode);
+  manual.yMode = ModeOf(layout.yMode);
+  manual.widthMode = ModeOf(layout.wMode);
+  manual.heightMode = ModeOf(layout.hMode);
+  manual.referenceWidth = chart.ChartWidth();
+  manual.referenceHeight = chart.ChartHeight();
+  manual.x = Times(layout.x, manual.referenceWidth);
+  manual.y = Times(layout.y, manual.referenceHeight);
+  manual.width = Times(layout.width, manual.referenceWidth);
+  manual.height = Times(layout.height, manual.referenceHeight);
+  chart.state().plotArea = manual;
 }
 
 }  // namespace

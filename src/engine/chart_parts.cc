@@ -4,13 +4,13 @@
 #include <iterator>
 
 #include "engine/chart.h"
+#include "engine/chart_plot_area.h"
 #include "engine/shared_from.h"
 
 namespace k27093::engine {
 
 namespace {
 
-constexpr double kPlotAreaFraction = 0.5;
 constexpr double kSmallestFont = 1, kLargestFont = 409;
 constexpr std::int32_t kTexturePreset = 1;  // msoTexturePreset
 
@@ -149,19 +149,23 @@ void ChartAreaImpl::Select() {
   session()->Select(SharedFrom(*this), presence());
 }
 
-double PlotAreaImpl::Height() {
+double PlotAreaImpl::Read(Box PlotAreaBoxes::*box, double Box::*side) {
   Enter();
-  double chartHeight = chart().ChartHeight();
-  const auto& size = chart().state().plotArea;
-  if (!size) return chartHeight * kPlotAreaFraction;
-  if (size->chartHeight == chartHeight || size->chartHeight <= 0) return size->height;
-  return size->height * chartHeight / size->chartHeight;
+  return PlotAreaOf(chart()).*box.*side;
 }
+
+double PlotAreaImpl::Left() { return Read(&PlotAreaBoxes::outer, &Box::left); }
+double PlotAreaImpl::Top() { return Read(&PlotAreaBoxes::outer, &Box::top); }
+double PlotAreaImpl::Width() { return Read(&PlotAreaBoxes::outer, &Box::width); }
+double PlotAreaImpl::Height() { return Read(&PlotAreaBoxes::outer, &Box::height); }
+double PlotAreaImpl::InsideLeft() { return Read(&PlotAreaBoxes::inner, &Box::left); }
+double PlotAreaImpl::InsideTop() { return Read(&PlotAreaBoxes::inner, &Box::top); }
+double PlotAreaImpl::InsideWidth() { return Read(&PlotAreaBoxes::inner, &Box::width); }
+double PlotAreaImpl::InsideHeight() { return Read(&PlotAreaBoxes::inner, &Box::height); }
 
 void PlotAreaImpl::SetHeight(double points) {
   Enter();
-  double chartHeight = chart().ChartHeight();
-  chart().state().plotArea = PlotAreaSize{std::clamp(points, 0.0, chartHeight), chartHeight};
+  SetPlotAreaHeight(chart(), points);
 }
 
 std::int32_t PageSetupImpl::ChartSize() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/node.h"
+#include "engine/plot_area_layout.h"
 #include "spreadsheet/chart.h"
 
 namespace k27093::engine {
@@ -81,13 +82,25 @@ class ChartAreaImpl : public xl::ChartArea, public ChartPart {
   void Select() override;
 };
 
-// The plot area: half the chart's height until set; it scales with the chart.
+// The plot area, laid out as chart_plot_area.h says: automatically until its height is set,
+// then where it was set; it scales with the chart.
 class PlotAreaImpl : public xl::PlotArea, public ChartPart {
  public:
   using ChartPart::ChartPart;
+  double Left() override;
+  double Top() override;
+  double Width() override;
   double Height() override;
   // Kept within 0 and the chart's height.
   void SetHeight(double points) override;
+  double InsideLeft() override;
+  double InsideTop() override;
+  double InsideWidth() override;
+  double InsideHeight() override;
+
+ private:
+  // One side of one of the boxes, read afresh.
+  double Read(Box PlotAreaBoxes::*box, double Box::*side);
 };
 
 class PageSetupImpl : public xl::PageSetup, public ChartPart {

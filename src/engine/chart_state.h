@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/plot_area_layout.h"
 #include "spreadsheet/constants.h"
 
 namespace k27093::engine {
@@ -30,13 +31,6 @@ struct AxisState {
   double majorUnit = 0;  // the fixed unit, when not automatic
 };
 
-// The plot area's height as last set, and the chart height it was set for (the plot area
-// scales with the chart).
-struct PlotAreaSize {
-  double height = 0;
-  double chartHeight = 0;
-};
-
 struct ChartState {
   std::int32_t chartType = xl::chart_type::kColumnClustered;
   bool hasTitle = false;
@@ -52,7 +46,7 @@ struct ChartState {
   AxisState secondaryValueAxis{.present = false};
   FontState areaFont;
   std::optional<std::int32_t> presetTexture;  // MsoPresetTexture of the chart area's fill
-  std::optional<PlotAreaSize> plotArea;       // nullopt: the default fraction of the chart
+  std::optional<ManualPlotArea> plotArea;     // nullopt: laid out automatically
   bool hasDataTable = false;
   // XlObjectSize: xlFullPage, the documented default of a chart's page setup.
   std::int32_t chartSize = 3;

@@ -112,6 +112,11 @@ bool DrawsWithoutAxes(std::int32_t chartType) {
   return gallery->type == kPie || gallery->type == k3DPie || gallery->type == kDoughnut;
 }
 
+bool DrawsCategoriesVertically(std::int32_t chartType) {
+  auto gallery = GalleryOf(chartType);
+  return gallery && (gallery->type == kBar || gallery->type == k3DBar);
+}
+
 Stacking StackingOf(std::int32_t chartType) {
   auto found = Table().find(chartType);
   return found == Table().end() ? Stacking::None : found->second.stacking;

@@ -22,6 +22,10 @@ std::optional<GalleryType> GalleryOf(std::int32_t chartType);
 // True for the kinds of chart drawn without axes (pie, doughnut).
 bool DrawsWithoutAxes(std::int32_t chartType);
 
+// True for the kinds of chart whose categories run down the side and values across (bars,
+// flat or 3-D, cones, cylinders and pyramids laid as bars); false for a type not known.
+bool DrawsCategoriesVertically(std::int32_t chartType);
+
 // How the series of a chart type stack their values.
 Stacking StackingOf(std::int32_t chartType);
 

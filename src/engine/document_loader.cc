@@ -51,7 +51,7 @@ void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data) {
 
 void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data) {
   if (!data.chartSheet) return;
-  if (data.chartSheet->frame) chart.StoreSheetHeight(data.chartSheet->frame->height);
+  if (const auto& frame = data.chartSheet->frame) chart.StoreSheetSize(frame->width, frame->height);
   if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart);
 }
 

@@ -47,7 +47,14 @@ const DispatchTable<ChartArea>& ChartAreaTable() {
 
 const DispatchTable<PlotArea>& PlotAreaTable() {
   static const auto table = late::BuildTable<PlotArea>([](late::Members<PlotArea>& members) {
-    members.Property("Height", &PlotArea::Height, &PlotArea::SetHeight);
+    members.Get("Left", &PlotArea::Left)
+        .Get("Top", &PlotArea::Top)
+        .Get("Width", &PlotArea::Width)
+        .Property("Height", &PlotArea::Height, &PlotArea::SetHeight)
+        .Get("InsideLeft", &PlotArea::InsideLeft)
+        .Get("InsideTop", &PlotArea::InsideTop)
+        .Get("InsideWidth", &PlotArea::InsideWidth)
+        .Get("InsideHeight", &PlotArea::InsideHeight);
   });
   return table;
 }

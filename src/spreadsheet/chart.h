@@ -60,11 +60,20 @@ class ChartArea : public Dispatch {
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
 };
 
+// The plot area, in points from the chart area's top-left corner: its outer box (Left, Top,
+// Width, Height: the plot with its axes' tick labels) and its inner box (InsideLeft ...).
 class PlotArea : public Dispatch {
  public:
   std::string_view TypeName() const override { return "PlotArea"; }
+  virtual double Left() = 0;
+  virtual double Top() = 0;
+  virtual double Width() = 0;
   virtual double Height() = 0;
   virtual void SetHeight(double points) = 0;
+  virtual double InsideLeft() = 0;
+  virtual double InsideTop() = 0;
+  virtual double InsideWidth() = 0;
+  virtual double InsideHeight() = 0;
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
 };
 

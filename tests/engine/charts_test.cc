@@ -81,7 +81,6 @@ TEST_F(ChartsTest, NewChartHasTheDefaultsOfANewEmbeddedChart) {
   EXPECT_EQ(chart->PageSetup()->ChartSize(), 3);
   EXPECT_EQ(ToText(chart->ChartArea()->Font()->Name()), "Arial");
   EXPECT_EQ(ToDouble(chart->ChartArea()->Font()->Size()), 10);
-  EXPECT_EQ(chart->PlotArea()->Height(), 100);
 }
 
 TEST_F(ChartsTest, ParentIsTheChartObject) {

@@ -299,11 +299,27 @@ TEST_F(LoadedChartsTest, AStoredSeriesFillIsItsInteriorColour) {
   EXPECT_EQ(series->Item(Variant(2))->Interior()->Color(), defaultSecond);
 }
 
-TEST_F(LoadedChartsTest, APlotAreaWithAManualLayoutHasItsStoredHeight) {
-  EXPECT_DOUBLE_EQ(ChartOf("chart_layout01.xlsx")->PlotArea()->Height(), 0.5713732137649461 * 216);
-  // Without a layout: the height a learner's chart of the same size has.
+TEST_F(LoadedChartsTest, AStoredInnerLayoutIsTheInsideAndTheOuterBoxAddsTheLabels) {
+  auto stored = ChartOf("chart_layout01.xlsx")->PlotArea();
+  EXPECT_DOUBLE_EQ(stored->InsideLeft(), 0.13171062992125984 * 360);
+  EXPECT_DOUBLE_EQ(stored->InsideTop(), 0.26436351706036748 * 216);
+  EXPECT_DOUBLE_EQ(stored->InsideWidth(), 0.73970734908136482 * 360);
+  EXPECT_DOUBLE_EQ(stored->InsideHeight(), 0.5713732137649461 * 216);
+  // The same chart laid out by itself has the same bands of labels around its inside.
+  auto automatic = ChartOf("chart_column01.xlsx")->PlotArea();
+  EXPECT_GT(stored->Height(), stored->InsideHeight());
+  EXPECT_DOUBLE_EQ(stored->Height() - stored->InsideHeight(),
+                   automatic->Height() - automatic->InsideHeight());
+  EXPECT_DOUBLE_EQ(stored->InsideTop() - stored->Top(), automatic->InsideTop() - automatic->Top());
+  EXPECT_DOUBLE_EQ(stored->InsideLeft() - stored->Left(),
+                   automatic->InsideLeft() - automatic->Left());
+}
+
+TEST_F(LoadedChartsTest, APlotAreaWithoutLayoutIsLaidOutAsALearnersChartOfTheSameSize) {
   auto learnerChart = NewSheet()->ChartObjects()->Add(0, 0, 360, 216)->Chart();
   EXPECT_DOUBLE_EQ(ChartOf("chart_column01.xlsx")->PlotArea()->Height(),
+                   learnerChart->PlotArea()->Height());
+  EXPECT_DOUBLE_EQ(ChartOf("chart_layout02.xlsx")->PlotArea()->Height(),
                    learnerChart->PlotArea()->Height());
 }
 

@@ -2,6 +2,7 @@
 // every kind of drawn object (auto shapes, freeforms, lines, pictures, groups, check boxes and
 // other form controls, a chart's own shapes) built from the reader's description of a file,
 // read through the object model. Also series whose references the workbook cannot resolve.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,9 +53,10 @@ class LoadedDrawingsTest : public EngineTest {
     data.sheets.push_back(std::move(sheet));
     return AsWorksheet(Build(data)->Sheets()->Item(Variant(1)));
   }
-  // A worksheet holding one chart object that shows `chart`.
-  Ref<xl::Chart> ChartFrom(ooxml::ChartData chart) {
-    Object frame = Drawn(Object::Kind::Chart, "Chart 1", {0, 0, 360, 216});
+  // A worksheet holding one chart object of the size `frameSize` that shows `chart`.
+  Ref<xl::Chart> ChartFrom(ooxml::ChartData chart,
+                           ooxml::GeometryData frameSize = {0, 0, 360, 216}) {
+    Object frame = Drawn(Object::Kind::Chart, "Chart 1", frameSize);
     frame.chart = 0;
     return SheetWith({frame}, {std::move(chart)})->ChartObjects()->Item(Variant(1))->Chart();
   }
@@ -302,6 +304,50 @@ TEST_F(LoadedDrawingsTest, StatedFontsAreTakenAndThemeFontsLeftAsANewChartsAre) 
   EXPECT_EQ(ToText(plain->ChartArea()->Font()->Name()),
             ToText(AddChart(NewSheet())->ChartArea()->Font()->Name()));
   EXPECT_EQ(ToDouble(plain->ChartArea()->Font()->Size()), 11);
+}
+
+// A chart with a value and a category axis, whose plot area has the layout `layout`.
+ooxml::ChartData ChartWithPlotLayout(std::optional<ooxml::ManualLayoutData> layout) {
+  ooxml::ChartData chart;
+  chart.axes.resize(2);
+  chart.axes[1].element = ooxml::AxisData::Element::Value;
+  chart.axes[1].type = xl::kValue;
+  chart.plotAreaLayout = std::move(layout);
+  return chart;
+}
+
+TEST_F(LoadedDrawingsTest, AStoredOuterLayoutIsThePlotAreasOwnBoxAndScalesWithTheChart) {
+  using Mode = ooxml::ManualLayoutData::Mode;
+  ooxml::ManualLayoutData layout;
+  layout.xMode = Mode::Edge;
+  layout.yMode = Mode::Edge;
+  layout.x = 0.1;
+  layout.y = 0.2;
+  layout.width = 0.6;
+  layout.height = 0.55;
+  auto chart = ChartFrom(ChartWithPlotLayout(layout), {0, 0, 247.5, 146.25});
+  auto plot = chart->PlotArea();
+  EXPECT_DOUBLE_EQ(plot->Height(), 80.4375);
+  EXPECT_DOUBLE_EQ(plot->Top(), 29.25);
+  EXPECT_DOUBLE_EQ(plot->Left(), 24.75);
+  EXPECT_DOUBLE_EQ(plot->Width(), 148.5);
+  EXPECT_LT(plot->InsideHeight(), plot->Height());
+  auto object = ToObject<xl::ChartObject>(chart->Parent());
+  object->SetHeight(292.5);
+  EXPECT_DOUBLE_EQ(plot->Height(), 160.875);
+}
+
+TEST_F(LoadedDrawingsTest, AStoredFactorPositionIsAnOffsetFromTheAutomaticPlace) {
+  auto automatic = ChartFrom(ChartWithPlotLayout(std::nullopt))->PlotArea();
+  ooxml::ManualLayoutData layout;
+  layout.y = 0.05;
+  layout.height = 0.5;
+  layout.hMode = ooxml::ManualLayoutData::Mode::Edge;
+  auto offset = ChartFrom(ChartWithPlotLayout(layout))->PlotArea();
+  EXPECT_DOUBLE_EQ(offset->Top(), automatic->Top() + 0.05 * 216);
+  EXPECT_DOUBLE_EQ(offset->Height(), 0.5 * 216 - offset->Top());
+  EXPECT_DOUBLE_EQ(offset->Left(), automatic->Left());
+  EXPECT_DOUBLE_EQ(offset->Width(), automatic->Width());
 }
 
 TEST_F(LoadedDrawingsTest, AChartSheetTakesItsFrameHeight) {

@@ -26,13 +26,33 @@ std::optional<std::int32_t> Int32Attribute(pugi::xml_node node, std::string_view
   return static_cast<std::int32_t>(*value);
 }
 
+// The layout mode stored in `child` of `manual`; factor, the format's default, when absent.
+ManualLayoutData::Mode LayoutMode(pugi::xml_node manual, std::string_view child,
+                                  const PartScope& scope) {
+  const std::string_view value = scope.Val(manual, child);
+  if (value.empty() || value == "factor") return ManualLayoutData::Mode::Factor;
+  if (value == "edge") return ManualLayoutData::Mode::Edge;
+  scope.Fail("has the layout mode " + Quoted(value) + ", which is not one of the format's");
+}
+
+// Whether `manual` places the inner box of the plot area; the outer one, the format's
+// default, when absent.
+bool InnerTarget(pugi::xml_node manual, const PartScope& scope) {
+  const std::string_view value = scope.Val(manual, "layoutTarget");
+  if (value.empty() || value == "outer") return false;
+  if (value == "inner") return true;
+  scope.Fail("has the layout target " + Quoted(value) + ", which is not one of the format's");
+}
+
 std::optional<ManualLayoutData> ReadLayout(pugi::xml_node layout, const PartScope& scope) {
   const pugi::xml_node manual = ChildNamed(layout, "manualLayout");
   if (!manual) return std::nullopt;
   ManualLayoutData data;
-  data.inner = scope.Val(manual, "layoutTarget") == "inner";
-  data.xFactor = scope.Val(manual, "xMode") == "factor";
-  data.yFactor = scope.Val(manual, "yMode") == "factor";
+  data.inner = InnerTarget(manual, scope);
+  data.xMode = LayoutMode(manual, "xMode", scope);
+  data.yMode = LayoutMode(manual, "yMode", scope);
+  data.wMode = LayoutMode(manual, "wMode", scope);
+  data.hMode = LayoutMode(manual, "hMode", scope);
   data.x = scope.NumberVal(manual, "x");
   data.y = scope.NumberVal(manual, "y");
   data.width = scope.NumberVal(manual, "w");

@@ -137,14 +137,21 @@ struct AxisData {
   FontData tickLabelFont;  // c:txPr
 };
 
+// A chart element's stored place (c:manualLayout), as fractions of the chart area. What the
+// file leaves out takes the format's defaults: the outer box, and factor for every mode.
 struct ManualLayoutData {
-  bool inner = false;    // layoutTarget inner (the plot's inside, without tick labels)
-  bool xFactor = false;  // xMode factor (else edge); likewise yMode
-  bool yFactor = false;
-  std::optional<double> x;  // fractions of the chart area
+  // Edge: x and y are the left and top edges, w and h the right and bottom edges. Factor: x
+  // and y are offsets from the element's automatic place, w and h its width and height.
+  enum class Mode { Edge, Factor };
+  bool inner = false;  // layoutTarget inner: the plot's inside, without axes and tick labels
+  Mode xMode = Mode::Factor;
+  Mode yMode = Mode::Factor;
+  Mode wMode = Mode::Factor;
+  Mode hMode = Mode::Factor;
+  std::optional<double> x;
   std::optional<double> y;
-  std::optional<double> width;
-  std::optional<double> height;
+  std::optional<double> width;   // c:w
+  std::optional<double> height;  // c:h
 };
 
 struct LegendData {
