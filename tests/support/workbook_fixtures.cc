@@ -160,7 +160,31 @@ void WriteMarker(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec,
                "marker comment");
 }
 
-void WriteVentesSheet(Writer& writer, const VentesSheet& spec, const std::string& author) {
+void InsertChart(Writer& writer, lxw_worksheet* sheet, const FixtureChart& chart,
+                 std::string_view dataSheet) {
+  lxw_chart_options options = {};
+  options.x_offset = chart.xOffset;
+  options.y_offset = chart.yOffset;
+  options.x_scale = chart.xScale;
+  options.y_scale = chart.yScale;
+  writer.Check(worksheet_insert_chart_opt(sheet, static_cast<lxw_row_t>(chart.row),
+                                          static_cast<lxw_col_t>(chart.column),
+                                          BuildChart(writer, chart, dataSheet), &options),
+               "embedded chart");
+}
+
+void SelectCells(lxw_worksheet* sheet, const std::string& cells) {
+  if (cells.empty()) return;
+  const std::size_t colon = cells.find(':');
+  const std::string first = cells.substr(0, colon);
+  const std::string last = colon == std::string::npos ? first : cells.substr(colon + 1);
+  worksheet_set_selection(sheet, lxw_name_to_row(first.c_str()), lxw_name_to_col(first.c_str()),
+                          lxw_name_to_row(last.c_str()), lxw_name_to_col(last.c_str()));
+}
+
+// The sheet as the writer made it: a worksheet, or nullptr for a chart sheet.
+lxw_worksheet* WriteVentesSheet(Writer& writer, const VentesSheet& spec,
+                                const std::string& author) {
   if (spec.kind == VentesSheet::Kind::kChartSheet) {
     if (spec.charts.empty()) writer.Fail("a chart sheet needs a chart");
     lxw_chartsheet* sheet = workbook_add_chartsheet(writer.book(), spec.name.c_str());
@@ -168,19 +192,17 @@ void WriteVentesSheet(Writer& writer, const VentesSheet& spec, const std::string
     const FixtureChart& chart = spec.charts.front();
     writer.Check(chartsheet_set_chart(sheet, BuildChart(writer, chart, chart.dataSheet)),
                  "chart sheet");
-    return;
+    return nullptr;
   }
   lxw_worksheet* sheet = workbook_add_worksheet(writer.book(), spec.name.c_str());
   if (sheet == nullptr) writer.Fail("cannot add the sheet " + spec.name);
   if (spec.withTable) WriteSalesTable(writer, sheet, spec);
   WriteMarker(writer, sheet, spec, author);
   for (const FixtureChart& chart : spec.charts) {
-    std::string_view dataSheet = chart.dataSheet.empty() ? spec.name : chart.dataSheet;
-    writer.Check(worksheet_insert_chart(sheet, static_cast<lxw_row_t>(chart.row),
-                                        static_cast<lxw_col_t>(chart.column),
-                                        BuildChart(writer, chart, dataSheet)),
-                 "embedded chart");
+    InsertChart(writer, sheet, chart, chart.dataSheet.empty() ? spec.name : chart.dataSheet);
   }
+  SelectCells(sheet, spec.selection);
+  return sheet;
 }
 
 }  // namespace
@@ -203,8 +225,12 @@ std::vector<VentesSheet> DefaultVentesSheets() {
 
 void WriteVentesWorkbook(const std::string& path, const VentesOptions& options) {
   Writer writer(path);
-  for (const VentesSheet& sheet : options.sheets) {
-    WriteVentesSheet(writer, sheet, options.commentAuthor);
+  for (std::size_t i = 0; i < options.sheets.size(); ++i) {
+    lxw_worksheet* sheet = WriteVentesSheet(writer, options.sheets[i], options.commentAuthor);
+    if (options.activeSheet && static_cast<std::size_t>(*options.activeSheet) == i) {
+      if (sheet == nullptr) writer.Fail("the active sheet must be a worksheet");
+      worksheet_activate(sheet);
+    }
   }
   writer.Close();
 }

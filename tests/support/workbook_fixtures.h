@@ -56,9 +56,14 @@ struct FixtureChart {
   std::string valueAxisTitle{};
   // The chart title; empty: no title (the automatic title is switched off).
   std::string title{};
-  // Top-left cell of an embedded chart, 0-based.
+  // Top-left cell of an embedded chart, 0-based, and the chart's offset from it in pixels.
   int row = 10;
   int column = 1;
+  int xOffset = 0;
+  int yOffset = 0;
+  // Scales of the writer's default 480 x 288 pixel chart (0.6875 makes it 330 pixels wide).
+  double xScale = 1;
+  double yScale = 1;
 };
 
 struct VentesSheet {
@@ -79,6 +84,8 @@ struct VentesSheet {
   std::string markerCell = std::string(kMarkerCell);
   // Embedded charts of a worksheet; a chart sheet shows charts[0] (required then).
   std::vector<FixtureChart> charts{};
+  // The cells the worksheet's view selects ("D12", "B2:C3"); empty: none stated.
+  std::string selection{};
 };
 
 // The two sheets of the sound workbook: "Année N" (current figures) then "Année N-1" (last
@@ -90,6 +97,8 @@ struct VentesOptions {
   std::vector<VentesSheet> sheets = DefaultVentesSheets();
   // The author stored with the comments (libxlsxwriter stores an empty one otherwise).
   std::string commentAuthor = "Formateur";
+  // The 0-based index of the sheet the workbook opens on; none: the first.
+  std::optional<int> activeSheet{};
 };
 
 // Writes the exercise workbook of 401-420 to `path` (any extension; the content is OOXML).
