@@ -70,14 +70,6 @@ TEST_F(LoadedPlacementTest, AChartFourteenPixelsInReadsTenAndAHalf) {
   ExpectPlace(sheet->ChartObjects()->Item(Variant(1)), {10.5, 10.5, 247.5, 146.25});
 }
 
-TEST_F(LoadedPlacementTest, AChartAnchoredInACellLiesPastTheColumnsAndRowsBeforeIt) {
-  FixtureChart chart;  // B11, the writer's default 480 x 288 pixels
-  chart.xOffset = 8;
-  chart.yOffset = 9;
-  auto sheet = OpenWith(chart);
-  ExpectPlace(sheet->ChartObjects()->Item(Variant(1)), {48 + 6, 150 + 6.75, 360, 216});
-}
-
 TEST_F(LoadedPlacementTest, AnAnchorInHundredthsOfAMillimetreReadsTheWholePixel) {
   std::string path = WriteWith(ExerciseSizedChart(13));
   // The anchor a writer keeping hundredths of a millimetre (360 EMU) gives the same chart.
@@ -144,29 +136,23 @@ std::string ChartDrawingWorkbook(const std::string& anchors) {
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
       "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
       "relationships/chartUserShapes\" Target=\"../drawings/drawing2.xml\"/></Relationships>";
-  package.parts["xl/drawings/drawing2.xml"] =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><c:userShapes "
-      "xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\">" +
-      anchors + "</c:userShapes>";
+  package.parts["xl/drawings/drawing2.xml"] = std::string("<c:userShapes") +
+                                              ooxml::testing::kDrawingNamespaces + ">" + anchors +
+                                              "</c:userShapes>";
   return ooxml::testing::ZipBytes(package);
 }
 
 // An Excel 2007 text box of a chart's drawing: a rectangle marked as a text box.
 std::string ExcelChartTextBox(int id, const std::string& anchor, const std::string& place,
                               const std::string& text) {
-  return "<cdr:" + anchor +
-         " xmlns:cdr=\"http://schemas.openxmlformats.org/drawingml/2006/chartDrawing\">" + place +
+  const std::string name = "TextBox " + std::to_string(id);
+  return "<cdr:" + anchor + ">" + place +
          "<cdr:sp macro=\"\" textlink=\"\"><cdr:nvSpPr><cdr:cNvPr id=\"" + std::to_string(id) +
-         "\" name=\"TextBox " + std::to_string(id) +
-         "\"/><cdr:cNvSpPr txBox=\"1\"/></cdr:nvSpPr><cdr:spPr><a:xfrm "
-         "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><a:off x=\"0\" "
-         "y=\"0\"/><a:ext cx=\"0\" cy=\"0\"/></a:xfrm><a:prstGeom "
-         "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" prst=\"rect\">"
-         "<a:avLst/></a:prstGeom></cdr:spPr><cdr:txBody><a:bodyPr "
-         "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" vertOverflow=\"clip\" "
-         "wrap=\"none\" rtlCol=\"0\"/><a:p "
-         "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><a:r><a:rPr "
-         "lang=\"fr-FR\" sz=\"1100\"/><a:t>" +
+         "\" name=\"" + name +
+         "\"/><cdr:cNvSpPr txBox=\"1\"/></cdr:nvSpPr><cdr:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/>"
+         "<a:ext cx=\"0\" cy=\"0\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom>"
+         "</cdr:spPr><cdr:txBody><a:bodyPr vertOverflow=\"clip\" wrap=\"none\" rtlCol=\"0\"/><a:p>"
+         "<a:r><a:rPr lang=\"fr-FR\" sz=\"1100\"/><a:t>" +
          text + "</a:t></a:r></a:p></cdr:txBody></cdr:sp></cdr:" + anchor + ">";
 }
 

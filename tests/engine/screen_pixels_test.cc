@@ -86,15 +86,5 @@ TEST_F(DrawnGeometryTest, TextBoxesAndCheckBoxesReadWholePixels) {
   EXPECT_EQ(ShapeNamed(check->Name())->Width(), 60.2);
 }
 
-TEST_F(DrawnGeometryTest, AChartsOwnTextBoxReadsWholePixelsInsideTheChart) {
-  auto chart = AddChart(sheet);
-  auto box = chart->TextBoxes()->Add(4.9, 109.6, 37.1, 14.6);
-  EXPECT_EQ(box->Left(), 5.25);
-  EXPECT_EQ(box->Top(), 109.5);
-  EXPECT_EQ(box->Width(), 36.75);
-  EXPECT_EQ(box->Height(), 14.25);
-  EXPECT_EQ(chart->Shapes()->Item(Variant(1))->Left(), 4.9);
-}
-
 }  // namespace
 }  // namespace k27093::engine::testing

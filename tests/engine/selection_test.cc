@@ -42,12 +42,6 @@ TEST_F(SelectionTest, AWorkbookOpensOnItsActiveTabAndThatSheetsSelectedCells) {
   EXPECT_EQ(ToObject<xl::Range>(app->Selection())->Address(), "$D$12");
 }
 
-TEST_F(SelectionTest, AWorkbookStatingNoActiveTabOpensOnItsFirstSheetAtA1) {
-  OpenVentes(VentesOptions{});
-  EXPECT_EQ(app->ActiveSheet()->Name(), "Année N");
-  EXPECT_EQ(ToObject<xl::Range>(app->Selection())->Address(), "$A$1");
-}
-
 TEST_F(SelectionTest, ASelectedRangeHasNoName) {
   VentesOptions options;
   options.sheets[0].selection = "D12";

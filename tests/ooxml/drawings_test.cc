@@ -167,19 +167,6 @@ TEST(SheetDrawing, AnObjectsOwnFrameWinsOverItsAnchor) {
   EXPECT_DOUBLE_EQ(anchored.height, 15);
 }
 
-TEST(SheetDrawing, AnAnchorInHundredthsOfAMillimetreKeepsItsExactPoints) {
-  PackageParts package = MinimalWorkbook();
-  AddDrawing(package,
-             "<xdr:twoCellAnchor>" + Marker("from", 0, 127080, 0, 127080) +
-                 Marker("to", 5, 222120, 10, 79200) + ChartFrame("Chart 1", "rIdChart1") +
-                 "<xdr:clientData/></xdr:twoCellAnchor>",
-             {ColumnChart("")});
-  const GeometryData& chart = OnlySheet(package).drawing.at(0).geometry;
-  EXPECT_DOUBLE_EQ(chart.left, 127080 / 12700.0);
-  EXPECT_DOUBLE_EQ(chart.width, 240 + 222120 / 12700.0 - 127080 / 12700.0);
-  EXPECT_DOUBLE_EQ(chart.height, 150 + 79200 / 12700.0 - 127080 / 12700.0);
-}
-
 TEST(SheetDrawing, TextWithoutAShapeOfItsOwnIsATextBox) {
   PackageParts package = MinimalWorkbook();
   const std::string text =
