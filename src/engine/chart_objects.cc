@@ -21,10 +21,10 @@ void ChartObjectImpl::Activate() {
 
 void ChartObjectImpl::Select() { SelectObject(); }
 void ChartObjectImpl::Delete() { RemoveObject(); }
-double ChartObjectImpl::Left() { return GetGeometry(&Geometry::left); }
-double ChartObjectImpl::Top() { return GetGeometry(&Geometry::top); }
-double ChartObjectImpl::Width() { return GetGeometry(&Geometry::width); }
-double ChartObjectImpl::Height() { return GetGeometry(&Geometry::height); }
+double ChartObjectImpl::Left() { return GetPixelGeometry(&Geometry::left); }
+double ChartObjectImpl::Top() { return GetPixelGeometry(&Geometry::top); }
+double ChartObjectImpl::Width() { return GetPixelGeometry(&Geometry::width); }
+double ChartObjectImpl::Height() { return GetPixelGeometry(&Geometry::height); }
 void ChartObjectImpl::SetLeft(double points) { SetGeometry(&Geometry::left, points); }
 void ChartObjectImpl::SetTop(double points) { SetGeometry(&Geometry::top, points); }
 void ChartObjectImpl::SetWidth(double points) { SetGeometry(&Geometry::width, points); }

@@ -42,6 +42,10 @@ void CheckBoxImpl::SetValue(std::int32_t value) {
   }
 }
 
+double CheckBoxImpl::Left() { return GetPixelGeometry(&Geometry::left); }
+double CheckBoxImpl::Top() { return GetPixelGeometry(&Geometry::top); }
+double CheckBoxImpl::Width() { return GetPixelGeometry(&Geometry::width); }
+double CheckBoxImpl::Height() { return GetPixelGeometry(&Geometry::height); }
 void CheckBoxImpl::Select() { SelectObject(); }
 
 CheckBoxesImpl::CheckBoxesImpl(std::shared_ptr<Session> session, std::shared_ptr<Drawing> drawing)

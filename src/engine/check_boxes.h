@@ -20,6 +20,10 @@ class CheckBoxImpl : public DrawnView<xl::CheckBox> {
   // Takes xlOn (or True), xlOff (or False) and xlMixed; raises 1004 for another value or
   // while the sheet is protected.
   void SetValue(std::int32_t value) override;
+  double Left() override;
+  double Top() override;
+  double Width() override;
+  double Height() override;
   void Select() override;
 };
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "engine/cell_address.h"
 #include "engine/chart.h"
 #include "engine/chart_loader.h"
 #include "engine/drawing_loader.h"
@@ -25,6 +26,7 @@ std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& sess
   for (const auto& comment : data.comments) {
     sheet->StoreComment(comment.row, comment.column, {comment.author, comment.text});
   }
+  if (auto selection = ParseCellRange(data.selection)) sheet->SetSelectedRange(*selection);
   workbook->AppendSheet(sheet);
   return sheet;
 }

@@ -1,8 +1,9 @@
 // Building the engine's workbooks from workbook files: the file is recognised by its content
 // (the ooxml reader reads Office Open XML packages and refuses anything else, naming the
 // file and the reason), and what the reader found (sheets, cells, comments, drawings with
-// their charts and shapes, chart sheets, the active sheet) becomes the engine's documents
-// (see drawing_loader.h and chart_loader.h). The file is only read.
+// their charts and shapes, chart sheets, the active sheet, each worksheet's selected cells)
+// becomes the engine's documents (see drawing_loader.h and chart_loader.h). The file is only
+// read.
 #pragma once
 
 #include <memory>

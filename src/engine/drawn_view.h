@@ -1,7 +1,8 @@
 // DrawnView: the common part of the object-model views of one drawn object (Shape, TextBox,
 // CheckBox, ChartObject): its geometry, its removal and its selection, each checked against
 // the host's protection. `SelectDrawnObject` makes a drawn object the selection, as the view
-// of its kind.
+// of its kind. A Shape reads the geometry stored; the legacy views read it in whole screen
+// pixels (screen_pixels.h). Either kind of view stores the value it is given.
 #pragma once
 
 #include <memory>
@@ -9,6 +10,7 @@
 
 #include "engine/drawing.h"
 #include "engine/node.h"
+#include "engine/screen_pixels.h"
 
 namespace k27093::engine {
 
@@ -38,10 +40,13 @@ class DrawnView : public Interface, public Node {
   const std::shared_ptr<DrawnObject>& sharedObject() const { return object_; }
   const std::shared_ptr<Drawing>& drawing() const { return drawing_; }
 
+  // The stored points (a Shape's reading).
   double GetGeometry(double Geometry::*field) const {
     Enter();
     return object_->geometry.*field;
   }
+  // The stored points in whole screen pixels (the reading of ChartObject, TextBox, CheckBox).
+  double GetPixelGeometry(double Geometry::*field) const { return WholePixels(GetGeometry(field)); }
   // Raises 1004 while the host is protected; a negative width or height is out of range.
   void SetGeometry(double Geometry::*field, double value) {
     Enter();

@@ -100,6 +100,11 @@ void RangeImpl::ClearComments() {
   }
 }
 
+Variant RangeImpl::Name() {
+  Enter();
+  RaiseUnableToGet("Name", "Range");
+}
+
 void RangeImpl::Select() {
   Enter();
   if (!sheet_->IsActiveSheet()) RaiseMethodFailed("Select", "Range");

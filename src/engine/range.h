@@ -1,7 +1,8 @@
 // RangeImpl: a rectangle of cells of a worksheet. `Value` of a single cell is its value
 // (Empty, a Double, a text or a Boolean); the Variant has no two-dimensional arrays, so the
 // value of a multi-cell range is a one-dimensional array (lower bound 1) of its cells' values
-// row by row. Comments are the first cell's.
+// row by row. Comments are the first cell's. The engine keeps no defined names, so no range
+// has a Name.
 #pragma once
 
 #include <memory>
@@ -32,6 +33,9 @@ class RangeImpl : public xl::Range, public Node {
   void ClearComments() override;
   // Raises 1004 ("Select method of Range class failed") unless the sheet is the active one.
   void Select() override;
+  // Raises 1004 "Unable to get the Name property of the Range class": no defined name refers
+  // to the range.
+  Variant Name() override;
 
  private:
   std::shared_ptr<WorksheetImpl> sheet_;

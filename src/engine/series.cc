@@ -124,6 +124,12 @@ Ref<xl::Interior> SeriesImpl::Interior() {
   return MakeRef<InteriorImpl>(session(), SharedFrom(*this));
 }
 
+void SeriesImpl::Select() {
+  Enter();
+  chart().PrepareInnerSelection(TypeName());
+  session()->Select(SharedFrom(*this), presence());
+}
+
 void SeriesImpl::Delete() {
   Enter();
   chart().RemoveSeries(*this);

@@ -34,6 +34,9 @@ class SeriesImpl : public xl::Series, public Node {
   // Raises 1004 for a value that is not a chart type.
   void SetChartType(std::int32_t type) override;
   Ref<xl::Interior> Interior() override;
+  // The series becomes the selection while it exists: deleting it (or its chart) leaves
+  // nothing selected. Raises 1004 unless the chart's sheet is the active sheet.
+  void Select() override;
   void Delete() override;
 
   // Engine side.

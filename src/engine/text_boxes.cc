@@ -18,10 +18,10 @@ void TextBoxImpl::SetText(std::string_view text) {
   object().text = text;
 }
 
-double TextBoxImpl::Left() { return GetGeometry(&Geometry::left); }
-double TextBoxImpl::Top() { return GetGeometry(&Geometry::top); }
-double TextBoxImpl::Width() { return GetGeometry(&Geometry::width); }
-double TextBoxImpl::Height() { return GetGeometry(&Geometry::height); }
+double TextBoxImpl::Left() { return GetPixelGeometry(&Geometry::left); }
+double TextBoxImpl::Top() { return GetPixelGeometry(&Geometry::top); }
+double TextBoxImpl::Width() { return GetPixelGeometry(&Geometry::width); }
+double TextBoxImpl::Height() { return GetPixelGeometry(&Geometry::height); }
 void TextBoxImpl::Select() { SelectObject(); }
 
 TextBoxesImpl::TextBoxesImpl(std::shared_ptr<Session> session, std::shared_ptr<Drawing> drawing,

@@ -135,7 +135,8 @@ class ChartObject : public Dispatch {
   virtual void Activate() = 0;
   virtual void Select() = 0;
   virtual void Delete() = 0;
-  // Position and size in points.
+  // Position and size in points, read in whole screen pixels (multiples of 0.75); a value
+  // set is kept as given (Shapes reads it so) and read back in whole pixels.
   virtual double Left() = 0;
   virtual double Top() = 0;
   virtual double Width() = 0;

@@ -22,6 +22,7 @@ const DispatchTable<Series>& SeriesTable() {
         .Get("Type", &Series::Type)
         .Property("ChartType", &Series::ChartType, &Series::SetChartType)
         .Get("Interior", &Series::Interior)
+        .Method("Select", &Series::Select)
         .Method("Delete", &Series::Delete);
   });
   return table;

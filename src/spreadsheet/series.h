@@ -32,6 +32,9 @@ class Series : public Dispatch {
   virtual std::int32_t ChartType() = 0;
   virtual void SetChartType(std::int32_t type) = 0;
   virtual Ref<xl::Interior> Interior() = 0;
+  // Makes the series the application's Selection (the chart becomes the active chart); raises
+  // 1004 ("Select method of Series class failed") unless the chart's sheet is the active one.
+  virtual void Select() = 0;
   virtual void Delete() = 0;
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
 };

@@ -82,6 +82,10 @@ const DispatchTable<CheckBox>& CheckBoxTable() {
   static const auto table = late::BuildTable<CheckBox>([](late::Members<CheckBox>& members) {
     members.Get("Name", &CheckBox::Name)
         .Property("Value", &CheckBox::Value, &CheckBox::SetValue)
+        .Get("Left", &CheckBox::Left)
+        .Get("Top", &CheckBox::Top)
+        .Get("Width", &CheckBox::Width)
+        .Get("Height", &CheckBox::Height)
         .Method("Select", &CheckBox::Select);
   });
   return table;

@@ -67,8 +67,8 @@ class Shapes : public Dispatch {
   virtual Ref<xl::Shape> AddShape(std::int32_t type, double left, double top, double width,
                                   double height) = 0;
   // Named "Text Box N".
-  virtual Ref<xl::Shape> AddTextbox(std::int32_t orientation, double left, double top,
-                                    double width, double height) = 0;
+  virtual Ref<xl::Shape> AddTextbox(std::int32_t orientation, double left, double top, double width,
+                                    double height) = 0;
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
   Variant InvokeById(std::int32_t dispid, CallKind kind, Arguments arguments) override;
 };
@@ -79,6 +79,7 @@ class TextBox : public Dispatch {
   virtual std::string Name() = 0;
   virtual std::string Text() = 0;
   virtual void SetText(std::string_view text) = 0;
+  // Place and size in points, in whole screen pixels (multiples of 0.75).
   virtual double Left() = 0;
   virtual double Top() = 0;
   virtual double Width() = 0;
@@ -107,6 +108,11 @@ class CheckBox : public Dispatch {
   virtual std::int32_t Value() = 0;
   // Raises 1004 while the sheet is protected.
   virtual void SetValue(std::int32_t value) = 0;
+  // Place and size in points, in whole screen pixels (multiples of 0.75).
+  virtual double Left() = 0;
+  virtual double Top() = 0;
+  virtual double Width() = 0;
+  virtual double Height() = 0;
   virtual void Select() = 0;
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
 };

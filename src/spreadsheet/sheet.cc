@@ -29,7 +29,8 @@ const DispatchTable<Range>& RangeTable() {
         .Property("Value", &Range::Value, &Range::SetValue)
         .Custom("NoteText", &NoteText, dispid::kNoteText)
         .Method("ClearComments", &Range::ClearComments)
-        .Method("Select", &Range::Select);
+        .Method("Select", &Range::Select)
+        .Get("Name", &Range::Name);
   });
   return table;
 }

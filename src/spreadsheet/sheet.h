@@ -50,6 +50,9 @@ class Range : public Dispatch {
   virtual void SetNoteText(std::string_view text) = 0;
   virtual void ClearComments() = 0;
   virtual void Select() = 0;
+  // The defined name that refers to exactly this range (a Name object); raises 1004 ("Unable
+  // to get the Name property of the Range class") when none does.
+  virtual Variant Name() = 0;
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
   Variant InvokeById(std::int32_t dispid, CallKind kind, Arguments arguments) override;
 };

@@ -31,12 +31,12 @@ TEST_F(ChartsTest, ChartObjectsAreNamedAndCounted) {
   EXPECT_EQ(objects->Count(), 1);
   auto first = objects->Item(Variant(1));
   EXPECT_EQ(first->Name(), "Chart 1");
-  EXPECT_EQ(first->Left(), 10);
+  EXPECT_EQ(first->Left(), 9.75);  // 10 points lie on 13 pixels
   EXPECT_EQ(first->Width(), 300);
   auto second = objects->Add(0, 0, 100, 50);
   EXPECT_EQ(second->Name(), "Chart 2");
   EXPECT_EQ(objects->Count(), 2);
-  EXPECT_EQ(objects->Item(Variant("chart 2"))->Height(), 50);
+  EXPECT_EQ(objects->Item(Variant("chart 2"))->Height(), 50.25);  // 66.67 pixels
   Error missing = CaughtError([&] { objects->Item(Variant(3)); });
   EXPECT_EQ(missing.number(), 1004);
   EXPECT_EQ(missing.description(),

@@ -51,6 +51,30 @@ std::string ColumnChart(const std::string& series, const std::string& axes = "",
                        "</c:plotArea>" + rest + "</c:chart>");
 }
 
+// Gives the package's first chart part its own drawing, whose anchors are `anchors`.
+void AddChartShapes(PackageParts& package, const std::string& anchors) {
+  std::string& chart = package.parts["xl/charts/chart1.xml"];
+  chart.insert(chart.rfind("</c:chartSpace>"), "<c:userShapes r:id=\"rIdShapes\"/>");
+  package.parts["xl/charts/_rels/chart1.xml.rels"] =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+      "<Relationship Id=\"rIdShapes\" Type=\"" +
+      kRelationshipTypes +
+      "chartUserShapes\" Target=\"../drawings/drawing2.xml\"/></Relationships>";
+  package.parts["xl/drawings/drawing2.xml"] = std::string("<c:userShapes") +
+                                              testing::kDrawingNamespaces + ">" + anchors +
+                                              "</c:userShapes>";
+}
+
+// A text box of a chart's own drawing between two points given as fractions of the chart.
+std::string ChartTextBox(const std::string& name, const std::string& from, const std::string& to,
+                         const std::string& geometry, const std::string& text) {
+  return "<cdr:relSizeAnchor><cdr:from>" + from + "</cdr:from><cdr:to>" + to +
+         "</cdr:to><cdr:sp><cdr:nvSpPr><cdr:cNvPr id=\"2\" name=\"" + name +
+         "\"/><cdr:cNvSpPr/></cdr:nvSpPr><cdr:spPr>" + geometry +
+         "</cdr:spPr><cdr:txBody><a:bodyPr/><a:p><a:r><a:t>" + text +
+         "</a:t></a:r></a:p></cdr:txBody></cdr:sp></cdr:relSizeAnchor>";
+}
+
 TEST(SheetDrawing, ObjectsArePlacedThroughTheSheetsOwnWidthsHeightsAndOffsets) {
   PackageParts package = MinimalWorkbook();
   package.parts["xl/worksheets/sheet1.xml"] =
@@ -92,6 +116,76 @@ TEST(SheetDrawing, ObjectsArePlacedThroughTheSheetsOwnWidthsHeightsAndOffsets) {
   EXPECT_DOUBLE_EQ(line.top, 20);
   EXPECT_DOUBLE_EQ(line.width, 30);
   EXPECT_DOUBLE_EQ(line.height, 40);
+}
+
+TEST(SheetDrawing, AnObjectsOwnFrameWinsOverItsAnchor) {
+  PackageParts package = MinimalWorkbook();
+  // As LibreOffice writes a chart object it placed at 10 x 10 pt and sized 247.5 x 146.25 pt
+  // (kept in hundredths of a millimetre, 360 EMU each): its anchor's cells are laid out on
+  // its own column widths, its frame keeps the place.
+  const std::string chartFrame =
+      "<xdr:twoCellAnchor editAs=\"oneCell\">" + Marker("from", 0, 127080, 0, 127080) +
+      Marker("to", 4, 235080, 10, 79200) +
+      "<xdr:graphicFrame><xdr:nvGraphicFramePr><xdr:cNvPr id=\"0\" name=\"Chart 1\"/>"
+      "<xdr:cNvGraphicFramePr/></xdr:nvGraphicFramePr><xdr:xfrm><a:off x=\"127080\" "
+      "y=\"127080\"/><a:ext cx=\"3143160\" cy=\"1857240\"/></xdr:xfrm><a:graphic>"
+      "<a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\">"
+      "<c:chart r:id=\"rIdChart1\"/></a:graphicData></a:graphic></xdr:graphicFrame>"
+      "<xdr:clientData/></xdr:twoCellAnchor>";
+  const std::string framed =
+      Shape("Rectangle 2",
+            "<xdr:spPr><a:xfrm><a:off x=\"254000\" y=\"381000\"/><a:ext cx=\"635000\" "
+            "cy=\"0\"/></a:xfrm><a:prstGeom prst=\"rect\"/></xdr:spPr>");
+  const std::string unframed =
+      Shape("Rectangle 3",
+            "<xdr:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"0\" cy=\"0\"/>"
+            "</a:xfrm><a:prstGeom prst=\"rect\"/></xdr:spPr>");
+  AddDrawing(package,
+             chartFrame + TwoCellAnchor(1, 1, 2, 2, framed) + TwoCellAnchor(1, 1, 2, 2, unframed),
+             {ColumnChart("")});
+  AddChartShapes(package, ChartTextBox("Text Box 1", "<cdr:x>0.5</cdr:x><cdr:y>0.5</cdr:y>",
+                                       "<cdr:x>1</cdr:x><cdr:y>1</cdr:y>", "", "x1000"));
+  const SheetData sheet = OnlySheet(package);
+  ASSERT_EQ(sheet.drawing.size(), 3u);
+  const GeometryData& chart = sheet.drawing[0].geometry;
+  EXPECT_DOUBLE_EQ(chart.left, 127080 / 12700.0);
+  EXPECT_DOUBLE_EQ(chart.top, 127080 / 12700.0);
+  EXPECT_DOUBLE_EQ(chart.width, 3143160 / 12700.0);
+  EXPECT_DOUBLE_EQ(chart.height, 1857240 / 12700.0);
+  // The chart's own shapes lie in the frame.
+  ASSERT_EQ(sheet.charts.at(0).shapes.size(), 1u);
+  EXPECT_DOUBLE_EQ(sheet.charts[0].shapes[0].geometry.width, chart.width / 2);
+  // A flat frame is a frame; an empty one leaves the anchor.
+  const GeometryData& line = sheet.drawing[1].geometry;
+  EXPECT_DOUBLE_EQ(line.left, 20);
+  EXPECT_DOUBLE_EQ(line.top, 30);
+  EXPECT_DOUBLE_EQ(line.width, 50);
+  EXPECT_DOUBLE_EQ(line.height, 0);
+  const GeometryData& anchored = sheet.drawing[2].geometry;
+  EXPECT_DOUBLE_EQ(anchored.left, 48);
+  EXPECT_DOUBLE_EQ(anchored.width, 48);
+  EXPECT_DOUBLE_EQ(anchored.height, 15);
+}
+
+TEST(SheetDrawing, TextWithoutAShapeOfItsOwnIsATextBox) {
+  PackageParts package = MinimalWorkbook();
+  const std::string text =
+      "<xdr:txBody><a:bodyPr/><a:p><a:r><a:t>Note</a:t></a:r></a:p></xdr:txBody>";
+  AddDrawing(
+      package,
+      TwoCellAnchor(0, 0, 1, 1, Shape("Forme 1", "<xdr:spPr><a:noFill/></xdr:spPr>" + text)) +
+          TwoCellAnchor(0, 0, 1, 1, Shape("Forme 2", "<xdr:spPr><a:custGeom/></xdr:spPr>" + text)) +
+          TwoCellAnchor(0, 0, 1, 1, Shape("Forme 3", "<xdr:spPr/>")) +
+          TwoCellAnchor(
+              0, 0, 1, 1,
+              Shape("Forme 4", "<xdr:spPr><a:prstGeom prst=\"rect\"/></xdr:spPr>" + text)));
+  const SheetData sheet = OnlySheet(package);
+  ASSERT_EQ(sheet.drawing.size(), 4u);
+  EXPECT_EQ(sheet.drawing[0].kind, Kind::TextBox);
+  EXPECT_EQ(sheet.drawing[0].text->text, "Note");
+  EXPECT_EQ(sheet.drawing[1].kind, Kind::AutoShape);
+  EXPECT_EQ(sheet.drawing[2].kind, Kind::AutoShape);
+  EXPECT_EQ(sheet.drawing[3].kind, Kind::AutoShape);
 }
 
 TEST(SheetDrawing, EveryKindOfObjectKeepsItsPlaceInTheZOrder) {
@@ -182,15 +276,8 @@ TEST(ChartShapes, AChartsOwnShapesArePlacedInItsChartArea) {
       std::string("<xdr:wsDr") + testing::kDrawingNamespaces + ">" +
       "<xdr:absoluteAnchor><xdr:pos x=\"0\" y=\"0\"/><xdr:ext cx=\"4572000\" cy=\"2743200\"/>" +
       ChartFrame("Chart 1", "rIdChart1") + "<xdr:clientData/></xdr:absoluteAnchor></xdr:wsDr>";
-  std::string& chart = package.parts["xl/charts/chart1.xml"];
-  chart.insert(chart.rfind("</c:chartSpace>"), "<c:userShapes r:id=\"rIdShapes\"/>");
-  package.parts["xl/charts/_rels/chart1.xml.rels"] =
-      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-      "<Relationship Id=\"rIdShapes\" Type=\"" +
-      kRelationshipTypes +
-      "chartUserShapes\" Target=\"../drawings/drawing2.xml\"/></Relationships>";
-  package.parts["xl/drawings/drawing2.xml"] =
-      std::string("<c:userShapes") + testing::kDrawingNamespaces + ">" +
+  AddChartShapes(
+      package,
       "<cdr:relSizeAnchor><cdr:from><cdr:x>0</cdr:x><cdr:y>0.5</cdr:y></cdr:from><cdr:to>"
       "<cdr:x>0.25</cdr:x><cdr:y>0.75</cdr:y></cdr:to><cdr:sp><cdr:nvSpPr><cdr:cNvPr id=\"2\" "
       "name=\"Text Box 2\"/><cdr:cNvSpPr txBox=\"1\"/></cdr:nvSpPr><cdr:spPr/><cdr:txBody>"
@@ -200,7 +287,7 @@ TEST(ChartShapes, AChartsOwnShapesArePlacedInItsChartArea) {
       "<cdr:ext cx=\"127000\" cy=\"254000\"/><cdr:sp><cdr:nvSpPr><cdr:cNvPr id=\"3\" "
       "name=\"AutoShape 3\"/><cdr:cNvSpPr/></cdr:nvSpPr><cdr:spPr><a:prstGeom "
       "prst=\"wedgeRectCallout\"/><a:solidFill><a:srgbClr val=\"FF0000\"/></a:solidFill>"
-      "</cdr:spPr></cdr:sp></cdr:absSizeAnchor></c:userShapes>";
+      "</cdr:spPr></cdr:sp></cdr:absSizeAnchor>");
   const SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.charts.size(), 1u);
   const std::vector<DrawingObjectData>& shapes = sheet.charts[0].shapes;

@@ -1,5 +1,5 @@
-// The sheet layout that places drawn objects: the spreadsheet's pixel rule for column widths,
-// defaults, custom and hidden columns and rows.
+// The sheet layout that places drawn objects: the spreadsheet's pixel rules for column widths
+// and row heights, defaults, custom and hidden columns and rows.
 #include <gtest/gtest.h>
 
 #include "engine/ooxml/sheet_layout.h"
@@ -52,6 +52,20 @@ TEST(SheetLayout, CustomAndHiddenColumnsAndRowsMoveWhatLiesAfterThem) {
   EXPECT_DOUBLE_EQ(layout.RowTop(4), 15 + 45 + 2 * 15);
   EXPECT_DOUBLE_EQ(layout.RowTop(5), 15 + 45 + 2 * 15);
   EXPECT_DOUBLE_EQ(layout.RowTop(6), 15 + 45 + 3 * 15);
+}
+
+TEST(SheetLayout, RowHeightsAreWholePixels) {
+  EXPECT_DOUBLE_EQ(RowPoints(12.8), 12.75);  // 17.07 pixels
+  EXPECT_DOUBLE_EQ(RowPoints(15), 15);
+  EXPECT_DOUBLE_EQ(RowPoints(12.375), 12.75);  // 16.5 pixels
+  EXPECT_DOUBLE_EQ(RowPoints(-2), 0);
+  SheetLayoutSource source;
+  source.defaultRowHeight = 12.8;
+  source.rows = {{3, 30.1}};
+  const SheetLayout layout(source);
+  EXPECT_DOUBLE_EQ(layout.RowTop(2), 2 * 12.75);
+  EXPECT_DOUBLE_EQ(layout.RowTop(3), 2 * 12.75 + 30);
+  EXPECT_DOUBLE_EQ(layout.RowTop(10), 9 * 12.75 + 30);
 }
 
 TEST(SheetLayout, PositionsOutsideTheSheetStopAtItsEdges) {

@@ -43,6 +43,7 @@ class FakeRange : public Range {
   void SetNoteText(std::string_view text) override { note = text; }
   void ClearComments() override { note.clear(); }
   void Select() override {}
+  Variant Name() override { return Variant("Ventes"); }
 };
 
 class FakeChartObjects;

@@ -119,6 +119,12 @@ TEST(Range, NoteTextByDispatchIdentifier) {
   EXPECT_EQ(CallByName(range, "notetext", CallKind::Method, {"Autre"}).AsText(), "Autre");
 }
 
+TEST(Range, NameIsAReadOnlyLateBoundProperty) {
+  auto range = MakeRef<FakeRange>();
+  EXPECT_EQ(GetProperty(range, "name").AsText(), "Ventes");
+  EXPECT_EQ(ErrorNumberOf([&] { SetProperty(range, "Name", "Autre"); }), 438);
+}
+
 TEST(Range, ValueKeepsItsType) {
   auto range = MakeRef<FakeRange>();
   SetProperty(range, "Value", 12.5);

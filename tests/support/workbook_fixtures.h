@@ -117,6 +117,8 @@ struct VentesSheet {
   std::string markerCell = std::string(kMarkerCell);
   // Embedded charts of a worksheet; a chart sheet shows charts[0] (required then).
   std::vector<FixtureChart> charts{};
+  // The cells the worksheet's view selects ("D12", "B2:C3"); empty: none stated.
+  std::string selection{};
 };
 
 // The two sheets of the sound workbook: "Année N" (current figures) then "Année N-1" (last

@@ -14,8 +14,6 @@
 namespace k27093::ooxml {
 namespace {
 
-constexpr double kEmuPerPoint = 12700;
-
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // A cell marker of an anchor (xdr:from, xdr:to): 0-based column and row, offsets in points.
@@ -133,6 +131,14 @@ std::optional<DrawnObjectRead> ObjectOf(pugi::xml_node anchor, PartScope& scope)
   return std::nullopt;
 }
 
+// Where a sheet's object lies: the frame its own transform states, else its anchor. The
+// spreadsheet writes both alike (a chart frame's transform as 0 x 0). Another program lays
+// the anchor out on its own column widths, which the spreadsheet does not derive alike from
+// the widths that program wrote; the frame keeps the place its author gave the object.
+GeometryData PlacedGeometry(const GeometryData& anchor, const DrawnObjectRead& read) {
+  return read.frame ? *read.frame : anchor;
+}
+
 void CountObject(std::size_t& count, const PartScope& scope) {
   if (++count > kMaxDrawnObjects) {
     scope.Fail("holds more than " + std::to_string(kMaxDrawnObjects) + " drawn objects");
@@ -177,9 +183,10 @@ void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLa
     std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
     if (!read) continue;
     CountObject(count, scope);
-    read->object.geometry = *geometry;
+    read->object.geometry = PlacedGeometry(*geometry, *read);
     if (read->object.kind == DrawingObjectData::Kind::Chart) {
-      sheet.charts.push_back(ChartOfFrame(package, relationships, *read, *geometry, scope));
+      sheet.charts.push_back(
+          ChartOfFrame(package, relationships, *read, read->object.geometry, scope));
       read->object.chart = sheet.charts.size() - 1;
     } else if (read->object.kind == DrawingObjectData::Kind::FormControl) {
       ReadControlState(package, controls, read->object);
@@ -202,8 +209,8 @@ void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudge
     if (!read) continue;
     CountObject(count, scope);
     if (read->object.kind != DrawingObjectData::Kind::Chart) continue;
-    chartSheet.frame = *geometry;
-    chartSheet.chart = ChartOfFrame(package, relationships, *read, *geometry, scope);
+    chartSheet.frame = PlacedGeometry(*geometry, *read);
+    chartSheet.chart = ChartOfFrame(package, relationships, *read, *chartSheet.frame, scope);
     return;
   }
 }

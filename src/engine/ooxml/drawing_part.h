@@ -1,7 +1,11 @@
 // The drawing parts of sheets and charts. A worksheet's drawing (xl/drawings/drawingN.xml):
-// its anchors in order, each object placed in points through the sheet's column widths and
-// row heights. A chart sheet's drawing: the frame that shows the sheet's chart. A chart's own
-// drawing (c:userShapes): objects placed relative to the chart area. The charts that chart
+// its anchors in order, each object placed in points by the frame its own transform states
+// (a:xfrm with an extent), else by its anchor through the sheet's column widths and row
+// heights (two-cell: both markers; one-cell: the marker and xdr:ext; absolute: xdr:pos and
+// xdr:ext; offsets in EMU, 12700 a point). A chart sheet's drawing: the frame that shows the
+// sheet's chart. A chart's own drawing (c:userShapes): objects placed by their anchors as
+// fractions of the chart area (cdr:relSizeAnchor) or a fraction and an extent
+// (cdr:absSizeAnchor). The charts that chart
 // frames show are read from their chart parts; a relationship that leads nowhere, or a part
 // that is missing, makes the workbook damaged, as everywhere else in the reader.
 #pragma once

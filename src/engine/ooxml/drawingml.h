@@ -16,6 +16,9 @@
 
 namespace k27093::ooxml {
 
+// English metric units in a point: DrawingML's lengths and offsets are in EMU.
+inline constexpr double kEmuPerPoint = 12700;
+
 // The part being read, which names every fault, and the workbook's content budget.
 class PartScope {
  public:

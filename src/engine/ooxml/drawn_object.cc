@@ -1,5 +1,6 @@
 #include "engine/ooxml/drawn_object.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/ooxml/xml_part.h"
@@ -35,6 +36,29 @@ bool IsFormControl(pugi::xml_node properties) {
   return false;
 }
 
+// The frame a transform (a:xfrm, xdr:xfrm) states; nullopt when it states no extent.
+std::optional<GeometryData> FrameOf(pugi::xml_node transform, const PartScope& scope) {
+  const pugi::xml_node offset = ChildNamed(transform, "off");
+  const pugi::xml_node extent = ChildNamed(transform, "ext");
+  const double width = scope.Number(extent, "cx").value_or(0);
+  const double height = scope.Number(extent, "cy").value_or(0);
+  if (width <= 0 && height <= 0) return std::nullopt;
+  return GeometryData{scope.Number(offset, "x").value_or(0) / kEmuPerPoint,
+                      scope.Number(offset, "y").value_or(0) / kEmuPerPoint,
+                      std::max(0.0, width) / kEmuPerPoint, std::max(0.0, height) / kEmuPerPoint};
+}
+
+// The transform of an object: in its shape properties, or its own child (a graphic frame's).
+pugi::xml_node TransformOf(pugi::xml_node element, pugi::xml_node properties) {
+  const pugi::xml_node inProperties = ChildNamed(properties, "xfrm");
+  return inProperties ? inProperties : ChildNamed(element, "xfrm");
+}
+
+// True when shape properties state no geometry: neither a preset nor a custom one.
+bool HasNoGeometry(pugi::xml_node properties) {
+  return !ChildNamed(properties, "prstGeom") && !ChildNamed(properties, "custGeom");
+}
+
 // The relationship id of the chart that a graphic frame shows; "" when it shows none.
 std::string ChartIdOf(pugi::xml_node frame) {
   const pugi::xml_node data = ChildNamed(ChildNamed(frame, "graphic"), "graphicData");
@@ -62,25 +86,26 @@ std::optional<DrawnObjectRead> ReadDrawnObject(pugi::xml_node element, PartScope
   object.hidden = scope.Boolean(common, "hidden").value_or(false);
   scope.Take(object.name.size());
 
+  const pugi::xml_node properties = ChildNamed(element, known->shapeProperties);
   if (name == "sp") {
+    const pugi::xml_node body = ChildNamed(element, "txBody");
     if (IsFormControl(common)) {
       object.kind = Kind::FormControl;
-    } else if (scope.Boolean(ChildNamed(nonVisual, "cNvSpPr"), "txBox").value_or(false)) {
+    } else if (scope.Boolean(ChildNamed(nonVisual, "cNvSpPr"), "txBox").value_or(false) ||
+               (body && HasNoGeometry(properties))) {
       object.kind = Kind::TextBox;
     }
-    if (const pugi::xml_node body = ChildNamed(element, "txBody")) {
-      object.text = TextOf(body, scope);
-    }
+    if (body) object.text = TextOf(body, scope);
   } else if (name == "graphicFrame") {
     read.chartId = ChartIdOf(element);
     if (!read.chartId.empty()) object.kind = Kind::Chart;
   }
   if (!known->shapeProperties.empty()) {
-    const pugi::xml_node properties = ChildNamed(element, known->shapeProperties);
     object.preset = PlainAttribute(ChildNamed(properties, "prstGeom"), "prst").value();
     object.fill = FillOf(properties, scope);
     object.line = LineOf(properties, scope);
   }
+  read.frame = FrameOf(TransformOf(element, properties), scope);
   return read;
 }
 

@@ -58,14 +58,13 @@ ControlParts ControlPartsOf(const Relationships& relationships,
   return parts;
 }
 
-// The worksheet's cells, comments and drawing (chart objects, text boxes, shapes). The
-// legacy VML drawing of comments and controls is not read.
+// The worksheet's cells, selection, comments and drawing (chart objects, text boxes, shapes).
+// The legacy VML drawing of comments and controls is not read.
 void ReadWorksheet(Package& package, const SheetEntry& entry,
                    const std::vector<std::string>& sharedStrings, ContentBudget& budget,
                    SheetData& sheet) {
   WorksheetDrawingInfo info;
-  ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet.cells,
-                     info);
+  ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet, info);
   const Relationships relationships = ReadRelationships(package, entry.part);
   for (const Relationship& relationship : relationships.items()) {
     if (relationship.external || !IsRelationshipType(relationship.type, "comments")) continue;

@@ -31,6 +31,10 @@ std::int32_t ColumnPixels(double width) {
   return static_cast<std::int32_t>(std::trunc(padded * kDigitPixels));
 }
 
+double RowPoints(double height) {
+  return std::round(std::max(height, 0.0) / kPointsPerPixel) * kPointsPerPixel;
+}
+
 SheetLayout::SheetLayout() : SheetLayout(SheetLayoutSource()) {}
 
 SheetLayout::SheetLayout(const SheetLayoutSource& source) {
@@ -48,11 +52,11 @@ SheetLayout::SheetLayout(const SheetLayoutSource& source) {
   }
 
   if (source.defaultRowHeight && *source.defaultRowHeight >= 0) {
-    defaultRowHeight_ = *source.defaultRowHeight;
+    defaultRowHeight_ = RowPoints(*source.defaultRowHeight);
   }
   std::map<std::int32_t, double> heights;  // a later statement of a row wins
   for (const auto& [row, height] : source.rows) {
-    if (row >= 1 && row <= kMaxRows) heights[row - 1] = std::max(height, 0.0);
+    if (row >= 1 && row <= kMaxRows) heights[row - 1] = RowPoints(height);
   }
   double sum = 0;
   for (const auto& [row, height] : heights) {

@@ -1,7 +1,8 @@
 // Where the cells of a worksheet lie, in points, as the spreadsheet lays them out for its
 // drawn objects: column widths in whole pixels (a width in characters becomes pixels for a
 // maximum digit width of 7 pixels, that of the default fonts Calibri 11 and Arial 10), row
-// heights in points, hidden columns and rows taking no room; 1 pixel is 0.75 point.
+// heights in whole pixels too (a stated height in points rounded to the nearest pixel, 12.8
+// becoming 12.75), hidden columns and rows taking no room; 1 pixel is 0.75 point.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,10 @@ struct SheetLayoutSource {
 // * 7), the spreadsheet's rule for a maximum digit width of 7 pixels; 9.140625 gives 64.
 // Widths are kept within 0 to 255 characters.
 std::int32_t ColumnPixels(double width);
+
+// A row `height` points high as the screen shows it: the nearest whole number of pixels, in
+// points (12.8 gives 12.75, 15 stays 15); a pixel and a half rounds up. Negative heights are 0.
+double RowPoints(double height);
 
 class SheetLayout {
  public:

@@ -210,6 +210,9 @@ struct SheetData {
   std::string name;
   Kind kind = Kind::Worksheet;
   std::vector<CellData> cells;  // in file order
+  // The cells the sheet's view selects, one area as stored ("B2:C3", "D12"; see
+  // sheet_view.h); "" when the file states none (the spreadsheet selects A1).
+  std::string selection;
   std::vector<CommentData> comments;
   std::vector<DrawingObjectData> drawing;    // a worksheet's drawn objects, back-most first
   std::vector<ChartData> charts;             // the charts that its chart objects show

@@ -6,6 +6,7 @@
 
 #include "engine/ooxml/cell_reference.h"
 #include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/sheet_view.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -196,11 +197,12 @@ std::vector<std::string> ReadSharedStrings(Package& package, std::string_view pa
 
 void ReadWorksheetCells(Package& package, std::string_view part, std::string_view rootElement,
                         const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                        std::vector<CellData>& cells, WorksheetDrawingInfo& info) {
+                        SheetData& sheet, WorksheetDrawingInfo& info) {
   const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
   const CellReader reader(part, sharedStrings);
   const pugi::xml_node root = document.document_element();
   ReadDrawingInfo(root, part, budget, info);
+  sheet.selection = SelectedCellsOf(root);
   const pugi::xml_node sheetData = ChildNamed(root, "sheetData");
   std::int32_t rowNumber = 0;
   for (pugi::xml_node row : sheetData.children()) {
@@ -235,7 +237,7 @@ void ReadWorksheetCells(Package& package, std::string_view part, std::string_vie
       std::optional<Variant> value = reader.ValueOf(cell, position);
       if (!value) continue;
       budget.Take(part, value->IsText() ? value->AsText().size() : 0);
-      cells.push_back(CellData{position.row, position.column, std::move(*value)});
+      sheet.cells.push_back(CellData{position.row, position.column, std::move(*value)});
     }
   }
 }

@@ -31,14 +31,15 @@ struct WorksheetDrawingInfo {
 };
 
 // Appends the cells that hold a value of the worksheet part `part` (root element
-// `rootElement`) to `cells`, in file order; cells without a value are left out; fills `info`
-// with the part's drawing, column widths, row heights and controls. Raises PackageFault
+// `rootElement`) to `sheet.cells`, in file order (cells without a value are left out), and
+// sets `sheet.selection` from its view (sheet_view.h); fills `info` with the part's drawing,
+// column widths, row heights and controls. Raises PackageFault
 // Damaged when the part is missing or not well-formed, a cell reference is not valid or lies
 // beyond the sheet, a value does not fit its type, a shared string does not exist, a width or
 // height is not a number, or `budget` runs out.
 void ReadWorksheetCells(Package& package, std::string_view part, std::string_view rootElement,
                         const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                        std::vector<CellData>& cells, WorksheetDrawingInfo& info);
+                        SheetData& sheet, WorksheetDrawingInfo& info);
 
 // The date serial number (1900 date system, as the spreadsheet counts: 1 is 1900-01-01, 61
 // is 1900-03-01) of an ISO 8601 date "YYYY-MM-DD" with an optional time "THH:MM[:SS[.fff]]"
