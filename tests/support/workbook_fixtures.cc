@@ -84,6 +84,29 @@ uint8_t WriterChartType(FixtureChartType type) {
   return LXW_CHART_COLUMN;
 }
 
+// Hands the writer's form of `font` to `state`, unless the font states nothing.
+template <typename State>
+void StateFont(const FixtureFont& font, State state) {
+  if (font.name.empty() && font.size == 0) return;
+  lxw_chart_font writerFont{};
+  writerFont.name = font.name.empty() ? nullptr : const_cast<char*>(font.name.c_str());
+  writerFont.size = font.size;
+  state(&writerFont);
+}
+
+void StateFonts(lxw_chart* chart, const FixtureChart& spec) {
+  if (!spec.title.empty()) {
+    StateFont(spec.titleFont,
+              [&](lxw_chart_font* font) { chart_title_set_name_font(chart, font); });
+  }
+  StateFont(spec.categoryAxisFont,
+            [&](lxw_chart_font* font) { chart_axis_set_num_font(chart->x_axis, font); });
+  StateFont(spec.valueAxisFont,
+            [&](lxw_chart_font* font) { chart_axis_set_num_font(chart->y_axis, font); });
+  StateFont(spec.legendFont, [&](lxw_chart_font* font) { chart_legend_set_font(chart, font); });
+  StateFont(spec.dataTableFont, [&](lxw_chart_font* font) { chart_set_table_font(chart, font); });
+}
+
 // Builds a chart over the sales table of `dataSheet`.
 lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view dataSheet) {
   lxw_chart* chart = workbook_add_chart(writer.book(), WriterChartType(spec.type));
@@ -120,6 +143,8 @@ lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view
   }
   if (!spec.categoryAxis) chart_axis_off(chart->x_axis);
   if (!spec.valueAxis) chart_axis_off(chart->y_axis);
+  if (spec.dataTable) chart_set_table(chart);
+  StateFonts(chart, spec);
   return chart;
 }
 

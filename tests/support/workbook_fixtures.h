@@ -35,6 +35,12 @@ double SalesFigure(bool previousYear, int product, int quarter);
 
 enum class FixtureChartType { kColumnClustered, kColumnStacked, kBarClustered, kLine, kPie, kArea };
 
+// A font that a chart element states: its typeface (none when empty) and size (none when 0).
+struct FixtureFont {
+  std::string name{};
+  double size = 0;
+};
+
 // A chart drawn from a sales table.
 struct FixtureChart {
   FixtureChartType type = FixtureChartType::kColumnClustered;
@@ -56,6 +62,15 @@ struct FixtureChart {
   std::string valueAxisTitle{};
   // The chart title; empty: no title (the automatic title is switched off).
   std::string title{};
+  // A data table under the plot.
+  bool dataTable = false;
+  // The fonts that the title, the tick labels of each axis, the legend and the data table
+  // state. The writer states no font for the chart as a whole.
+  FixtureFont titleFont{};
+  FixtureFont categoryAxisFont{};
+  FixtureFont valueAxisFont{};
+  FixtureFont legendFont{};
+  FixtureFont dataTableFont{};
   // Top-left cell of an embedded chart, 0-based.
   int row = 10;
   int column = 1;
