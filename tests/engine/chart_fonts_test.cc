@@ -220,11 +220,10 @@ TEST_F(ChartFontsTest, TitleRunsInDifferentFontsReadNull) {
 
 // --- The chart area's font: common values and Null ---
 
-TEST_F(ChartFontsTest, AChartWhoseTextIsAllArial12ReadsArial12) {
+TEST_F(ChartFontsTest, TheAreaReadsWhatAllElementsShareAndNullForWhatOneSetsApart) {
   ExpectFont(AreaFont(OpenChart(ChartAllIn({"Arial", 12}))), "Arial", 12);
-}
+  app->ActiveWorkbook()->Close(false);
 
-TEST_F(ChartFontsTest, OneElementApartMakesThatPropertyNull) {
   FixtureChart otherSize = ChartAllIn({"Arial", 12});
   otherSize.legendFont = {"Arial", 11};
   auto chart = OpenChart(otherSize);
@@ -263,12 +262,6 @@ TEST_F(ChartFontsTest, ArialTenTextWithATimesElevenTitleReadsNullForTheArea) {
   EXPECT_TRUE(AreaFont(chart)->Size().IsNull());
   chart->SetHasTitle(false);
   ExpectFont(AreaFont(chart), "Arial", 10);
-}
-
-TEST_F(ChartFontsTest, EverythingArialElevenReadsArialEleven) {
-  auto chart = OpenChart(ChartAllIn({"Arial", 11}));
-  ExpectFont(AreaFont(chart), "Arial", 11);
-  ExpectFont(TitleFont(chart), "Arial", 11);
 }
 
 TEST_F(ChartFontsTest, ALowerCaseChartFontNameReadsAsStored) {

@@ -140,12 +140,6 @@ TEST(DamagedTheme, AThemeTheWorkbookNamesButThePackageLacksIsRefused) {
   ExpectDamagedTheme(testsupport::RaisedError([&] { ReadPackage(package); }), "is missing");
 }
 
-TEST(DamagedTheme, ADoctypeIsRefused) {
-  ExpectDamagedTheme(ErrorOfTheme("<!DOCTYPE a:theme [<!ENTITY x \"y\">]>"
-                                  "<a:theme xmlns:a=\"urn:a\"/>"),
-                     "declares a document type");
-}
-
 ThemeData FontTheme() {
   ThemeData theme;
   theme.majorFont = {"Georgia", "MS Mincho", ""};
@@ -153,16 +147,12 @@ ThemeData FontTheme() {
   return theme;
 }
 
-TEST(ThemeTypeface, ReferencesNameTheMajorOrMinorFontsFaces) {
+TEST(ThemeTypeface, ReferencesNameTheMajorOrMinorFontsFacesAnEmptyOneTheLatin) {
   const std::optional<ThemeData> theme = FontTheme();
   EXPECT_EQ(EffectiveTypeface("+mn-lt", theme), "Verdana");
   EXPECT_EQ(EffectiveTypeface("+mj-lt", theme), "Georgia");
   EXPECT_EQ(EffectiveTypeface("+mj-ea", theme), "MS Mincho");
   EXPECT_EQ(EffectiveTypeface("+mn-cs", theme), "Tahoma");
-}
-
-TEST(ThemeTypeface, AnEmptyScriptFallsBackToTheLatinFace) {
-  const std::optional<ThemeData> theme = FontTheme();
   EXPECT_EQ(EffectiveTypeface("+mn-ea", theme), "Verdana");
   EXPECT_EQ(EffectiveTypeface("+mj-cs", theme), "Georgia");
 }
