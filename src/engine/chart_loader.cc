@@ -5,6 +5,8 @@
 #include <string>
 
 #include "engine/chart.h"
+#include "engine/chart_font_loader.h"
+#include "engine/chart_fonts.h"
 #include "engine/drawing_loader.h"
 #include "engine/series.h"
 #include "engine/series_loader.h"
@@ -12,22 +14,6 @@
 namespace k27093::engine {
 
 namespace {
-
-// A typeface the file names; a theme font ("+mn-lt") is not known here.
-std::optional<std::string> TypefaceOf(const ooxml::FontData& font) {
-  if (!font.name || font.name->empty() || font.name->front() == '+') return std::nullopt;
-  return font.name;
-}
-
-// The typeface and size of a text as its first run shows them: the run's own, else the
-// text's default properties.
-ooxml::FontData FontOfText(const ooxml::TextData& text) {
-  if (text.runFonts.empty()) return text.font;
-  ooxml::FontData font = text.runFonts.front();
-  if (!TypefaceOf(font)) font.name = text.font.name;
-  if (!font.size) font.size = text.font.size;
-  return font;
-}
 
 void LoadChartType(ChartState& state, const ooxml::ChartData& data) {
   if (!data.chartType) return;
@@ -43,7 +29,7 @@ void LoadChartType(ChartState& state, const ooxml::ChartData& data) {
   }
 }
 
-void LoadAxis(AxisState& axis, const ooxml::AxisData& data) {
+void LoadAxis(AxisState& axis, const ooxml::AxisData& data, const ChartFontResolver& fonts) {
   axis.present = !data.deleted;
   axis.hasTitle = data.title.has_value();
   axis.majorGridlines = data.majorGridlines;
@@ -55,11 +41,12 @@ void LoadAxis(AxisState& axis, const ooxml::AxisData& data) {
     axis.majorUnitIsAuto = false;
     axis.majorUnit = *data.majorUnit;
   }
+  axis.tickLabelFont = fonts.ElementFont(data.tickLabelFont);
 }
 
 // The category and value axes. A chart drawn without axes (a pie) lists none and keeps a new
 // chart's; a chart that lists axes has those it lists.
-void LoadAxes(ChartState& state, const ooxml::ChartData& data) {
+void LoadAxes(ChartState& state, const ooxml::ChartData& data, const ChartFontResolver& fonts) {
   if (data.axes.empty()) return;
   state.categoryAxis.present = false;
   state.valueAxis.present = false;
@@ -67,14 +54,14 @@ void LoadAxes(ChartState& state, const ooxml::ChartData& data) {
     bool secondary = axis.axisGroup == xl::kSecondary;
     if (secondary) state.hasSecondaryGroup = true;
     if (axis.type == xl::kCategory) {
-      LoadAxis(secondary ? state.secondaryCategoryAxis : state.categoryAxis, axis);
+      LoadAxis(secondary ? state.secondaryCategoryAxis : state.categoryAxis, axis, fonts);
     } else if (axis.type == xl::kValue) {
-      LoadAxis(secondary ? state.secondaryValueAxis : state.valueAxis, axis);
+      LoadAxis(secondary ? state.secondaryValueAxis : state.valueAxis, axis, fonts);
     }
   }
 }
 
-void LoadTitle(ChartImpl& chart, const ooxml::ChartData& data) {
+void LoadTitle(ChartImpl& chart, const ooxml::ChartData& data, const ChartFontResolver& fonts) {
   if (!data.title) return;
   chart.SetHasTitle(true);
   ChartState& state = chart.state();
@@ -83,18 +70,27 @@ void LoadTitle(ChartImpl& chart, const ooxml::ChartData& data) {
   } else if (chart.series().size() == 1) {
     state.titleText = chart.series().front()->Name();
   }
-  ooxml::FontData font = FontOfText(data.title->text);
-  if (auto name = TypefaceOf(font)) {
-    state.titleFont.name = *name;
-  } else if (auto areaName = TypefaceOf(data.areaFont)) {
-    state.titleFont.name = *areaName;
-  }
-  if (font.size) state.titleFont.size = *font.size;
+  state.titleFont = fonts.TitleFont(data.title->text);
 }
 
-void LoadAreaFont(ChartState& state, const ooxml::FontData& font) {
-  if (auto name = TypefaceOf(font)) state.areaFont.name = *name;
-  if (font.size) state.areaFont.size = *font.size;
+// The chart's own text font, which every text element takes until the file states its own;
+// a title without a font of its own takes the chart's, enlarged.
+void LoadAreaFont(ChartState& state, const ChartFontResolver& fonts) {
+  for (FontState* font : AllTextFonts(state)) *font = fonts.chartFont();
+  state.titleFont = fonts.TitleFont({});
+}
+
+void LoadLegend(ChartState& state, const ooxml::ChartData& data, const ChartFontResolver& fonts) {
+  state.hasLegend = data.legend.has_value();
+  if (!data.legend) return;
+  state.legendPosition = data.legend->position;
+  state.legendFont = fonts.ElementFont(data.legend->font);
+}
+
+void LoadDataTable(ChartState& state, const ooxml::ChartData& data,
+                   const ChartFontResolver& fonts) {
+  state.hasDataTable = data.dataTable.has_value();
+  if (data.dataTable) state.dataTableFont = fonts.ElementFont(data.dataTable->font);
 }
 
 ManualPlotArea::Mode ModeOf(ooxml::ManualLayoutData::Mode mode) {
@@ -128,16 +124,17 @@ void LoadPlotArea(ChartImpl& chart, const ooxml::ChartData& data) {
 
 }  // namespace
 
-void LoadChart(ChartImpl& chart, const ooxml::ChartData& data) {
+void LoadChart(ChartImpl& chart, const ooxml::ChartData& data,
+               const std::optional<ooxml::ThemeData>& theme) {
   ChartState& state = chart.state();
+  const ChartFontResolver fonts(data.areaFont, theme);
   LoadChartType(state, data);
   LoadSeries(chart, data);
-  LoadAxes(state, data);
-  LoadTitle(chart, data);
-  state.hasLegend = data.legend.has_value();
-  if (data.legend) state.legendPosition = data.legend->position;
-  state.hasDataTable = data.dataTable.has_value();
-  LoadAreaFont(state, data.areaFont);
+  LoadAreaFont(state, fonts);
+  LoadAxes(state, data, fonts);
+  LoadTitle(chart, data, fonts);
+  LoadLegend(state, data, fonts);
+  LoadDataTable(state, data, fonts);
   LoadPlotArea(chart, data);
   LoadDrawing(*chart.drawing(), data.shapes, {});
 }

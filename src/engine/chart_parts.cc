@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 #include "engine/chart.h"
+#include "engine/chart_fonts.h"
 #include "engine/chart_plot_area.h"
 #include "engine/shared_from.h"
 
@@ -40,6 +42,12 @@ constexpr const char* kTextureNames[] = {"Papyrus",
                                          "Oak",
                                          "Medium Wood"};
 
+// The fonts that setting a property of the font `target` changes.
+std::vector<FontState*> FontsSetBy(FontImpl::Target target, ChartState& state) {
+  if (target == FontImpl::Target::Title) return {&state.titleFont};
+  return AllTextFonts(state);
+}
+
 }  // namespace
 
 ChartPart::ChartPart(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> chart)
@@ -51,34 +59,26 @@ FontImpl::FontImpl(std::shared_ptr<Session> session, std::shared_ptr<ChartImpl> 
 
 Variant FontImpl::Name() {
   Enter();
-  const ChartState& state = chart().state();
-  if (target_ == Target::Title) return Variant(state.titleFont.name);
-  bool mixed = state.hasTitle && state.titleFont.name != state.areaFont.name;
-  return mixed ? Variant::Null() : Variant(state.areaFont.name);
+  if (target_ == Target::Title) return NameOf(chart().state().titleFont);
+  return NameOf(ChartAreaFont(chart()));
 }
 
 void FontImpl::SetName(std::string_view name) {
   Enter();
   if (name.empty()) RaiseUnableToSet("Name", "Font");
-  ChartState& state = chart().state();
-  state.titleFont.name = name;
-  if (target_ == Target::ChartArea) state.areaFont.name = name;
+  for (FontState* font : FontsSetBy(target_, chart().state())) font->name = name;
 }
 
 Variant FontImpl::Size() {
   Enter();
-  const ChartState& state = chart().state();
-  if (target_ == Target::Title) return Variant(state.titleFont.size);
-  bool mixed = state.hasTitle && state.titleFont.size != state.areaFont.size;
-  return mixed ? Variant::Null() : Variant(state.areaFont.size);
+  if (target_ == Target::Title) return SizeOf(chart().state().titleFont);
+  return SizeOf(ChartAreaFont(chart()));
 }
 
 void FontImpl::SetSize(double size) {
   Enter();
   if (!(size >= kSmallestFont && size <= kLargestFont)) RaiseUnableToSet("Size", "Font");
-  ChartState& state = chart().state();
-  state.titleFont.size = size;
-  if (target_ == Target::ChartArea) state.areaFont.size = size;
+  for (FontState* font : FontsSetBy(target_, chart().state())) font->size = size;
 }
 
 std::string ChartTitleImpl::Text() {

@@ -28,8 +28,9 @@ class ChartPart : public Node {
   std::shared_ptr<ChartImpl> chart_;
 };
 
-// The font of the chart title, or of the whole chart area. The chart area's font reads Null
-// for a name or size that the title does not share; setting it sets all the chart's text.
+// The font of the chart title, or of the whole chart area (see chart_fonts.h). The chart
+// area's font reads Null for a name or size that the chart's text elements do not share;
+// setting it sets all the chart's text, setting the title's sets the title only.
 class FontImpl : public xl::Font, public ChartPart {
  public:
   enum class Target { ChartArea, Title };

@@ -13,6 +13,8 @@ namespace k27093::engine {
 
 namespace {
 
+constexpr double kDefaultTextSize = 10;  // points, the text size of a new chart
+
 int LineCount(const std::string& text) {
   return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
@@ -44,15 +46,18 @@ AxisLabelsScene LabelsOf(const AxisState& axis, double fontSize, std::vector<std
   return scene;
 }
 
+// The size a text element is laid out at: a mixed size (unknown) counts as the chart's
+// default text size.
+double SizeOf(const FontState& font) { return font.size.value_or(kDefaultTextSize); }
+
 // The primary category and value axes, placed below and at the left of the plot.
 void AddAxes(PlotAreaScene& scene, ChartImpl& chart) {
-  double fontSize = chart.state().areaFont.size;
   std::optional<AxisLabelsScene> category, value;
   if (const AxisState* axis = chart.VisibleAxis(xl::kCategory)) {
-    category = LabelsOf(*axis, fontSize, CategoryLabels(chart), false);
+    category = LabelsOf(*axis, SizeOf(axis->tickLabelFont), CategoryLabels(chart), false);
   }
   if (const AxisState* axis = chart.VisibleAxis(xl::kValue)) {
-    value = LabelsOf(*axis, fontSize, ValueAxisLabels(chart), true);
+    value = LabelsOf(*axis, SizeOf(axis->tickLabelFont), ValueAxisLabels(chart), true);
   }
   bool bars = DrawsCategoriesVertically(chart.ChartType());
   scene.bottomAxis = bars ? value : category;
@@ -67,10 +72,10 @@ PlotAreaScene PlotAreaSceneOf(ChartImpl& chart) {
   scene.chartWidth = chart.ChartWidth();
   scene.chartHeight = chart.ChartHeight();
   scene.round = DrawsWithoutAxes(chart.ChartType());
-  if (state.hasTitle) scene.title = TitleScene{LineCount(state.titleText), state.titleFont.size};
+  if (state.hasTitle) scene.title = TitleScene{LineCount(state.titleText), SizeOf(state.titleFont)};
   if (state.hasLegend) {
     scene.legend =
-        LegendScene{state.legendPosition, LegendEntries(chart, scene.round), state.areaFont.size};
+        LegendScene{state.legendPosition, LegendEntries(chart, scene.round), SizeOf(state.legendFont)};
   }
   if (!scene.round) AddAxes(scene, chart);
   return scene;

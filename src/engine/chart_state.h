@@ -2,7 +2,8 @@
 // plot area, data table, page setup), with the defaults of a new Excel 2003 chart: clustered
 // columns, legend on the right, primary category and value axes (no secondary ones) with
 // major gridlines on the value axis only, major tick marks outside, no minor tick marks,
-// labels next to the axis, an automatic major unit, Arial 10 text and a 12-point title.
+// labels next to the axis, an automatic major unit, Arial 10 text and a 12-point title. Each
+// text element (title, legend, each axis' tick labels, data table) has its own font.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +15,11 @@
 
 namespace k27093::engine {
 
+// The font of one text element. A property that differs within the element (a title whose
+// runs are set in different fonts) is nullopt: it reads Null.
 struct FontState {
-  std::string name = "Arial";
-  double size = 10;
+  std::optional<std::string> name = "Arial";
+  std::optional<double> size = 10;
 };
 
 struct AxisState {
@@ -29,6 +32,7 @@ struct AxisState {
   std::int32_t tickLabelPosition = xl::kTickLabelNextToAxis;
   bool majorUnitIsAuto = true;
   double majorUnit = 0;  // the fixed unit, when not automatic
+  FontState tickLabelFont{};
 };
 
 struct ChartState {
@@ -38,16 +42,18 @@ struct ChartState {
   FontState titleFont{"Arial", 12};
   bool hasLegend = true;
   std::int32_t legendPosition = xl::kLegendRight;
+  FontState legendFont;
   AxisState categoryAxis;
   AxisState valueAxis{.majorGridlines = true};
   // The secondary axis group: a new chart has none; a chart from a file may plot series on it.
   bool hasSecondaryGroup = false;
   AxisState secondaryCategoryAxis{.present = false};
   AxisState secondaryValueAxis{.present = false};
-  FontState areaFont;
+  FontState areaFont;  // the chart's own text font, which its text elements inherit
   std::optional<std::int32_t> presetTexture;  // MsoPresetTexture of the chart area's fill
   std::optional<ManualPlotArea> plotArea;     // nullopt: laid out automatically
   bool hasDataTable = false;
+  FontState dataTableFont;
   // XlObjectSize: xlFullPage, the documented default of a chart's page setup.
   std::int32_t chartSize = 3;
 };

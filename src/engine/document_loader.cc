@@ -40,21 +40,23 @@ std::shared_ptr<ChartImpl> AddChartSheet(const std::shared_ptr<Session>& session
 }
 
 // The drawing of a worksheet: its objects, each chart frame with its chart.
-void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data) {
+void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data,
+                          const std::optional<ooxml::ThemeData>& theme) {
   auto loadChart = [&](const std::shared_ptr<DrawnObject>& frame,
                        const ooxml::DrawingObjectData& object) {
     auto chart = sheet.MakeEmbeddedChart(frame);
     if (object.chart && *object.chart < data.charts.size()) {
-      LoadChart(*chart, data.charts[*object.chart]);
+      LoadChart(*chart, data.charts[*object.chart], theme);
     }
   };
   LoadDrawing(*sheet.drawing(), data.drawing, loadChart);
 }
 
-void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data) {
+void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data,
+                    const std::optional<ooxml::ThemeData>& theme) {
   if (!data.chartSheet) return;
   if (const auto& frame = data.chartSheet->frame) chart.StoreSheetSize(frame->width, frame->height);
-  if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart);
+  if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart, theme);
 }
 
 }  // namespace
@@ -82,8 +84,8 @@ std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& sess
     }
   }
   for (std::size_t i = 0; i < data.sheets.size(); ++i) {
-    if (worksheets[i]) LoadWorksheetDrawing(*worksheets[i], data.sheets[i]);
-    if (chartSheets[i]) LoadChartSheet(*chartSheets[i], data.sheets[i]);
+    if (worksheets[i]) LoadWorksheetDrawing(*worksheets[i], data.sheets[i], data.theme);
+    if (chartSheets[i]) LoadChartSheet(*chartSheets[i], data.sheets[i], data.theme);
   }
   if (data.activeSheet < workbook->sheets().size()) {
     workbook->SetActiveSheet(*workbook->sheets()[data.activeSheet]);

@@ -380,7 +380,9 @@ INSTANTIATE_TEST_SUITE_P(
         SavedByAnotherProgram{"libreoffice-404-title-with-year.xlsx", "404", 1, false, "C"},
         SavedByAnotherProgram{"libreoffice-404-untitled.xlsx", "404", 1, false, "A"},
         SavedByAnotherProgram{"libreoffice-405-right.xlsx", "405", 0, false, ""},
-        SavedByAnotherProgram{"libreoffice-405-untitled.xlsx", "405", 1, false, "A"},
+        // Without a title, and its text in the theme's Calibri, which LibreOffice wrote out.
+        SavedByAnotherProgram{"libreoffice-405-untitled.xlsx", "405", 1, false, "D"},
+        SavedByAnotherProgram{"libreoffice-402-original-size.xlsx", "402", 1, false, "A"},
         SavedByAnotherProgram{"libreoffice-406-right.xlsx", "406", 0, false, ""},
         SavedByAnotherProgram{"libreoffice-406-legend-right.xlsx", "406", 1, false, "C"},
         SavedByAnotherProgram{"libreoffice-407-no-legend.xlsx", "407", 1, false, "D"},

@@ -68,6 +68,24 @@ void RewritePackageEntry(const std::string& path, const std::string& name,
   ASSERT_EQ(zip_close(archive), 0);
 }
 
+std::string PackageEntry(const std::string& path, const std::string& name) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &error);
+  if (archive == nullptr) return std::string();
+  std::string content;
+  zip_stat_t stat;
+  zip_file_t* entry = zip_fopen(archive, name.c_str(), 0);
+  if (entry != nullptr && zip_stat(archive, name.c_str(), 0, &stat) == 0) {
+    content.resize(static_cast<std::size_t>(stat.size));
+    if (zip_fread(entry, content.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
+      content.clear();
+    }
+  }
+  if (entry != nullptr) zip_fclose(entry);
+  zip_discard(archive);
+  return content;
+}
+
 std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

@@ -46,6 +46,9 @@ void WriteSalesWorkbook(const std::string& path);
 // uncompressed; an empty `content` removes the entry. Fails the test when libzip fails.
 void RewritePackageEntry(const std::string& path, const std::string& name,
                          const std::string& content);
+// The content of the entry `name` of the package at `path`; "" when the package has no such
+// entry or cannot be read.
+std::string PackageEntry(const std::string& path, const std::string& name);
 // The whole content of a file ("" when it cannot be read).
 std::string FileBytes(const std::string& path);
 

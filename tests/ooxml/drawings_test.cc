@@ -405,6 +405,28 @@ TEST(ChartDefaults, AChartThatStatesLittleGivesExcelsImplicitValuesAndNothingEls
   }
 }
 
+TEST(ChartFonts, TheChartAndItsDataTableGiveTheirTextProperties) {
+  PackageParts package = MinimalWorkbook();
+  auto textProperties = [](const std::string& runProperties) {
+    return "<c:txPr><a:bodyPr/><a:p><a:pPr><a:defRPr " + runProperties + "</a:pPr></a:p></c:txPr>";
+  };
+  const std::string table = "<c:dTable><c:showKeys val=\"1\"/>" +
+                            textProperties("sz=\"800\"><a:latin typeface=\"+mn-lt\"/></a:defRPr>") +
+                            "</c:dTable>";
+  AddDrawing(package, TwoCellAnchor(0, 0, 4, 10, ChartFrame("Chart 1", "rIdChart1")),
+             {ColumnChart("", table, "")});
+  std::string& chart = package.parts["xl/charts/chart1.xml"];
+  chart.insert(chart.find("</c:chartSpace>"), textProperties("sz=\"1150\" b=\"1\"/>"));
+  const ChartData read = OnlySheet(package).charts.at(0);
+  ASSERT_TRUE(read.dataTable.has_value());
+  EXPECT_EQ(read.dataTable->showKeys, true);
+  EXPECT_EQ(read.dataTable->font.size, 8.0);
+  EXPECT_EQ(read.dataTable->font.name, "+mn-lt");
+  EXPECT_EQ(read.areaFont.size, 11.5);
+  EXPECT_EQ(read.areaFont.bold, true);
+  EXPECT_FALSE(read.areaFont.name.has_value());
+}
+
 TEST(ChartDefaults, LiteralNamesAndCategoriesAreWrittenAsFormulaLiterals) {
   PackageParts package = MinimalWorkbook();
   const std::string series =

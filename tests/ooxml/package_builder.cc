@@ -149,6 +149,21 @@ void AddDrawing(PackageParts& package, const std::string& anchors,
   package.parts["xl/drawings/_rels/drawing1.xml.rels"] = RelationshipsXml(chartRelationships);
 }
 
+void AddTheme(PackageParts& package, const std::string& themeXml) {
+  package.parts["xl/theme/theme1.xml"] = themeXml;
+  InsertBefore(package.parts["xl/_rels/workbook.xml.rels"], "</Relationships>",
+               RelationshipXml("rIdTheme", "theme", "theme/theme1.xml"));
+  InsertBefore(package.parts["[Content_Types].xml"], "</Types>",
+               "<Override PartName=\"/xl/theme/theme1.xml\" ContentType=\"application/"
+               "vnd.openxmlformats-officedocument.theme+xml\"/>");
+}
+
+std::string ThemeXml(const std::string& elements) {
+  return "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+         "name=\"Office Theme\"><a:themeElements>" +
+         elements + "</a:themeElements></a:theme>";
+}
+
 std::string ChartSpaceXml(const std::string& content) {
   return std::string("<c:chartSpace") + kDrawingNamespaces + ">" + content + "</c:chartSpace>";
 }

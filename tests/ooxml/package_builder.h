@@ -32,6 +32,13 @@ std::string WorksheetXml(const std::string& sheetData);
 void AddDrawing(PackageParts& package, const std::string& anchors,
                 const std::vector<std::string>& charts = {});
 
+// Gives the workbook the theme part "xl/theme/theme1.xml" holding `themeXml`, with its
+// relationship from the workbook part and its content type.
+void AddTheme(PackageParts& package, const std::string& themeXml);
+
+// A theme part: <a:theme><a:themeElements> around `elements` (a:clrScheme, a:fontScheme).
+std::string ThemeXml(const std::string& elements);
+
 // A chart part: <c:chartSpace> (c:, a:, r: declared) around `content`.
 std::string ChartSpaceXml(const std::string& content);
 

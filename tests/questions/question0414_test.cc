@@ -64,8 +64,14 @@ TEST_F(Question0415Test, TheFirstTextBoxReadingTheUnitIsTheOneMeasured) {
   EXPECT_EQ(Verdict(), "own:");
 }
 
-TEST_F(Question0415Test, MovedByAQuarterPointGivesE) {
+// The text boxes report whole pixels: a quarter point lower still reads 111.75 (the nearest
+// pixel), a pixel lower reads 112.5.
+TEST_F(Question0415Test, MovedByAPixelGivesE) {
   AddTextBox("x1000", 0, 112);
+  AddShape(kHorizontalScroll);
+  EXPECT_EQ(Verdict(), "own:");
+  Chart()->TextBoxes()->Item(Variant(1))->SetText("autre");
+  AddTextBox("x1000", 0, 112.5);
   AddShape(kHorizontalScroll);
   EXPECT_EQ(Verdict(), "own:E");
 }

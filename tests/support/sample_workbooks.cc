@@ -92,11 +92,17 @@ std::vector<SampleWorkbook> Exercises402To410() {
              WithChart(With(HandedOut(),
                             [](FixtureChart& c) {
                               c.titleFont = {"Times New Roman", 11};
-                              c.labelFont = {"Arial", 10};
+                              c.categoryAxisFont = {"Arial", 10};
+               c.valueAxisFont = {"Arial", 10};
                               c.legendFont = {"Arial", 10};
                             }))),
-      Ventes(405, "sans titre", "fault A",
-             WithChart(With(HandedOut(), [](FixtureChart& c) { c.title.clear(); }))),
+      Ventes(405, "sans titre", "fault A", WithChart(With(HandedOut(), [](FixtureChart& c) {
+               c.title.clear();
+               c.categoryAxisFont = {"Arial", 10};
+               c.valueAxisFont = {"Arial", 10};
+               c.legendFont = {"Arial", 10};
+             }))),
+      Ventes(405, "texte du thème", "fault D", WithChart(HandedOut())),
       Ventes(
           406, "réussi", "pass",
           WithChart(With(HandedOut(), [](FixtureChart& c) { c.legend = FixtureLegend::kBottom; }))),

@@ -118,16 +118,6 @@ uint8_t WriterTickMark(int mark) {
   throw std::invalid_argument("not a tick mark: " + std::to_string(mark));
 }
 
-// The writer's font for `font`; nullopt when it states nothing. The name's storage is the
-// fixture's, which outlives the writing.
-std::optional<lxw_chart_font> WriterFont(const FixtureFont& font) {
-  if (font.name.empty() && font.size == 0) return std::nullopt;
-  lxw_chart_font written = {};
-  if (!font.name.empty()) written.name = const_cast<char*>(font.name.c_str());
-  written.size = font.size;
-  return written;
-}
-
 void SetAxisLines(lxw_chart_axis* axis, const FixtureAxisLines& lines) {
   chart_axis_major_gridlines_set_visible(axis, lines.majorGridlines ? LXW_TRUE : LXW_FALSE);
   chart_axis_minor_gridlines_set_visible(axis, lines.minorGridlines ? LXW_TRUE : LXW_FALSE);
@@ -135,18 +125,35 @@ void SetAxisLines(lxw_chart_axis* axis, const FixtureAxisLines& lines) {
   if (lines.minorTickMark) chart_axis_set_minor_tick_mark(axis, WriterTickMark(*lines.minorTickMark));
 }
 
-// Fonts, legend, gridlines, tick marks and scale of a chart.
+// Legend, gridlines, tick marks and scale of a chart.
 void FormatChart(lxw_chart* chart, const FixtureChart& spec) {
-  if (auto font = WriterFont(spec.titleFont)) chart_title_set_name_font(chart, &*font);
-  if (auto font = WriterFont(spec.labelFont)) {
-    chart_axis_set_num_font(chart->x_axis, &*font);
-    chart_axis_set_num_font(chart->y_axis, &*font);
-  }
-  if (auto font = WriterFont(spec.legendFont)) chart_legend_set_font(chart, &*font);
   chart_legend_set_position(chart, WriterLegend(spec.legend));
   SetAxisLines(chart->x_axis, spec.categoryLines);
   SetAxisLines(chart->y_axis, spec.valueLines);
   if (spec.valueMajorUnit) chart_axis_set_major_unit(chart->y_axis, *spec.valueMajorUnit);
+}
+
+// Hands the writer's form of `font` to `state`, unless the font states nothing.
+template <typename State>
+void StateFont(const FixtureFont& font, State state) {
+  if (font.name.empty() && font.size == 0) return;
+  lxw_chart_font writerFont{};
+  writerFont.name = font.name.empty() ? nullptr : const_cast<char*>(font.name.c_str());
+  writerFont.size = font.size;
+  state(&writerFont);
+}
+
+void StateFonts(lxw_chart* chart, const FixtureChart& spec) {
+  if (!spec.title.empty()) {
+    StateFont(spec.titleFont,
+              [&](lxw_chart_font* font) { chart_title_set_name_font(chart, font); });
+  }
+  StateFont(spec.categoryAxisFont,
+            [&](lxw_chart_font* font) { chart_axis_set_num_font(chart->x_axis, font); });
+  StateFont(spec.valueAxisFont,
+            [&](lxw_chart_font* font) { chart_axis_set_num_font(chart->y_axis, font); });
+  StateFont(spec.legendFont, [&](lxw_chart_font* font) { chart_legend_set_font(chart, font); });
+  StateFont(spec.dataTableFont, [&](lxw_chart_font* font) { chart_set_table_font(chart, font); });
 }
 
 // Builds a chart over the sales table of `dataSheet`.
@@ -185,6 +192,8 @@ lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view
   }
   if (!spec.categoryAxis) chart_axis_off(chart->x_axis);
   if (!spec.valueAxis) chart_axis_off(chart->y_axis);
+  if (spec.dataTable) chart_set_table(chart);
+  StateFonts(chart, spec);
   FormatChart(chart, spec);
   return chart;
 }

@@ -73,6 +73,15 @@ struct FixtureChart {
   std::string valueAxisTitle{};
   // The chart title; empty: no title (the automatic title is switched off).
   std::string title{};
+  // A data table under the plot.
+  bool dataTable = false;
+  // The fonts that the title, the tick labels of each axis, the legend and the data table
+  // state. The writer states no font for the chart as a whole.
+  FixtureFont titleFont{};
+  FixtureFont categoryAxisFont{};
+  FixtureFont valueAxisFont{};
+  FixtureFont legendFont{};
+  FixtureFont dataTableFont{};
   // Top-left cell of an embedded chart, 0-based, the offsets of its corner from that cell
   // and its size, in pixels (the writer's default size is 480 x 288 pixels).
   int row = 10;
@@ -82,10 +91,6 @@ struct FixtureChart {
   double widthPixels = 480;
   double heightPixels = 288;
   FixtureLegend legend = FixtureLegend::kRight;
-  // Fonts of the title, of both axes' tick labels and of the legend.
-  FixtureFont titleFont{};
-  FixtureFont labelFont{};
-  FixtureFont legendFont{};
   // Gridlines and tick marks of each axis: by default the value axis has major gridlines.
   FixtureAxisLines categoryLines{};
   FixtureAxisLines valueLines{.majorGridlines = true};
@@ -117,8 +122,6 @@ struct VentesSheet {
   std::string markerCell = std::string(kMarkerCell);
   // Embedded charts of a worksheet; a chart sheet shows charts[0] (required then).
   std::vector<FixtureChart> charts{};
-  // The cells the worksheet's view selects ("D12", "B2:C3"); empty: none stated.
-  std::string selection{};
 };
 
 // The two sheets of the sound workbook: "Année N" (current figures) then "Année N-1" (last

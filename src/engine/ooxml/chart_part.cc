@@ -101,6 +101,7 @@ DataTableData ReadDataTable(pugi::xml_node table, const PartScope& scope) {
   data.verticalBorder = scope.FlagVal(table, "showVertBorder");
   data.outline = scope.FlagVal(table, "showOutline");
   data.showKeys = scope.FlagVal(table, "showKeys");
+  data.font = DefaultFontOf(ChildNamed(table, "txPr"), scope);
   return data;
 }
 

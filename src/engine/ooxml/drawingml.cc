@@ -74,13 +74,7 @@ void ReadColor(pugi::xml_node fillElement, const PartScope& scope, FillData& fil
     fill.colorAdjusted = static_cast<bool>(
         color.find_child([](pugi::xml_node child) { return child.type() == pugi::node_element; }));
     if (name == "srgbClr" || name == "sysClr") {
-      const pugi::xml_attribute value =
-          PlainAttribute(color, name == "srgbClr" ? "val" : "lastClr");
-      if (!value) return;  // a system colour without its last value: not stated
-      fill.color = ColorOfHex(value.value());
-      if (!fill.color) {
-        scope.Fail("has the colour " + Quoted(value.value()) + ", which is not RRGGBB");
-      }
+      fill.color = RgbColorOf(color, scope);
     } else if (name == "schemeClr") {
       fill.themeColor = PlainAttribute(color, "val").value();
     }
@@ -203,6 +197,16 @@ std::optional<double> PartScope::NumberVal(pugi::xml_node parent, std::string_vi
 std::optional<std::int64_t> PartScope::IntegerVal(pugi::xml_node parent,
                                                   std::string_view child) const {
   return Integer(ChildNamed(parent, child), "val");
+}
+
+std::optional<std::int32_t> RgbColorOf(pugi::xml_node color, const PartScope& scope) {
+  const std::string_view name = LocalName(color.name());
+  if (name != "srgbClr" && name != "sysClr") return std::nullopt;
+  const pugi::xml_attribute value = PlainAttribute(color, name == "srgbClr" ? "val" : "lastClr");
+  if (!value) return std::nullopt;  // a system colour without its last value: not stated
+  const std::optional<std::int32_t> number = ColorOfHex(value.value());
+  if (!number) scope.Fail("has the colour " + Quoted(value.value()) + ", which is not RRGGBB");
+  return number;
 }
 
 std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope) {

@@ -55,6 +55,11 @@ class PartScope {
   ContentBudget& budget_;
 };
 
+// The colour number (R + 256 G + 65536 B) of a colour element: an a:srgbClr's value, an
+// a:sysClr's last value; nullopt for another colour element or a system colour without its
+// last value. Raises Damaged when the value is not six hexadecimal digits.
+std::optional<std::int32_t> RgbColorOf(pugi::xml_node color, const PartScope& scope);
+
 // The fill stated by the shape properties `properties` (spPr): its first fill element;
 // nullopt when it states none.
 std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope);

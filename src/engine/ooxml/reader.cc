@@ -15,6 +15,7 @@
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/relationships.h"
 #include "engine/ooxml/sheet_layout.h"
+#include "engine/ooxml/theme_part.h"
 #include "engine/ooxml/workbook_part.h"
 #include "engine/ooxml/worksheet_part.h"
 
@@ -95,6 +96,7 @@ WorkbookData ReadPackage(std::string_view bytes) {
   WorkbookData data;
   data.activeSheet = workbook.activeSheet;
   ContentBudget budget;
+  if (!workbook.themePart.empty()) data.theme = ReadTheme(package, workbook.themePart, budget);
   for (const SheetEntry& entry : workbook.sheets) {
     SheetData sheet;
     sheet.name = entry.name;

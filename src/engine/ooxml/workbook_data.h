@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -167,6 +169,7 @@ struct DataTableData {
   std::optional<bool> verticalBorder;
   std::optional<bool> outline;
   std::optional<bool> showKeys;
+  FontData font;  // c:txPr
 };
 
 struct PageSetupData {
@@ -219,9 +222,28 @@ struct SheetData {
   std::optional<ChartSheetData> chartSheet;  // Kind::Chart only
 };
 
+// The typefaces of one of the theme's fonts (the major font for headings, the minor font for
+// body text); "" for a script the theme leaves empty.
+struct ThemeFontData {
+  std::string latin;
+  std::string eastAsian;
+  std::string complexScript;
+};
+
+// The workbook's theme: its font scheme and the colours of its colour scheme by their names
+// ("dk1", "lt1", "dk2", "lt2", "accent1" to "accent6", "hlink", "folHlink"). A colour the
+// scheme leaves out, or states in a form other than an RGB or system colour with its last
+// value, is absent.
+struct ThemeData {
+  ThemeFontData majorFont;
+  ThemeFontData minorFont;
+  std::map<std::string, std::int32_t, std::less<>> colors;
+};
+
 struct WorkbookData {
-  std::vector<SheetData> sheets;  // tab order
-  std::size_t activeSheet = 0;    // 0-based index into sheets
+  std::vector<SheetData> sheets;   // tab order
+  std::size_t activeSheet = 0;     // 0-based index into sheets
+  std::optional<ThemeData> theme;  // nullopt: the workbook has no theme part
 };
 
 }  // namespace k27093::ooxml

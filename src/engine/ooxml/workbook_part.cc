@@ -116,6 +116,9 @@ WorkbookPart ReadWorkbookPart(Package& package, const ContentTypes& types, std::
   if (const Relationship* strings = relationships.FirstOfType("sharedStrings")) {
     result.sharedStringsPart = strings->target;
   }
+  if (const Relationship* theme = relationships.FirstOfType("theme")) {
+    result.themePart = theme->target;
+  }
   return result;
 }
 

@@ -1,6 +1,6 @@
 // The workbook part of a package: found through the package's relationships and content
 // types (never by an assumed part name), and read for its sheets in tab order (name, kind,
-// part), the active tab and the shared-string table.
+// part), the active tab, the shared-string table and the theme.
 #pragma once
 
 #include <cstddef>
@@ -28,6 +28,7 @@ struct WorkbookPart {
   std::vector<SheetEntry> sheets;  // tab order
   std::size_t activeSheet = 0;     // 0-based; 0 when the file names no valid tab
   std::string sharedStringsPart;   // "" when the workbook has no shared strings
+  std::string themePart;           // "" when the workbook has no theme
 };
 
 // The name of the workbook part. Raises PackageFault NotWorkbook when the package has no

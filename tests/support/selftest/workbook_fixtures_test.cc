@@ -125,6 +125,32 @@ TEST_F(WorkbookFixtures, ChartWithoutTitleSwitchesTheAutomaticTitleOff) {
   EXPECT_TRUE(Contains(xml, "<c:autoTitleDeleted val=\"1\"/>")) << xml;
 }
 
+TEST_F(WorkbookFixtures, ChartFontsAndDataTableAreStatedOnlyWhenAsked) {
+  VentesOptions options;
+  options.sheets[0].charts.push_back({});
+  std::string plain = Part(Ventes(options), "xl/charts/chart1.xml");
+  EXPECT_FALSE(Contains(plain, "<a:latin")) << plain;
+  EXPECT_FALSE(Contains(plain, "<c:dTable>")) << plain;
+
+  FixtureChart& chart = options.sheets[0].charts[0];
+  chart.title = "Ventes";
+  chart.titleFont = {"Times New Roman", 11};
+  chart.legendFont = {"", 9};
+  chart.dataTable = true;
+  chart.dataTableFont = {"Garamond", 0};
+  std::string xml = Part(Ventes(options), "xl/charts/chart1.xml");
+  EXPECT_TRUE(Contains(xml,
+                       "<a:rPr lang=\"en-US\" sz=\"1100\" baseline=\"0\">"
+                       "<a:latin typeface=\"Times New Roman\"/>"))
+      << xml;
+  EXPECT_TRUE(Contains(xml,
+                       "<c:legendPos val=\"r\"/><c:layout/><c:txPr><a:bodyPr/><a:lstStyle/>"
+                       "<a:p><a:pPr><a:defRPr sz=\"900\""))
+      << xml;
+  EXPECT_TRUE(Contains(xml, "<a:latin typeface=\"Garamond\"/>")) << xml;
+  EXPECT_TRUE(Contains(xml, "<c:dTable>")) << xml;
+}
+
 TEST_F(WorkbookFixtures, ChartSheetWithoutChartIsRefused) {
   VentesOptions options;
   VentesSheet chartSheet;

@@ -1,0 +1,176 @@
+// The workbook's theme: the typefaces of its font scheme and the colours of its colour scheme,
+// from files saved by Excel and by libxlsxwriter, the absent theme, damaged themes, and what a
+// theme font reference names.
+#include <gtest/gtest.h>
+
+#include "support/raised_error.h"
+#include "support/workbook_fixtures.h"
+
+#include <string>
+
+#include "api/error.h"
+#include "engine/ooxml/reader.h"
+#include "engine/ooxml/theme_part.h"
+#include "ooxml/package_builder.h"
+
+namespace k27093::ooxml {
+namespace {
+
+using testing::AddTheme;
+using testing::MinimalWorkbook;
+using testing::PackageParts;
+using testing::ThemeXml;
+using testing::ZipBytes;
+
+const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
+const std::string kDamaged = "'Ventes.xls' is damaged and cannot be opened: ";
+
+// The colour number of "RRGGBB" written as its three components.
+std::int32_t Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+
+// The colours of the Office theme that Excel 2007 and libxlsxwriter write.
+void ExpectOfficeTheme(const std::optional<ThemeData>& theme) {
+  ASSERT_TRUE(theme.has_value());
+  EXPECT_EQ(theme->majorFont.latin, "Cambria");
+  EXPECT_EQ(theme->minorFont.latin, "Calibri");
+  EXPECT_EQ(theme->minorFont.eastAsian, "");
+  ASSERT_EQ(theme->colors.size(), 12u);
+  EXPECT_EQ(theme->colors.at("dk1"), 0);                      // sysClr windowText, 000000
+  EXPECT_EQ(theme->colors.at("lt1"), Rgb(255, 255, 255));     // sysClr window, FFFFFF
+  EXPECT_EQ(theme->colors.at("dk2"), Rgb(0x1F, 0x49, 0x7D));  // 1F497D
+  EXPECT_EQ(theme->colors.at("lt2"), Rgb(0xEE, 0xEC, 0xE1));
+  EXPECT_EQ(theme->colors.at("accent1"), Rgb(0x4F, 0x81, 0xBD));
+  EXPECT_EQ(theme->colors.at("accent6"), Rgb(0xF7, 0x96, 0x46));
+  EXPECT_EQ(theme->colors.at("hlink"), Rgb(0, 0, 255));
+  EXPECT_EQ(theme->colors.at("folHlink"), Rgb(0x80, 0, 0x80));
+}
+
+WorkbookData ReadPackage(const PackageParts& package) {
+  return ReadWorkbookBytes(ZipBytes(package), "Ventes.xls");
+}
+
+PackageParts WorkbookWithTheme(const std::string& elements) {
+  PackageParts package = MinimalWorkbook();
+  AddTheme(package, ThemeXml(elements));
+  return package;
+}
+
+Error ErrorOfTheme(const std::string& themeXml) {
+  PackageParts package = MinimalWorkbook();
+  AddTheme(package, themeXml);
+  return testsupport::RaisedError([&] { ReadPackage(package); });
+}
+
+void ExpectDamagedTheme(const Error& error, const std::string& reason) {
+  EXPECT_EQ(error.number(), 1004);
+  EXPECT_EQ(error.description().rfind(kDamaged, 0), 0u) << error.description();
+  EXPECT_NE(error.description().find("the part 'xl/theme/theme1.xml' " + reason), std::string::npos)
+      << error.description();
+}
+
+TEST(WorkbookTheme, AnExcelSavedWorkbookGivesTheOfficeFontsAndColours) {
+  for (const char* file : {"chart_font01.xlsx", "comment01.xlsx", "chartsheet01.xlsx"}) {
+    SCOPED_TRACE(file);
+    ExpectOfficeTheme(ReadWorkbookFile(kExcelFolder + file).theme);
+  }
+}
+
+TEST(WorkbookTheme, ALibxlsxwriterWorkbookGivesItsTheme) {
+  const std::string path = testing::FreshFolder("theme") + "Ventes.xlsx";
+  testsupport::WriteVentesWorkbook(path);
+  ExpectOfficeTheme(ReadWorkbookFile(path).theme);
+}
+
+TEST(WorkbookTheme, APackageWithoutThemeHasNone) {
+  EXPECT_FALSE(ReadPackage(MinimalWorkbook()).theme.has_value());
+  const WorkbookData saved =
+      ReadWorkbookFile(std::string(K27093_TEST_DATA) + "/libreoffice-401-right.xlsx");
+  EXPECT_FALSE(saved.theme.has_value());
+}
+
+TEST(WorkbookTheme, TheSchemesAreReadFromTheThemePartTheWorkbookNames) {
+  const WorkbookData data = ReadPackage(WorkbookWithTheme(
+      "<a:clrScheme name=\"x\"><a:dk1><a:srgbClr val=\"102030\"/></a:dk1>"
+      "<a:lt1><a:sysClr val=\"window\"/></a:lt1>"
+      "<a:accent2><a:sysClr val=\"windowText\" lastClr=\"0000FF\"/></a:accent2>"
+      "<a:accent3><a:prstClr val=\"red\"/></a:accent3></a:clrScheme>"
+      "<a:fontScheme name=\"x\"><a:majorFont><a:latin typeface=\"Georgia\"/>"
+      "<a:ea typeface=\"MS Mincho\"/><a:cs typeface=\"\"/></a:majorFont>"
+      "<a:minorFont><a:latin typeface=\"Verdana\"/><a:cs typeface=\"Tahoma\"/></a:minorFont>"
+      "</a:fontScheme>"));
+  ASSERT_TRUE(data.theme.has_value());
+  EXPECT_EQ(data.theme->majorFont.latin, "Georgia");
+  EXPECT_EQ(data.theme->majorFont.eastAsian, "MS Mincho");
+  EXPECT_EQ(data.theme->minorFont.latin, "Verdana");
+  EXPECT_EQ(data.theme->minorFont.complexScript, "Tahoma");
+  EXPECT_EQ(data.theme->minorFont.eastAsian, "");
+  // A system colour without its last value, a preset colour and colours left out are absent.
+  EXPECT_EQ(data.theme->colors.size(), 2u);
+  EXPECT_EQ(data.theme->colors.at("dk1"), Rgb(0x10, 0x20, 0x30));
+  EXPECT_EQ(data.theme->colors.at("accent2"), Rgb(0, 0, 255));
+}
+
+TEST(WorkbookTheme, AThemeWithoutSchemesHasEmptyFontsAndNoColours) {
+  const WorkbookData data = ReadPackage(WorkbookWithTheme(""));
+  ASSERT_TRUE(data.theme.has_value());
+  EXPECT_EQ(data.theme->minorFont.latin, "");
+  EXPECT_TRUE(data.theme->colors.empty());
+}
+
+TEST(DamagedTheme, MalformedXmlIsRefusedNamingThePart) {
+  ExpectDamagedTheme(ErrorOfTheme("<a:theme xmlns:a=\"urn:a\"><a:themeElements></a:theme>"),
+                     "is not well-formed XML");
+}
+
+TEST(DamagedTheme, AnotherRootElementIsRefused) {
+  ExpectDamagedTheme(ErrorOfTheme("<a:themeOverride xmlns:a=\"urn:a\"/>"),
+                     "has no <theme> root element");
+}
+
+TEST(DamagedTheme, AColourNotInRrggbbFormIsRefused) {
+  ExpectDamagedTheme(
+      ErrorOfTheme(ThemeXml("<a:clrScheme name=\"x\"><a:accent1><a:srgbClr val=\"4F81B\"/>"
+                            "</a:accent1></a:clrScheme>")),
+      "has the colour '4F81B', which is not RRGGBB");
+}
+
+TEST(DamagedTheme, AThemeTheWorkbookNamesButThePackageLacksIsRefused) {
+  PackageParts package = WorkbookWithTheme("");
+  package.parts.erase("xl/theme/theme1.xml");
+  ExpectDamagedTheme(testsupport::RaisedError([&] { ReadPackage(package); }), "is missing");
+}
+
+ThemeData FontTheme() {
+  ThemeData theme;
+  theme.majorFont = {"Georgia", "MS Mincho", ""};
+  theme.minorFont = {"Verdana", "", "Tahoma"};
+  return theme;
+}
+
+TEST(ThemeTypeface, ReferencesNameTheMajorOrMinorFontsFacesAnEmptyOneTheLatin) {
+  const std::optional<ThemeData> theme = FontTheme();
+  EXPECT_EQ(EffectiveTypeface("+mn-lt", theme), "Verdana");
+  EXPECT_EQ(EffectiveTypeface("+mj-lt", theme), "Georgia");
+  EXPECT_EQ(EffectiveTypeface("+mj-ea", theme), "MS Mincho");
+  EXPECT_EQ(EffectiveTypeface("+mn-cs", theme), "Tahoma");
+  EXPECT_EQ(EffectiveTypeface("+mn-ea", theme), "Verdana");
+  EXPECT_EQ(EffectiveTypeface("+mj-cs", theme), "Georgia");
+}
+
+TEST(ThemeTypeface, ATypefaceIsItselfAsStored) {
+  EXPECT_EQ(EffectiveTypeface("arial", FontTheme()), "arial");
+  EXPECT_EQ(EffectiveTypeface("Times New Roman", std::nullopt), "Times New Roman");
+}
+
+TEST(ThemeTypeface, WhatNamesNoFaceGivesNothing) {
+  const std::optional<ThemeData> theme = FontTheme();
+  EXPECT_FALSE(EffectiveTypeface("", theme).has_value());
+  EXPECT_FALSE(EffectiveTypeface("+mn-lt", std::nullopt).has_value());
+  EXPECT_FALSE(EffectiveTypeface("+mx-lt", theme).has_value());
+  EXPECT_FALSE(EffectiveTypeface("+mn-xx", theme).has_value());
+  EXPECT_FALSE(EffectiveTypeface("+mn-lt-", theme).has_value());
+  EXPECT_FALSE(EffectiveTypeface("+mn-lt", ThemeData{}).has_value());
+}
+
+}  // namespace
+}  // namespace k27093::ooxml
