@@ -16,6 +16,23 @@ class Question0403Test : public ChartExerciseTest {
   void SetUp() override { StartWith(403, HandedOutChart(), Regions()); }
 };
 
+TEST_F(Question0403Test, TheSeriesSudSelectedPasses) {
+  Sheet(1)->Activate();
+  Chart()->SeriesCollection()->Item(Variant("SUD"))->Select();
+  EXPECT_EQ(Verdict(), "own:");
+}
+
+TEST_F(Question0403Test, AnotherSeriesOrTheChartAreaSelectedGivesA) {
+  Sheet(1)->Activate();
+  Chart()->SeriesCollection()->Item(Variant("NORD"))->Select();
+  EXPECT_EQ(Verdict(), "own:A");
+  Chart()->SeriesCollection()->Item(Variant("SUD"))->SetName("Sud");
+  Chart()->SeriesCollection()->Item(Variant("Sud"))->Select();
+  EXPECT_EQ(Verdict(), "own:A");
+  Chart()->ChartArea()->Select();
+  EXPECT_EQ(Verdict(), "own:A");
+}
+
 TEST_F(Question0403Test, ACellSelectedGivesA) {
   EXPECT_EQ(Verdict(), "own:A");  // as the workbook opens
   Sheet(1)->Range("F5")->Select();

@@ -49,5 +49,34 @@ TEST_F(Question0405Test, ATitleInArialGivesCAndAtAnotherSizeB) {
   EXPECT_EQ(Verdict(), "own:B");
 }
 
+class Question0405Files : public ChartExerciseTest {
+ protected:
+  // The chart with its title, tick labels and legend in the given fonts.
+  static testsupport::FixtureChart WithFonts(testsupport::FixtureFont title,
+                                             testsupport::FixtureFont text) {
+    testsupport::FixtureChart chart = HandedOutChart();
+    chart.titleFont = std::move(title);
+    chart.categoryAxisFont = text;
+    chart.valueAxisFont = text;
+    chart.legendFont = text;
+    return chart;
+  }
+};
+
+TEST_F(Question0405Files, ArialTextWithATitleInAnotherFontAtElevenPasses) {
+  EXPECT_EQ(VerdictOn(405, WithFonts({"Times New Roman", 11}, {"Arial", 10})), "own:");
+}
+
+TEST_F(Question0405Files, AllTextInArialElevenOrInTheThemesFontGivesD) {
+  EXPECT_EQ(VerdictOn(405, WithFonts({"Arial", 11}, {"Arial", 11})), "own:D");
+  EXPECT_EQ(VerdictOn(405, HandedOutChart()), "own:D");  // the theme's Calibri
+  EXPECT_EQ(VerdictOn(405, WithFonts({"arial", 11}, {"arial", 10})), "own:D");
+}
+
+TEST_F(Question0405Files, TheTitleInArialGivesCAndAtTwelveB) {
+  EXPECT_EQ(VerdictOn(405, WithFonts({"Arial", 11}, {"Arial", 10})), "own:C");
+  EXPECT_EQ(VerdictOn(405, WithFonts({"Times New Roman", 12}, {"Arial", 10})), "own:B");
+}
+
 }  // namespace
 }  // namespace k27093::testing

@@ -106,6 +106,14 @@ TEST_F(Question0407Files, ALostTitleOrLegendOrEmptyTableGivesD) {
   EXPECT_EQ(VerdictOn(407, SmallChart(), emptyTable), "own:D");
 }
 
+// Without a stored layout the plot area is laid out as the spreadsheet does: a titled chart
+// of 247.5 x 146.25 points with its legend on the right gets a plot area taller than 80.
+TEST_F(Question0407Files, AnAutomaticLayoutOfTheChartIsMeasured) {
+  EXPECT_EQ(VerdictOn(407, SmallChart()), "own:");
+  Chart()->PlotArea()->SetHeight(79.5);
+  EXPECT_EQ(Verdict(), "own:C");
+}
+
 TEST_F(Question0407Files, AnotherChartObjectSizeGivesA) {
   FixtureChart large = SmallChart();
   large.widthPixels = 480;

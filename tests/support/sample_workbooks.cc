@@ -93,20 +93,23 @@ std::vector<SampleWorkbook> Exercises402To410() {
                             [](FixtureChart& c) {
                               c.titleFont = {"Times New Roman", 11};
                               c.categoryAxisFont = {"Arial", 10};
-               c.valueAxisFont = {"Arial", 10};
+                              c.valueAxisFont = {"Arial", 10};
                               c.legendFont = {"Arial", 10};
                             }))),
-      Ventes(405, "sans titre", "fault A", WithChart(With(HandedOut(), [](FixtureChart& c) {
-               c.title.clear();
-               c.categoryAxisFont = {"Arial", 10};
-               c.valueAxisFont = {"Arial", 10};
-               c.legendFont = {"Arial", 10};
-             }))),
+      Ventes(405, "sans titre", "fault A",
+             WithChart(With(HandedOut(),
+                            [](FixtureChart& c) {
+                              c.title.clear();
+                              c.categoryAxisFont = {"Arial", 10};
+                              c.valueAxisFont = {"Arial", 10};
+                              c.legendFont = {"Arial", 10};
+                            }))),
       Ventes(405, "texte du thème", "fault D", WithChart(HandedOut())),
       Ventes(
           406, "réussi", "pass",
           WithChart(With(HandedOut(), [](FixtureChart& c) { c.legend = FixtureLegend::kBottom; }))),
       Ventes(406, "légende à droite", "fault C", WithChart(HandedOut())),
+      Ventes(407, "réussi", "pass", WithChart(Small())),
       Ventes(407, "sans légende", "fault D",
              WithChart(With(Small(), [](FixtureChart& c) { c.legend = FixtureLegend::kNone; }))),
       Ventes(407, "taille changée", "fault A", WithChart(HandedOut())),
