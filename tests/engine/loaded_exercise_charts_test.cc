@@ -124,13 +124,7 @@ TEST_F(LoadedExerciseChartsTest, DeletedAxesHiddenLabelsAndTitlesReadAsWritten) 
 
 TEST_F(LoadedExerciseChartsTest, AChartSheetReadsTheTableOfAnotherSheet) {
   VentesOptions options;
-  testsupport::VentesSheet chartSheet;
-  chartSheet.name = "Graphique";
-  chartSheet.kind = testsupport::VentesSheet::Kind::kChartSheet;
-  FixtureChart chart;
-  chart.dataSheet = "Année N";
-  chartSheet.charts.push_back(chart);
-  options.sheets.push_back(chartSheet);
+  options.sheets.push_back(testsupport::ChartSheetOver("Graphique", "Année N"));
   auto book = OpenWith({}, options);
   auto sheet = book->Sheets()->Item(Variant("Graphique"));
   EXPECT_EQ(sheet->ChartObjects()->Count(), 0);

@@ -98,13 +98,7 @@ TEST_F(SelectionTest, ASeriesOfARemovedChartIsNoLongerSelected) {
 
 TEST_F(SelectionTest, ASeriesOfTheActiveChartSheetCanBeSelected) {
   VentesOptions options;
-  testsupport::VentesSheet chartSheet;
-  chartSheet.name = "Graphique";
-  chartSheet.kind = testsupport::VentesSheet::Kind::kChartSheet;
-  FixtureChart chart;
-  chart.dataSheet = "Année N";
-  chartSheet.charts.push_back(chart);
-  options.sheets.push_back(chartSheet);
+  options.sheets.push_back(testsupport::ChartSheetOver("Graphique", "Année N"));
   auto book = OpenVentes(options);
   auto sheet = ToObject<xl::Chart>(Variant(book->Sheets()->Item(Variant("Graphique"))));
   EXPECT_EQ(CaughtError([&] { sheet->SeriesCollection()->Item(Variant(1))->Select(); }).number(),

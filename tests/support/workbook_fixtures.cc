@@ -287,6 +287,15 @@ double SalesFigure(bool previousYear, int product, int quarter) {
   return kFigures[previousYear ? 1 : 0][product][quarter];
 }
 
+VentesSheet ChartSheetOver(std::string name, std::string dataSheet, FixtureChart chart) {
+  VentesSheet sheet;
+  sheet.name = std::move(name);
+  sheet.kind = VentesSheet::Kind::kChartSheet;
+  chart.dataSheet = std::move(dataSheet);
+  sheet.charts.push_back(std::move(chart));
+  return sheet;
+}
+
 std::vector<VentesSheet> DefaultVentesSheets() {
   VentesSheet current;
   current.name = std::string(kFirstSheetName);

@@ -124,6 +124,9 @@ struct VentesSheet {
   std::vector<FixtureChart> charts{};
 };
 
+// A chart sheet `name` showing `chart`, whose series read the table of `dataSheet`.
+VentesSheet ChartSheetOver(std::string name, std::string dataSheet, FixtureChart chart = {});
+
 // The two sheets of the sound workbook: "Année N" (current figures) then "Année N-1" (last
 // year's), both with the table and the marker comment, no chart.
 std::vector<VentesSheet> DefaultVentesSheets();
