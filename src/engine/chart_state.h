@@ -54,7 +54,8 @@ struct ChartState {
   std::optional<std::int32_t> presetTexture;  // MsoPresetTexture of the chart area's fill
   std::optional<PlotAreaSize> plotArea;       // nullopt: the default fraction of the chart
   bool hasDataTable = false;
-  // XlObjectSize: xlFullPage, the documented default of a chart's page setup.
+  // XlObjectSize: xlFullPage, the documented default of a chart's page setup, for chart
+  // sheets and embedded charts alike (.xlsx files do not store it).
   std::int32_t chartSize = 3;
 };
 
