@@ -75,9 +75,9 @@ std::optional<std::int64_t> ShapeNumber(std::string_view id) {
   return number;
 }
 
-std::string NameOf(pugi::xml_node shape, const ControlKind& kind) {
-  const std::string_view id = PlainAttribute(shape, "id").value();
-  if (AttributeNamed(shape, "spid")) return DecodeEscapes(id);
+// The name a given id stands for: the default name of the control's kind for an id that is
+// the shape's own number, the id itself (escapes decoded) for one the user gave.
+std::string NameOf(std::string_view id, const ControlKind& kind) {
   // Each drawing numbers its shapes from a block of 1024 ids: 1025 is its first.
   if (const std::optional<std::int64_t> number = ShapeNumber(id)) {
     return std::string(kind.defaultName) + " " + std::to_string((*number - 1) % 1024 + 1);
@@ -141,7 +141,7 @@ std::optional<DrawingObjectData> ControlOf(pugi::xml_node shape, const SheetLayo
   DrawingObjectData control;
   control.kind = DrawingObjectData::Kind::FormControl;
   control.controlType = kind->controlType;
-  control.name = NameOf(shape, *kind);
+  control.name = NameOf(PlainAttribute(shape, "id").value(), *kind);
   const pugi::xml_attribute spid = AttributeNamed(shape, "spid");
   control.id = ShapeNumber(spid ? spid.value() : PlainAttribute(shape, "id").value()).value_or(0);
   scope.Take(control.name.size());

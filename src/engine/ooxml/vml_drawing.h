@@ -19,11 +19,11 @@ namespace k27093::ooxml {
 // The form controls of the VML part `part`, as FormControl objects: controlType "CheckBox"
 // for a check box (the ObjectType otherwise), checkValue from x:Checked (1 on, 2 mixed, 0 or
 // absent off), geometry from x:Anchor through `layout` (none: at the sheet's corner, without
-// size). The name is the shape's id where o:spid holds the shape's own id (Excel keeps a name
-// given to the control there, _xHHHH_ escaped), else the default name of the control's kind
-// and number ("Check Box 1" for the id "_x0000_s1025"). VML is not always well-formed XML:
-// conditional markers (<![if ...]>, <![endif]>) are dropped and HTML line breaks (<br>)
-// closed before parsing. Raises PackageFault Damaged when the part is missing or still not
+// size). The name is the shape's id, _xHHHH_ escapes decoded (Excel keeps a name given to the
+// control there, and the shape's own id in o:spid); an id that is the shape's own number
+// names the control by its kind and number ("Check Box 1" for "_x0000_s1025"). VML is not
+// always well-formed XML: conditional markers (<![if ...]>, <![endif]>) are dropped and HTML
+// line breaks (<br>) closed before parsing. Raises PackageFault Damaged when the part is missing or still not
 // well-formed, an anchor or a check value is not of its form, the drawing holds more than
 // kMaxDrawnObjects controls, or `budget` runs out.
 std::vector<DrawingObjectData> ReadVmlControls(Package& package, std::string_view part,
