@@ -110,13 +110,5 @@ TEST_F(LoadedControlsTest, CheckBoxesOfALegacyDrawingAreFormControlsWithTheirNam
   EXPECT_EQ(boxes->Add(0, 0, 40, 12)->Name(), "Check Box 5");
 }
 
-TEST_F(LoadedControlsTest, AMissingBoxNameIsTheShapesError) {
-  app->Workbooks()->Open(kTestData + "libreoffice-421-check-boxes.xlsx");
-  auto answers = AsWorksheet(app->ActiveWorkbook()->Sheets()->Item(Variant("Réponses")));
-  const Error error = CaughtError([&] { answers->Shapes()->Item(Variant("Case à cocher 5")); });
-  EXPECT_EQ(error.number(), -2147024809);
-  EXPECT_EQ(error.description(), "The item with the specified name wasn't found.");
-}
-
 }  // namespace
 }  // namespace k27093::engine::testing

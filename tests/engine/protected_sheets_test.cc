@@ -110,16 +110,6 @@ TEST_F(ProtectedSheetsTest, SheetsLibxlsxwriterProtectedWithAPasswordTakeOnlyTha
   }
 }
 
-TEST_F(ProtectedSheetsTest, SheetsLibxlsxwriterProtectedWithoutPasswordLiftWithout) {
-  auto book = WrittenProtected(nullptr);
-  for (const Variant& name : {Variant("Feuil1"), Variant("Graphique")}) {
-    auto sheet = book->Sheets()->Item(name);
-    EXPECT_TRUE(sheet->ProtectContents());
-    sheet->Unprotect("");
-    EXPECT_FALSE(sheet->ProtectContents());
-  }
-}
-
 TEST_F(ProtectedSheetsTest, ASaltedSha512HashTakesOnlyItsPassword) {
   // A published pair: the password "123".
   auto sheet = SalesProtectedBy(
@@ -131,12 +121,6 @@ TEST_F(ProtectedSheetsTest, ASaltedSha512HashTakesOnlyItsPassword) {
   ExpectRefusedWith(sheet, "");
   ExpectRefusedWith(sheet, "1234");
   sheet->Unprotect("123");
-  EXPECT_FALSE(sheet->ProtectContents());
-  sheet->Range("A1")->SetValue(Variant(6.0));
-}
-
-TEST_F(ProtectedSheetsTest, AnUnlockedProtectionElementLeavesTheSheetUnprotected) {
-  auto sheet = SalesProtectedBy("<sheetProtection password=\"83AF\" objects=\"1\"/>");
   EXPECT_FALSE(sheet->ProtectContents());
   sheet->Range("A1")->SetValue(Variant(6.0));
 }

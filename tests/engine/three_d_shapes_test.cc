@@ -80,15 +80,6 @@ TEST_F(ThreeDShapesTest, EveryShapesTypeSetThroughTheObjectModelReadsBack) {
   EXPECT_EQ(chart->SubType(), 1);
 }
 
-TEST_F(ThreeDShapesTest, AConeChartMadeBeforeItsSeriesKeepsItsType) {
-  auto chart = AddChart(NewSheet());
-  chart->SetChartType(type::kConeBarStacked100);
-  EXPECT_EQ(chart->ChartType(), type::kConeBarStacked100);
-  chart->SeriesCollection()->NewSeries();
-  EXPECT_EQ(chart->ChartType(), type::kConeBarStacked100);
-  EXPECT_EQ(chart->SubType(), 3);
-}
-
 TEST_F(ThreeDShapesTest, ALineSeriesAmongColumnsMakesACombination) {
   auto chart = NewChartOfTwoSeries();
   EXPECT_EQ(chart->ChartType(), type::kColumnClustered);
