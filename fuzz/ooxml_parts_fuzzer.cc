@@ -2,7 +2,8 @@
 // separated by kSeparator (an empty content leaves the part out); they are stored (not compressed,
 // with their true checksums) under the part names of a usual workbook, so that mutations reach the
 // XML parsing and the reading of workbook, worksheets, shared strings, comments, drawings, charts,
-// chart sheets and the theme instead of dying in the zip layer's checksum test.
+// chart sheets, the theme, form controls and their legacy VML drawing instead of dying in the
+// zip layer's checksum test.
 #include <zip.h>
 
 #include <array>
@@ -19,7 +20,7 @@ namespace {
 
 constexpr std::string_view kSeparator = "\n@@part@@\n";
 
-constexpr std::array<const char*, 18> kPartNames = {
+constexpr std::array<const char*, 19> kPartNames = {
     "[Content_Types].xml",
     "_rels/.rels",
     "xl/workbook.xml",
@@ -38,6 +39,7 @@ constexpr std::array<const char*, 18> kPartNames = {
     "xl/ctrlProps/ctrlProp1.xml",
     "xl/drawings/_rels/drawing2.xml.rels",
     "xl/theme/theme1.xml",
+    "xl/drawings/vmlDrawing1.vml",
 };
 
 std::vector<std::string_view> SplitParts(std::string_view input) {

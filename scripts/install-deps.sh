@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libzip-dev libpugixml-dev libicu-dev nlohmann-json3-dev libcli11-dev libxlsxwriter-dev
+  libzip-dev libpugixml-dev libicu-dev libssl-dev nlohmann-json3-dev libcli11-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -87,6 +87,7 @@ int RunCheckCommand(const CheckRequest& request, std::ostream& out, std::ostream
   GradeRequest grade;
   grade.exercise = *exercise;
   grade.workbook = request.workbook;
+  grade.printer = request.printer;
   const Grading grading = GradeWorkbook(grade);
   if (request.json) {
     if (grading.error) PrintError(err, *grading.error);

@@ -32,11 +32,13 @@ int RunInspectCommand(const InspectRequest& request, std::ostream& out, std::ost
 struct CheckRequest {
   std::string exercise;  // as typed; must be a whole number that fits 32 bits
   std::string workbook;  // the learner's workbook file, never changed
+  std::string printer;   // the spreadsheet's printer (--printer); "": the machine has none
   bool json = false;
 };
 
-// `k27093 check EXERCISE WORKBOOK [--json]`: grades the workbook (GradeWorkbook, with the
-// macro workbook beside the executable) and prints the verdict or the error (check_output.h).
+// `k27093 check EXERCISE WORKBOOK [--printer NAME] [--json]`: grades the workbook
+// (GradeWorkbook, with the macro workbook beside the executable, on a spreadsheet whose
+// printer is `printer`, none without it) and prints the verdict or the error (check_output.h).
 // Answers kExitSuccess, kExitFault, kExitGeneralFault or kExitError; kExitUsage, with a
 // message on `err` and nothing on `out`, when EXERCISE is not a number. A number outside
 // 401..421 is graded all the same: the module answers it with its own error.

@@ -28,7 +28,7 @@ struct GradeRequest {
   // the folder of the running executable.
   std::string moduleFolder;
   // The spreadsheet's printer; empty for a machine without one.
-  std::string printer = "Imprimante PDF";
+  std::string printer;
 };
 
 // Exactly one of `verdict` and `error` is set.

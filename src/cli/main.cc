@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
       ->required();
   checkCommand->add_option("WORKBOOK", check.workbook, "The learner's workbook (never changed)")
       ->required();
+  checkCommand->add_option("--printer", check.printer,
+                           "The spreadsheet's printer (without it the machine has none)");
   checkCommand->add_flag("--json", check.json, "Print JSON instead of text");
 
   try {

@@ -54,7 +54,8 @@ struct ChartState {
   std::optional<ManualPlotArea> plotArea;     // nullopt: laid out automatically
   bool hasDataTable = false;
   FontState dataTableFont;
-  // XlObjectSize: xlFullPage, the documented default of a chart's page setup.
+  // XlObjectSize: xlFullPage, the documented default of a chart's page setup, for chart
+  // sheets and embedded charts alike (.xlsx files do not store it).
   std::int32_t chartSize = 3;
 };
 

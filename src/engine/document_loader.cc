@@ -14,6 +14,19 @@ namespace k27093::engine {
 
 namespace {
 
+// What the password a file stored is checked against.
+PasswordVerifier VerifierOf(const ooxml::PasswordHashData& password) {
+  std::optional<IteratedHash> iterated;
+  if (!password.algorithm.empty()) {
+    iterated = IteratedHash{password.algorithm, password.hash, password.salt, password.spinCount};
+  }
+  return PasswordVerifier::ForHashes(password.legacy, std::move(iterated));
+}
+
+void RestoreProtection(const SheetNode& sheet, const ooxml::SheetData& data) {
+  sheet.protection()->Restore(data.protection.on, VerifierOf(data.protection.password));
+}
+
 std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& session,
                                             const std::shared_ptr<WorkbookImpl>& workbook,
                                             const ooxml::SheetData& data) {
@@ -83,9 +96,16 @@ std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& sess
       worksheets[i] = AddWorksheet(session, workbook, data.sheets[i]);
     }
   }
+  // Then the drawings and charts, and last the protection, which would refuse them.
   for (std::size_t i = 0; i < data.sheets.size(); ++i) {
-    if (worksheets[i]) LoadWorksheetDrawing(*worksheets[i], data.sheets[i], data.theme);
-    if (chartSheets[i]) LoadChartSheet(*chartSheets[i], data.sheets[i], data.theme);
+    if (worksheets[i]) {
+      LoadWorksheetDrawing(*worksheets[i], data.sheets[i], data.theme);
+      RestoreProtection(*worksheets[i], data.sheets[i]);
+    }
+    if (chartSheets[i]) {
+      LoadChartSheet(*chartSheets[i], data.sheets[i], data.theme);
+      RestoreProtection(*chartSheets[i], data.sheets[i]);
+    }
   }
   if (data.activeSheet < workbook->sheets().size()) {
     workbook->SetActiveSheet(*workbook->sheets()[data.activeSheet]);

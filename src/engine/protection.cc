@@ -1,5 +1,7 @@
 #include "engine/protection.h"
 
+#include <utility>
+
 #include "api/error.h"
 #include "engine/excel_errors.h"
 
@@ -8,18 +10,23 @@ namespace k27093::engine {
 void Protection::Protect(std::string_view password) {
   if (on_) return;
   on_ = true;
-  password_ = password;
+  verifier_ = PasswordVerifier::ForPassword(password);
+}
+
+void Protection::Restore(bool on, PasswordVerifier verifier) {
+  on_ = on;
+  verifier_ = on ? std::move(verifier) : PasswordVerifier();
 }
 
 void Protection::Unprotect(std::string_view password) {
   if (!on_) return;
-  if (password != password_) {
+  if (!verifier_.Accepts(password)) {
     RaiseExcel(errors::kApplication,
                "The password you supplied is not correct. Verify that the CAPS LOCK key is off "
                "and be sure to use the correct capitalization.");
   }
   on_ = false;
-  password_.clear();
+  verifier_ = PasswordVerifier();
 }
 
 void Protection::CheckChangeable() const {

@@ -16,6 +16,17 @@ inline constexpr std::int32_t k3DColumnClustered = 54, k3DColumnStacked = 55,
 inline constexpr std::int32_t kBarClustered = 57, kBarStacked = 58, kBarStacked100 = 59;
 inline constexpr std::int32_t kLineStacked = 63, kLineStacked100 = 64, kLineMarkers = 65,
                               kLineMarkersStacked = 66, kLineMarkersStacked100 = 67;
+inline constexpr std::int32_t kCylinderColClustered = 92, kCylinderColStacked = 93,
+                              kCylinderColStacked100 = 94, kCylinderBarClustered = 95,
+                              kCylinderBarStacked = 96, kCylinderBarStacked100 = 97,
+                              kCylinderCol = 98;
+inline constexpr std::int32_t kConeColClustered = 99, kConeColStacked = 100,
+                              kConeColStacked100 = 101, kConeBarClustered = 102,
+                              kConeBarStacked = 103, kConeBarStacked100 = 104, kConeCol = 105;
+inline constexpr std::int32_t kPyramidColClustered = 106, kPyramidColStacked = 107,
+                              kPyramidColStacked100 = 108, kPyramidBarClustered = 109,
+                              kPyramidBarStacked = 110, kPyramidBarStacked100 = 111,
+                              kPyramidCol = 112;
 inline constexpr std::int32_t kCombination = -4111;
 }  // namespace chart_type
 
@@ -32,8 +43,8 @@ inline constexpr std::int32_t kPrimary = 1, kSecondary = 2;
 // XlTickMark, XlTickLabelPosition
 inline constexpr std::int32_t kTickMarkNone = -4142, kTickMarkInside = 2, kTickMarkOutside = 3,
                               kTickMarkCross = 4;
-inline constexpr std::int32_t kTickLabelNone = -4142, kTickLabelLow = -4134,
-                              kTickLabelHigh = -4127, kTickLabelNextToAxis = 4;
+inline constexpr std::int32_t kTickLabelNone = -4142, kTickLabelLow = -4134, kTickLabelHigh = -4127,
+                              kTickLabelNextToAxis = 4;
 
 // XlLegendPosition
 inline constexpr std::int32_t kLegendBottom = -4107, kLegendCorner = 2, kLegendLeft = -4131,
@@ -48,8 +59,8 @@ inline constexpr std::int32_t kMaximized = -4137, kMinimized = -4140, kNormal = 
 inline constexpr std::int32_t kOn = 1, kOff = -4146, kMixed = 2;
 
 // MsoShapeType, MsoBarPosition
-inline constexpr std::int32_t kMsoAutoShape = 1, kMsoChart = 3, kMsoGroup = 6,
-                              kMsoFormControl = 8, kMsoTextBox = 17;
+inline constexpr std::int32_t kMsoAutoShape = 1, kMsoChart = 3, kMsoGroup = 6, kMsoFormControl = 8,
+                              kMsoTextBox = 17;
 inline constexpr std::int32_t kMsoShapeRectangle = 1;
 inline constexpr std::int32_t kBarLeft = 0, kBarTop = 1, kBarRight = 2, kBarBottom = 3,
                               kBarFloating = 4;

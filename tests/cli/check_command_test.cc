@@ -134,6 +134,20 @@ TEST_F(CheckCommand, SwappedSheetsGiveTheGeneralFaultH) {
   EXPECT_EQ(result.out, "401: general fault H\n");
 }
 
+TEST_F(CheckCommand, WithoutPrinterOptionTheMachineHasNoPrinter) {
+  // Exercise 420's structure check answers #BA for a spreadsheet without a printer.
+  ProgramResult result = Check({"420", WriteVentes()});
+  EXPECT_EQ(result.status, 2) << result.out << result.err;
+  EXPECT_EQ(result.out, "420: general fault #BA\n");
+}
+
+TEST_F(CheckCommand, ThePrinterOptionGivesTheSpreadsheetThatPrinter) {
+  // With a printer the check goes on: the sheet of exercise 420 has no chart (J).
+  ProgramResult result = Check({"420", WriteVentes(), "--printer", "Imprimante du bureau"});
+  EXPECT_EQ(result.status, 2) << result.out << result.err;
+  EXPECT_EQ(result.out, "420: general fault J\n");
+}
+
 TEST_F(CheckCommand, AnotherExerciseIsStagedUnderItsOwnModelName) {
   // 402 needs one chart on the first sheet: the structure check answers J, which it can only
   // do once the copy named 02709302.xls became the working workbook.
@@ -199,7 +213,8 @@ TEST_F(CheckCommand, TruncatedOrCorruptedWorkbooksExitWith3WithoutCrashing) {
     EXPECT_EQ(result.err.rfind("Error 1004: ", 0), 0u) << result.err;
   }
   std::string corrupted = whole;
-  for (std::size_t i = corrupted.size() / 3; i < corrupted.size() / 3 + 64; ++i) corrupted[i] ^= 0x5A;
+  for (std::size_t i = corrupted.size() / 3; i < corrupted.size() / 3 + 64; ++i)
+    corrupted[i] ^= 0x5A;
   std::string path = folder_.Write("Abîmé.xls", corrupted);
   ProgramResult result = Check({"401", path});
   EXPECT_EQ(result.status, 3) << result.err;

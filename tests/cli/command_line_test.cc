@@ -50,6 +50,16 @@ TEST(CommandLine, InspectHelpNamesItsArgumentAndOption) {
   EXPECT_NE(result.out.find("--json"), std::string::npos) << result.out;
 }
 
+TEST(CommandLine, CheckHelpNamesThePrinterOption) {
+  auto result = RunProgram({kCommand, "check", "--help"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.out.find("--printer"), std::string::npos) << result.out;
+}
+
+TEST(CommandLine, APrinterOptionWithoutItsNameIsBadUsage) {
+  EXPECT_EQ(RunProgram({kCommand, "check", "420", "Ventes.xls", "--printer"}).status, 64);
+}
+
 TEST(CommandLine, NoCommandIsBadUsage) {
   auto result = RunProgram({kCommand});
   EXPECT_EQ(result.status, 64);

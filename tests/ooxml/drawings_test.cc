@@ -447,18 +447,9 @@ TEST(ChartDefaults, LiteralNamesAndCategoriesAreWrittenAsFormulaLiterals) {
 }
 
 TEST(ChartSheet, AChartSheetWithoutDrawingHasNoChart) {
-  PackageParts package = MinimalWorkbook();
-  package.parts["xl/workbook.xml"] =
-      "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
-      "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
-      "<sheets><sheet name=\"Graph1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
-  package.parts["xl/_rels/workbook.xml.rels"] =
-      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-      "<Relationship Id=\"rId1\" Type=\"" +
-      kRelationshipTypes + "chartsheet\" Target=\"chartsheets/sheet1.xml\"/></Relationships>";
-  package.parts["xl/chartsheets/sheet1.xml"] =
+  const PackageParts package = testing::ChartSheetWorkbook(
       "<chartsheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-      "<pageSetup paperSize=\"9\" orientation=\"landscape\" firstPageNumber=\"3\"/></chartsheet>";
+      "<pageSetup paperSize=\"9\" orientation=\"landscape\" firstPageNumber=\"3\"/></chartsheet>");
   const SheetData sheet = OnlySheet(package);
   ASSERT_TRUE(sheet.chartSheet.has_value());
   EXPECT_FALSE(sheet.chartSheet->chart.has_value());

@@ -164,6 +164,29 @@ std::string ThemeXml(const std::string& elements) {
          elements + "</a:themeElements></a:theme>";
 }
 
+void AppendToWorksheet(PackageParts& package, const std::string& xml) {
+  InsertBefore(package.parts["xl/worksheets/sheet1.xml"], "</worksheet>", xml);
+}
+
+void AddSheetRelationship(PackageParts& package, const std::string& id, const std::string& type,
+                          const std::string& target) {
+  std::string& relationships = package.parts["xl/worksheets/_rels/sheet1.xml.rels"];
+  if (relationships.empty()) relationships = RelationshipsXml("");
+  InsertBefore(relationships, "</Relationships>", RelationshipXml(id, type, target));
+}
+
+PackageParts ChartSheetWorkbook(const std::string& chartSheetXml) {
+  PackageParts package = MinimalWorkbook();
+  package.parts["xl/workbook.xml"] =
+      "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+      "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+      "<sheets><sheet name=\"Graph1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>";
+  package.parts["xl/_rels/workbook.xml.rels"] =
+      RelationshipsXml(RelationshipXml("rId1", "chartsheet", "chartsheets/sheet1.xml"));
+  package.parts["xl/chartsheets/sheet1.xml"] = chartSheetXml;
+  return package;
+}
+
 std::string ChartSpaceXml(const std::string& content) {
   return std::string("<c:chartSpace") + kDrawingNamespaces + ">" + content + "</c:chartSpace>";
 }

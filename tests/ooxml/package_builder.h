@@ -39,6 +39,18 @@ void AddTheme(PackageParts& package, const std::string& themeXml);
 // A theme part: <a:theme><a:themeElements> around `elements` (a:clrScheme, a:fontScheme).
 std::string ThemeXml(const std::string& elements);
 
+// Inserts `xml` into the worksheet part, before </worksheet>.
+void AppendToWorksheet(PackageParts& package, const std::string& xml);
+
+// Adds to the worksheet the relationship `id` of type `type` (the type's last segment:
+// "vmlDrawing", "ctrlProp") to `target`, making its relationship part if it has none.
+void AddSheetRelationship(PackageParts& package, const std::string& id, const std::string& type,
+                          const std::string& target);
+
+// A workbook whose only sheet is the chart sheet "Graph1", whose part
+// "xl/chartsheets/sheet1.xml" holds `chartSheetXml` (a whole <chartsheet> element).
+PackageParts ChartSheetWorkbook(const std::string& chartSheetXml);
+
 // A chart part: <c:chartSpace> (c:, a:, r: declared) around `content`.
 std::string ChartSpaceXml(const std::string& content);
 

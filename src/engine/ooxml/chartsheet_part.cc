@@ -6,21 +6,23 @@
 #include "engine/ooxml/drawing_part.h"
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/relationships.h"
+#include "engine/ooxml/sheet_protection.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
 
-ChartSheetData ReadChartSheetPart(Package& package, std::string_view part,
-                                  std::string_view rootElement, ContentBudget& budget) {
+void ReadChartSheetPart(Package& package, std::string_view part, std::string_view rootElement,
+                        ContentBudget& budget, SheetData& sheet) {
   const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
   const pugi::xml_node root = document.document_element();
   const PartScope scope(part, budget);
-  ChartSheetData chartSheet;
+  sheet.protection = ReadSheetProtection(ChildNamed(root, "sheetProtection"), "content", scope);
+  ChartSheetData& chartSheet = sheet.chartSheet.emplace();
   if (const pugi::xml_node setup = ChildNamed(root, "pageSetup")) {
     chartSheet.pageSetup = ReadPageSetup(setup, scope);
   }
   const pugi::xml_node drawingElement = ChildNamed(root, "drawing");
-  if (!drawingElement) return chartSheet;
+  if (!drawingElement) return;
   const std::string id = RelationshipIdOf(drawingElement);
   const Relationships relationships = ReadRelationships(package, part);
   const Relationship* drawing = relationships.Find(id);
@@ -28,7 +30,6 @@ ChartSheetData ReadChartSheetPart(Package& package, std::string_view part,
     scope.Fail("refers to the drawing '" + id + "', which leads to no drawing part");
   }
   ReadChartSheetDrawing(package, drawing->target, budget, chartSheet);
-  return chartSheet;
 }
 
 }  // namespace k27093::ooxml

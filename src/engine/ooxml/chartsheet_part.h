@@ -1,5 +1,5 @@
-// A chart sheet part (xl/chartsheets/sheetN.xml): its page setup, and its chart with the
-// frame that shows it, through the sheet's drawing.
+// A chart sheet part (xl/chartsheets/sheetN.xml): its page setup, its protection, and its
+// chart with the frame that shows it, through the sheet's drawing.
 #pragma once
 
 #include <string_view>
@@ -10,11 +10,12 @@
 
 namespace k27093::ooxml {
 
-// Reads the chart sheet part `part` (root element `rootElement`). A chart sheet without a
-// drawing, or whose drawing holds no chart frame, has no chart. Raises PackageFault Damaged
-// when the part or a part it leads to is missing or not well-formed, its drawing relationship
-// leads nowhere, or the chart cannot be read (see ReadChart).
-ChartSheetData ReadChartSheetPart(Package& package, std::string_view part,
-                                  std::string_view rootElement, ContentBudget& budget);
+// Reads the chart sheet part `part` (root element `rootElement`) into `sheet` (its chartSheet
+// and protection). A chart sheet without a drawing, or whose drawing holds no chart frame,
+// has no chart. Raises PackageFault Damaged when the part or a part it leads to is missing or
+// not well-formed, its drawing relationship leads nowhere, the chart cannot be read (see
+// ReadChart) or the protection is not of its form (see ReadSheetProtection).
+void ReadChartSheetPart(Package& package, std::string_view part, std::string_view rootElement,
+                        ContentBudget& budget, SheetData& sheet);
 
 }  // namespace k27093::ooxml

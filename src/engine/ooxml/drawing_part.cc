@@ -157,6 +157,14 @@ ChartData ChartOfFrame(Package& package, const Relationships& relationships,
   return ReadChart(package, chart->target, geometry.width, geometry.height, scope.budget());
 }
 
+// True for a shape that the sheet lists among its controls, which marks it as the drawing of
+// a form control even without the compatibility mark (as LibreOffice writes them).
+bool IsListedControl(const DrawingObjectData& object, const ControlParts& controls) {
+  const bool shape = object.kind == DrawingObjectData::Kind::AutoShape ||
+                     object.kind == DrawingObjectData::Kind::TextBox;
+  return shape && controls.contains(object.id);
+}
+
 // The state of a form control from its properties part (root formControlPr).
 void ReadControlState(Package& package, const ControlParts& controls, DrawingObjectData& object) {
   const auto found = controls.find(object.id);
@@ -184,6 +192,9 @@ void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLa
     if (!read) continue;
     CountObject(count, scope);
     read->object.geometry = PlacedGeometry(*geometry, *read);
+    if (IsListedControl(read->object, controls)) {
+      read->object.kind = DrawingObjectData::Kind::FormControl;
+    }
     if (read->object.kind == DrawingObjectData::Kind::Chart) {
       sheet.charts.push_back(
           ChartOfFrame(package, relationships, *read, read->object.geometry, scope));

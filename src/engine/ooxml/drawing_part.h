@@ -31,7 +31,9 @@ inline constexpr std::size_t kMaxDrawnObjects = 10000;
 using ControlParts = std::map<std::int64_t, std::string>;
 
 // Appends the objects of the worksheet drawing part `part` to `sheet.drawing` (back-most
-// first) and the charts they show to `sheet.charts`. Raises PackageFault Damaged when a part
+// first) and the charts they show to `sheet.charts`. A shape that the compatibility mark or
+// `controls` (the sheet's own list of its controls) names as a form control takes its type
+// and state from its properties part. Raises PackageFault Damaged when a part
 // is missing or not well-formed, a chart frame's relationship leads nowhere, an anchor lies
 // outside the sheet or holds a value of the wrong form, the drawing holds more than
 // kMaxDrawnObjects objects, or `budget` runs out.

@@ -1,5 +1,6 @@
 #include "engine/ooxml/reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "engine/ooxml/relationships.h"
 #include "engine/ooxml/sheet_layout.h"
 #include "engine/ooxml/theme_part.h"
+#include "engine/ooxml/vml_drawing.h"
 #include "engine/ooxml/workbook_part.h"
 #include "engine/ooxml/worksheet_part.h"
 
@@ -42,12 +44,24 @@ std::string ForeignBytesReason(std::string_view bytes) {
   return "it is not a zip package";
 }
 
+// The target of the relationship `id` of the part `part`, which must lead, by a relationship
+// of type `type`, to the `what` part; raises Damaged otherwise.
+std::string RelatedPart(const Relationships& relationships, const std::string& id,
+                        std::string_view type, std::string_view part, std::string_view what) {
+  const Relationship* related = relationships.Find(id);
+  if (related == nullptr || related->external || !IsRelationshipType(related->type, type)) {
+    FailDamaged("the part " + Quoted(part) + " refers to the " + std::string(what) + " " +
+                Quoted(id) + ", which leads to no " + std::string(what) + " part");
+  }
+  return related->target;
+}
+
 // Drawn object id -> the part of its form-control properties, for the worksheet's controls.
 ControlParts ControlPartsOf(const Relationships& relationships,
-                            const std::vector<WorksheetDrawingInfo::Control>& controls,
+                            const std::vector<WorksheetInfo::Control>& controls,
                             std::string_view part) {
   ControlParts parts;
-  for (const WorksheetDrawingInfo::Control& control : controls) {
+  for (const WorksheetInfo::Control& control : controls) {
     const Relationship* properties = relationships.Find(control.relationshipId);
     if (properties == nullptr || properties->external ||
         !IsRelationshipType(properties->type, "ctrlProp")) {
@@ -59,27 +73,42 @@ ControlParts ControlPartsOf(const Relationships& relationships,
   return parts;
 }
 
-// The worksheet's cells, selection, comments and drawing (chart objects, text boxes, shapes).
-// The legacy VML drawing of comments and controls is not read.
+bool HasFormControl(const SheetData& sheet) {
+  return std::any_of(sheet.drawing.begin(), sheet.drawing.end(), [](const DrawingObjectData& o) {
+    return o.kind == DrawingObjectData::Kind::FormControl;
+  });
+}
+
+// The worksheet's cells, selection, comments, protection and drawing (chart objects, text boxes, shapes,
+// form controls). A workbook saved by Excel 2007 keeps its form controls in the legacy VML
+// drawing only: its controls are read from there when the drawing has none.
 void ReadWorksheet(Package& package, const SheetEntry& entry,
                    const std::vector<std::string>& sharedStrings, ContentBudget& budget,
                    SheetData& sheet) {
-  WorksheetDrawingInfo info;
+  WorksheetInfo info;
   ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet, info);
+  sheet.protection = info.protection;
   const Relationships relationships = ReadRelationships(package, entry.part);
   for (const Relationship& relationship : relationships.items()) {
     if (relationship.external || !IsRelationshipType(relationship.type, "comments")) continue;
     std::vector<CommentData> comments = ReadComments(package, relationship.target, budget);
     std::move(comments.begin(), comments.end(), std::back_inserter(sheet.comments));
   }
-  if (info.drawingId.empty()) return;
-  const Relationship* drawing = relationships.Find(info.drawingId);
-  if (drawing == nullptr || drawing->external || !IsRelationshipType(drawing->type, "drawing")) {
-    FailDamaged("the part " + Quoted(entry.part) + " refers to the drawing " +
-                Quoted(info.drawingId) + ", which leads to no drawing part");
+  if (info.drawingId.empty() && info.legacyDrawingId.empty()) return;
+  const SheetLayout layout(info.layout);
+  if (!info.drawingId.empty()) {
+    ReadWorksheetDrawing(
+        package, RelatedPart(relationships, info.drawingId, "drawing", entry.part, "drawing"),
+        layout, ControlPartsOf(relationships, info.controls, entry.part), budget, sheet);
   }
-  ReadWorksheetDrawing(package, drawing->target, SheetLayout(info.layout),
-                       ControlPartsOf(relationships, info.controls, entry.part), budget, sheet);
+  if (!info.legacyDrawingId.empty() && !HasFormControl(sheet)) {
+    std::vector<DrawingObjectData> controls =
+        ReadVmlControls(package,
+                        RelatedPart(relationships, info.legacyDrawingId, "vmlDrawing", entry.part,
+                                    "legacy drawing"),
+                        layout, budget);
+    std::move(controls.begin(), controls.end(), std::back_inserter(sheet.drawing));
+  }
 }
 
 WorkbookData ReadPackage(std::string_view bytes) {
@@ -102,7 +131,7 @@ WorkbookData ReadPackage(std::string_view bytes) {
     sheet.name = entry.name;
     sheet.kind = entry.kind;
     if (entry.kind == SheetData::Kind::Chart) {
-      sheet.chartSheet = ReadChartSheetPart(package, entry.part, entry.rootElement, budget);
+      ReadChartSheetPart(package, entry.part, entry.rootElement, budget, sheet);
     } else {
       ReadWorksheet(package, entry, sharedStrings, budget, sheet);
     }

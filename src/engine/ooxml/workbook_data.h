@@ -208,11 +208,29 @@ struct ChartSheetData {
   std::optional<PageSetupData> pageSetup;
 };
 
+// A password as a protection element stores it: the legacy 16-bit hash, and (or) a hash of
+// the salted password that the named algorithm iterates `spinCount` times.
+struct PasswordHashData {
+  std::optional<std::uint16_t> legacy;  // the password attribute; nullopt when absent
+  std::string algorithm;                // algorithmName as stored ("SHA-512"); "" when none
+  std::string hash;                     // hashValue, its bytes (base64 decoded)
+  std::string salt;                     // saltValue, its bytes
+  std::uint32_t spinCount = 0;
+  // True when the file states a password in either form.
+  bool stated() const { return legacy.has_value() || !algorithm.empty(); }
+};
+
+struct SheetProtectionData {
+  bool on = false;  // the sheet is protected (sheet="1"; content="1" for a chart sheet)
+  PasswordHashData password;
+};
+
 struct SheetData {
   enum class Kind { Worksheet, Chart };
   std::string name;
   Kind kind = Kind::Worksheet;
-  std::vector<CellData> cells;  // in file order
+  SheetProtectionData protection;  // off when the file has no sheetProtection
+  std::vector<CellData> cells;     // in file order
   // The cells the sheet's view selects, one area as stored ("B2:C3", "D12"; see
   // sheet_view.h); "" when the file states none (the spreadsheet selects A1).
   std::string selection;

@@ -7,6 +7,7 @@
 #include "engine/ooxml/cell_reference.h"
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/sheet_view.h"
+#include "engine/ooxml/sheet_protection.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -146,7 +147,7 @@ void ReadRowHeight(pugi::xml_node row, std::int32_t rowNumber, std::string_view 
 
 // The <control> elements of <controls>, also when markup-compatibility wrappers hold them.
 void ReadControls(pugi::xml_node root, std::string_view part, ContentBudget& budget,
-                  std::vector<WorksheetDrawingInfo::Control>& controls) {
+                  std::vector<WorksheetInfo::Control>& controls) {
   for (pugi::xml_node list : ChildrenUnwrapped(root, "controls")) {
     for (pugi::xml_node control : ChildrenUnwrapped(list, "control")) {
       budget.Take(part, 0);
@@ -160,9 +161,12 @@ void ReadControls(pugi::xml_node root, std::string_view part, ContentBudget& bud
   }
 }
 
-void ReadDrawingInfo(pugi::xml_node root, std::string_view part, ContentBudget& budget,
-                     WorksheetDrawingInfo& info) {
+void ReadSheetInfo(pugi::xml_node root, std::string_view part, ContentBudget& budget,
+                   WorksheetInfo& info) {
   info.drawingId = RelationshipIdOf(ChildNamed(root, "drawing"));
+  info.legacyDrawingId = RelationshipIdOf(ChildNamed(root, "legacyDrawing"));
+  info.protection =
+      ReadSheetProtection(ChildNamed(root, "sheetProtection"), "sheet", PartScope(part, budget));
   const pugi::xml_node format = ChildNamed(root, "sheetFormatPr");
   info.layout.defaultColumnWidth = SizeAttribute(format, "defaultColWidth", part);
   info.layout.baseColumnWidth = SizeAttribute(format, "baseColWidth", part);
@@ -197,11 +201,11 @@ std::vector<std::string> ReadSharedStrings(Package& package, std::string_view pa
 
 void ReadWorksheetCells(Package& package, std::string_view part, std::string_view rootElement,
                         const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                        SheetData& sheet, WorksheetDrawingInfo& info) {
+                        SheetData& sheet, WorksheetInfo& info) {
   const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
   const CellReader reader(part, sharedStrings);
   const pugi::xml_node root = document.document_element();
-  ReadDrawingInfo(root, part, budget, info);
+  ReadSheetInfo(root, part, budget, info);
   sheet.selection = SelectedCellsOf(root);
   const pugi::xml_node sheetData = ChildNamed(root, "sheetData");
   std::int32_t rowNumber = 0;
