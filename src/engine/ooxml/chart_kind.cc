@@ -1,16 +1,16 @@
 #include "engine/ooxml/chart_kind.h"
 
+
 #include <array>
 #include <string>
 
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
 namespace {
 
 enum class Grouping { Clustered, Stacked, Percent, Standard };
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // The grouping of a bar, line or area group; absent: the format's default for the group.
 Grouping GroupingOf(pugi::xml_node group, Grouping absent, const PartScope& scope) {

@@ -1,5 +1,6 @@
 #include "engine/ooxml/chart_part.h"
 
+
 #include <array>
 #include <limits>
 #include <string>
@@ -8,12 +9,11 @@
 #include "engine/ooxml/chart_series.h"
 #include "engine/ooxml/drawing_part.h"
 #include "engine/ooxml/relationships.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
 namespace {
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 std::optional<std::int32_t> Int32Attribute(pugi::xml_node node, std::string_view name,
                                            const PartScope& scope) {

@@ -1,5 +1,6 @@
 #include "engine/ooxml/custom_properties.h"
 
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,6 +10,7 @@
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/reader.h"
 #include "engine/ooxml/relationships.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -17,8 +19,6 @@ namespace {
 constexpr std::string_view kExcelSource = "Microsoft Office Excel";
 // Largest file read; the same bound as the workbook reader's.
 constexpr std::uintmax_t kMaxFileBytes = 256ull * 1024 * 1024;
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 [[noreturn]] void RaiseReadError(std::string description) {
   Raise(errors::kApplication, std::move(description), std::string(kExcelSource));

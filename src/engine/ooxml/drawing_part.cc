@@ -1,5 +1,6 @@
 #include "engine/ooxml/drawing_part.h"
 
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -9,12 +10,11 @@
 #include "engine/ooxml/drawn_object.h"
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/relationships.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
 namespace {
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // A cell marker of an anchor (xdr:from, xdr:to): 0-based column and row, offsets in points.
 struct Marker {

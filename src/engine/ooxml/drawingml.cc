@@ -1,23 +1,16 @@
 #include "engine/ooxml/drawingml.h"
 
+
 #include <charconv>
 #include <cmath>
 
 #include "api/text.h"
 #include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
 namespace {
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::string_view();
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 std::optional<double> ParseNumber(std::string_view text) {
   text = Trimmed(text);

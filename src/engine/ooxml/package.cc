@@ -1,5 +1,6 @@
 #include "engine/ooxml/package.h"
 
+
 #include <zip.h>
 
 #include <algorithm>
@@ -8,11 +9,10 @@
 
 #include "api/text.h"
 #include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/text_pieces.h"
 
 namespace k27093::ooxml {
 namespace {
-
-std::string Quoted(std::string_view partName) { return "'" + std::string(partName) + "'"; }
 
 struct FileCloser {
   void operator()(zip_file_t* file) const { zip_fclose(file); }

@@ -1,5 +1,6 @@
 #include "engine/ooxml/reader.h"
 
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/relationships.h"
 #include "engine/ooxml/sheet_layout.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/theme_part.h"
 #include "engine/ooxml/vml_drawing.h"
 #include "engine/ooxml/workbook_part.h"
@@ -31,8 +33,6 @@ constexpr std::uintmax_t kMaxFileBytes = 256ull * 1024 * 1024;
 [[noreturn]] void RaiseOpenError(std::string description) {
   Raise(errors::kApplication, std::move(description), std::string(kExcelSource));
 }
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // Why bytes that do not start like a zip package are no workbook.
 std::string ForeignBytesReason(std::string_view bytes) {

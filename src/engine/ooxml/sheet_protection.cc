@@ -1,15 +1,15 @@
 #include "engine/ooxml/sheet_protection.h"
 
+
 #include <charconv>
 #include <string>
 
 #include "engine/ooxml/base64.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
 namespace {
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 std::uint16_t LegacyHashOf(std::string_view text, const PartScope& scope) {
   std::uint32_t value = 0;

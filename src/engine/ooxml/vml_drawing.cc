@@ -1,5 +1,6 @@
 #include "engine/ooxml/vml_drawing.h"
 
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -9,6 +10,7 @@
 #include "engine/ooxml/cell_reference.h"
 #include "engine/ooxml/drawing_part.h"
 #include "engine/ooxml/drawingml.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -16,15 +18,6 @@ namespace {
 
 constexpr double kPointsPerPixel = 0.75;
 constexpr std::string_view kShapeIdPrefix = "_x0000_s";
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::string_view();
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // A form control's VML ObjectType, the type its properties part would name, and the name
 // Excel gives a new one.

@@ -1,9 +1,11 @@
 #include "engine/ooxml/workbook_part.h"
 
+
 #include <array>
 #include <charconv>
 
 #include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -16,8 +18,6 @@ constexpr std::array<std::string_view, 5> kSpreadsheetTypes = {
     "application/vnd.ms-excel.template.macroEnabled.main+xml",
     "application/vnd.ms-excel.addin.macroEnabled.main+xml",
 };
-
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // The kind and root element of a sheet part, from its relationship type and, for a type this
 // reader does not know, from the part's content type.

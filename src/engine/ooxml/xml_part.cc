@@ -1,8 +1,10 @@
 #include "engine/ooxml/xml_part.h"
 
+
 #include <cstdint>
 
 #include "engine/ooxml/package_fault.h"
+#include "engine/ooxml/text_pieces.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -12,8 +14,6 @@ namespace {
 // and keep a DOCTYPE in the tree so that it can be refused.
 constexpr unsigned kParseOptions =
     pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_doctype;
-
-std::string Quoted(std::string_view partName) { return "'" + std::string(partName) + "'"; }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
