@@ -48,6 +48,8 @@ Variant HasPrimaryAxis(const Variant& chart, std::int32_t type) {
   return GetProperty(chart, "HasAxis", {Variant(type), Variant(xl::kPrimary)});
 }
 
+std::int16_t NextIndex(std::int16_t index) { return ToInteger(Variant(index + 1)); }
+
 const VariantArray& ArrayOf(const Variant& value) {
   if (!value.IsArray()) Raise(errors::kTypeMismatch);
   return value.AsArray();

@@ -37,6 +37,10 @@ Variant CountOf(const Variant& chart, std::string_view collection);
 // Chart.HasAxis(type, xlPrimary).
 Variant HasPrimaryAxis(const Variant& chart, std::int32_t type);
 
+// The next value of a 16-bit loop index: index + 1; raises 6 (overflow) past 32767, as the
+// checks' 16-bit counters do.
+std::int16_t NextIndex(std::int16_t index);
+
 // The elements of an array Variant; raises 13 for a value that is not an array.
 const VariantArray& ArrayOf(const Variant& value);
 

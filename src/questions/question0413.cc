@@ -15,7 +15,7 @@ constexpr std::string_view kAverage = "moyenne";  // lower-cased
 std::int16_t AverageIndex(const Variant& chart) {
   const std::int16_t count = ToInteger(CountOf(chart, "SeriesCollection"));
   std::int16_t i = 1;
-  for (; i <= count; i = ToInteger(Variant(i + 1))) {
+  for (; i <= count; i = NextIndex(i)) {
     if (LowerCase(ToText(GetProperty(SeriesOf(chart, i), "Name"))) == kAverage) break;
   }
   return i;

@@ -31,7 +31,7 @@ struct DrawnShapes {
 DrawnShapes CountDrawnShapes(const Variant& chart) {
   DrawnShapes shapes;
   const std::int16_t count = ToInteger(Variant(ToLong(CountOf(chart, "Shapes"))));
-  for (std::int16_t j = 1; j <= count; j = ToInteger(Variant(j + 1))) {
+  for (std::int16_t j = 1; j <= count; j = NextIndex(j)) {
     if (ToLong(GetProperty(ShapeOf(chart, j), "Type")) != xl::kMsoAutoShape) continue;
     ++shapes.count;
     shapes.last = j;

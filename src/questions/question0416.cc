@@ -20,7 +20,7 @@ std::string Written(const Variant& shape, std::string_view property) {
 std::int32_t NamedShapeCount(const Variant& chart) {
   const std::int16_t count = ToInteger(Variant(ToLong(CountOf(chart, "Shapes"))));
   std::int32_t named = 0;
-  for (std::int16_t j = 1; j <= count; j = ToInteger(Variant(j + 1))) {
+  for (std::int16_t j = 1; j <= count; j = NextIndex(j)) {
     const Variant first = GetProperty(ShapeOf(chart, j), "Name");
     const Variant second = GetProperty(ShapeOf(chart, j), "Name");
     if ((Equals(first, kTextBox) || Equals(second, kShape)).IsTrue()) ++named;

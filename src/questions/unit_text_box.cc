@@ -14,7 +14,7 @@ constexpr std::string_view kUnit = "x1000";  // lower-cased
 std::int16_t UnitTextBoxIndex(const Variant& chart) {
   const std::int16_t count = ToInteger(CountOf(chart, "TextBoxes"));
   std::int16_t i = 1;
-  for (; i <= count; i = ToInteger(Variant(i + 1))) {
+  for (; i <= count; i = NextIndex(i)) {
     const std::string text = ToText(GetProperty(TextBoxOf(chart, i), "Text"));
     if (LowerCase(text) == kUnit) break;
   }
