@@ -53,6 +53,9 @@ TEST_F(Question0416Test, AHundredthOfAPointOffGivesB) {
   Shape("Text Box 2")->SetTop(111.7395);
   Shape("AutoShape 3")->SetWidth(33);
   EXPECT_EQ(Verdict(), "own:B");
+  Shape("AutoShape 3")->SetWidth(32.98276);
+  Shape("AutoShape 3")->SetTop(105.7859);
+  EXPECT_EQ(Verdict(), "own:B");
 }
 
 TEST_F(Question0416Test, TheShapeInFrontGivesC) {

@@ -23,6 +23,18 @@ TEST_F(Question0418Test, ColumnsCombinedWithALinePass) {
 
 TEST_F(Question0418Test, PlainColumnsGiveA) { EXPECT_EQ(Verdict(), "own:A"); }
 
+TEST_F(Question0418Test, EveryConeChartGivesBAndItsNeighboursA) {
+  namespace type = xl::chart_type;
+  for (std::int32_t cone : {type::kConeColClustered, type::kConeBarClustered, type::kConeCol}) {
+    Chart()->SetChartType(cone);
+    EXPECT_EQ(Verdict(), "own:B") << cone;
+  }
+  for (std::int32_t neighbour : {type::kCylinderCol, type::kPyramidColClustered}) {
+    Chart()->SetChartType(neighbour);
+    EXPECT_EQ(Verdict(), "own:A") << neighbour;
+  }
+}
+
 class Question0419Test : public SecondSheetChartTest {
  protected:
   void SetUp() override { StartWith(419, HandedOutChart()); }
