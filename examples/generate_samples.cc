@@ -2,8 +2,8 @@
 // missing): for each exercise one the learner got right and some with a fault, and the
 // workbook of exercise 421 as handed out (without its check boxes). One line per graded
 // sample on standard output, tab-separated: the exercise, the verdict `k27093 check` must
-// give ("pass", "fault H", "general fault G"), the path; then the line
-// "421<TAB>handed out<TAB>PATH".
+// give ("pass", "fault H", "general fault G"), the path, then the options the check is given
+// besides them ("--printer<TAB>PDF"), if any; then the line "421<TAB>handed out<TAB>PATH".
 // Exit status 0, 64 for bad usage, 1 when a file cannot be written.
 #include <exception>
 #include <filesystem>
@@ -25,7 +25,9 @@ int main(int argc, char** argv) {
     for (const SampleWorkbook& sample : SampleWorkbooks()) {
       std::string path = (folder / sample.fileName).string();
       sample.write(path);
-      std::cout << sample.exercise << '\t' << sample.verdict << '\t' << path << '\n';
+      std::cout << sample.exercise << '\t' << sample.verdict << '\t' << path;
+      for (const std::string& option : sample.checkOptions) std::cout << '\t' << option;
+      std::cout << '\n';
     }
     std::string presentation = (folder / "Présentation des résultats.xlsx").string();
     WritePresentationWorkbook(presentation);

@@ -27,12 +27,14 @@ meaning=([0]="pass" [1]="fault" [2]="general fault" [3]="error")
 graded=0
 differing=0
 for line in "${lines[@]}"; do
-  IFS=$'\t' read -r exercise expected workbook <<<"$line"
+  IFS=$'\t' read -r -a fields <<<"$line"
+  exercise=${fields[0]} expected=${fields[1]} workbook=${fields[2]}
+  options=("${fields[@]:3}")
   [[ $expected == "handed out" ]] && continue
   echo
-  echo "== k27093 check $exercise \"$workbook\""
+  echo "== k27093 check $exercise \"$workbook\"${options[*]:+ ${options[*]}}"
   status=0
-  output=$("$command" check "$exercise" "$workbook") || status=$?
+  output=$("$command" check "$exercise" "$workbook" "${options[@]}") || status=$?
   printf '%s\n' "$output"
   if [[ $status -gt 3 ]]; then
     echo "unexpected exit status $status" >&2

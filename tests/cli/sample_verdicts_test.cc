@@ -34,9 +34,10 @@ TEST(SampleVerdicts, EverySampleGetsTheVerdictItIsMadeFor) {
   for (const SampleWorkbook& sample : testsupport::SampleWorkbooks()) {
     const std::string path = folder.File(sample.fileName);
     sample.write(path);
-    auto result = testsupport::RunProgram(
-        {kCommand, "check", std::to_string(sample.exercise), path, "--json"},
-        {{"TMPDIR", temporary.path()}});
+    std::vector<std::string> arguments = {kCommand, "check", std::to_string(sample.exercise),
+                                          path, "--json"};
+    arguments.insert(arguments.end(), sample.checkOptions.begin(), sample.checkOptions.end());
+    auto result = testsupport::RunProgram(arguments, {{"TMPDIR", temporary.path()}});
     ASSERT_LE(result.status, 2) << sample.fileName << "\n" << result.out << result.err;
     const json verdict = json::parse(result.out);
     const json expected = ExpectedVerdict(sample);

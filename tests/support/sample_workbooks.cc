@@ -45,6 +45,26 @@ SampleWorkbook Ventes(std::int32_t exercise, std::string name, std::string verdi
           [options](const std::string& path) { WriteVentesWorkbook(path, options); }};
 }
 
+// The model workbook with `chart` on "Année N-1", the sheet that 418 to 420 check.
+VentesOptions WithSecondSheetChart(const FixtureChart& chart) {
+  VentesOptions options;
+  options.sheets[1].charts.push_back(chart);
+  return options;
+}
+
+// The model workbook with the averages in row 8 and `chart` on "Année N".
+VentesOptions WithAverages(const FixtureChart& chart) {
+  VentesOptions options;
+  options.sheets.front().averageRow = true;
+  options.sheets.front().charts.push_back(chart);
+  return options;
+}
+
+// The handed-out chart drawing the table rows `rows`.
+FixtureChart OverRows(std::vector<int> rows) {
+  return With(HandedOut(), [&](FixtureChart& c) { c.seriesRows = std::move(rows); });
+}
+
 std::vector<SampleWorkbook> Exercise401() {
   FixtureChart stacked;
   stacked.type = FixtureChartType::kColumnStacked;
@@ -142,9 +162,57 @@ std::vector<SampleWorkbook> Exercises402To410() {
   };
 }
 
+std::vector<SampleWorkbook> Exercises411To413() {
+  constexpr std::uint32_t kOrange = 0xFF9900;
+  const std::vector<int> fiveRows = {4, 5, 6, 7, 8};
+  VentesOptions moyenneAmongFour;
+  moyenneAmongFour.sheets[0].productNames[3] = "Moyenne";
+  moyenneAmongFour.sheets[0].charts.push_back(HandedOut());
+  return {
+      Ventes(411, "réussi", "pass",
+             WithChart(With(HandedOut(), [&](FixtureChart& c) { c.seriesFills[3] = kOrange; }))),
+      Ventes(411, "couleur automatique", "fault A", WithChart(HandedOut())),
+      Ventes(411, "quatrième série CCFFFF", "fault A",
+             WithChart(With(HandedOut(), [](FixtureChart& c) { c.seriesFills[3] = 0xCCFFFF; }))),
+      Ventes(411, "cinq séries", "fault B", WithAverages(OverRows(fiveRows))),
+      Ventes(411, "barres", "fault C",
+             WithChart(With(HandedOut(), [&](FixtureChart& c) {
+               c.type = FixtureChartType::kBarClustered;
+               c.seriesFills[3] = kOrange;
+             }))),
+      Ventes(412, "réussi", "pass", WithAverages(OverRows(fiveRows))),
+      Ventes(412, "sans étiquettes", "pass",
+             WithAverages(With(OverRows(fiveRows), [](FixtureChart& c) { c.categoryCells = ""; }))),
+      Ventes(412, "quatre séries", "fault A", WithAverages(HandedOut())),
+      Ventes(412, "valeurs de la ligne 9", "fault B", WithAverages(OverRows({4, 5, 6, 7, 9}))),
+      Ventes(412, "étiquettes F4 à G4", "fault C",
+             WithAverages(
+                 With(OverRows(fiveRows), [](FixtureChart& c) { c.categoryCells = "$F$4:$G$4"; }))),
+      Ventes(413, "moyenne en histogramme", "fault A", WithAverages(OverRows(fiveRows))),
+      Ventes(413, "moyenne parmi quatre séries", "fault A", moyenneAmongFour),
+      Ventes(413, "sans moyenne", "fault C", WithAverages(HandedOut())),
+  };
+}
+
+std::vector<SampleWorkbook> Exercises418To420() {
+  SampleWorkbook fullPage = Ventes(420, "taille par défaut", "fault A",
+                                   WithSecondSheetChart(HandedOut()));
+  fullPage.checkOptions = {"--printer", "PDF"};
+  return {
+      Ventes(418, "histogramme", "fault A", WithSecondSheetChart(HandedOut())),
+      Ventes(419, "réussi", "pass",
+             WithSecondSheetChart(With(HandedOut(), [](FixtureChart& c) { c.dataTable = true; }))),
+      Ventes(419, "sans table de données", "fault A", WithSecondSheetChart(HandedOut())),
+      fullPage,
+      Ventes(420, "sans imprimante", "general fault #BA", WithSecondSheetChart(HandedOut())),
+  };
+}
+
 std::vector<SampleWorkbook> AllSamples() {
-  std::vector<SampleWorkbook> samples = Exercise401();
-  for (auto& sample : Exercises402To410()) samples.push_back(std::move(sample));
+  std::vector<SampleWorkbook> samples;
+  for (auto part : {Exercise401, Exercises402To410, Exercises411To413, Exercises418To420}) {
+    for (auto& sample : part()) samples.push_back(std::move(sample));
+  }
   return samples;
 }
 

@@ -156,27 +156,43 @@ void StateFonts(lxw_chart* chart, const FixtureChart& spec) {
   StateFont(spec.dataTableFont, [&](lxw_chart_font* font) { chart_set_table_font(chart, font); });
 }
 
+// States the solid fill that `spec` gives the series at `position`, if any.
+void FillSeries(lxw_chart_series* series, const FixtureChart& spec, int position) {
+  auto fill = spec.seriesFills.find(position);
+  if (fill == spec.seriesFills.end()) return;
+  lxw_chart_fill writerFill{};
+  writerFill.color = fill->second;
+  chart_series_set_fill(series, &writerFill);
+}
+
 // Builds a chart over the sales table of `dataSheet`.
 lxw_chart* BuildChart(Writer& writer, const FixtureChart& spec, std::string_view dataSheet) {
   lxw_chart* chart = workbook_add_chart(writer.book(), WriterChartType(spec.type));
   if (chart == nullptr) writer.Fail("cannot add a chart");
   if (spec.seriesInRows) {
+    int position = 0;
     for (int row : spec.seriesRows) {
       std::string r = std::to_string(row);
-      const std::string values =
-          spec.categoryCells.find(':') == std::string::npos ? "$F$" + r : "$F$" + r + ":$G$" + r;
+      const bool oneCategory =
+          !spec.categoryCells.empty() && spec.categoryCells.find(':') == std::string::npos;
+      const std::string values = oneCategory ? "$F$" + r : "$F$" + r + ":$G$" + r;
+      const std::string categories =
+          spec.categoryCells.empty() ? "" : CellReference(dataSheet, spec.categoryCells);
       lxw_chart_series* series =
-          chart_add_series(chart, CellReference(dataSheet, spec.categoryCells).c_str(),
+          chart_add_series(chart, categories.empty() ? nullptr : categories.c_str(),
                            CellReference(dataSheet, values).c_str());
       chart_series_set_name(series, CellReference(dataSheet, "$E$" + r).c_str());
+      FillSeries(series, spec, position++);
     }
   } else {
+    int position = 0;
     for (std::string_view column : {"F", "G"}) {
       std::string c(column);
       lxw_chart_series* series =
           chart_add_series(chart, CellReference(dataSheet, "$E$4:$E$7").c_str(),
                            CellReference(dataSheet, "$" + c + "$4:$" + c + "$7").c_str());
       chart_series_set_name(series, CellReference(dataSheet, "$" + c + "$3").c_str());
+      FillSeries(series, spec, position++);
     }
   }
   if (spec.title.empty()) {
@@ -225,6 +241,20 @@ void WriteSalesTable(Writer& writer, lxw_worksheet* sheet, const VentesSheet& sp
   }
 }
 
+// E8 "Moyenne" and the averages of the four figures of each quarter in F8:G8.
+void WriteAverageRow(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec) {
+  const lxw_row_t row = kHeaderRow + 5;
+  writer.Check(worksheet_write_string(sheet, row, kLabelColumn, "Moyenne", nullptr), "average");
+  for (int quarter = 0; quarter < 2; ++quarter) {
+    double sum = 0;
+    for (int product = 0; product < 4; ++product) {
+      sum += SalesFigure(spec.previousYear, product, quarter);
+    }
+    writer.Check(worksheet_write_number(sheet, row, kLabelColumn + 1 + quarter, sum / 4, nullptr),
+                 "average");
+  }
+}
+
 void WriteMarker(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec,
                  const std::string& author) {
   if (!spec.marker) return;
@@ -261,6 +291,7 @@ lxw_worksheet* WriteVentesSheet(Writer& writer, const VentesSheet& spec,
   lxw_worksheet* sheet = workbook_add_worksheet(writer.book(), spec.name.c_str());
   if (sheet == nullptr) writer.Fail("cannot add the sheet " + spec.name);
   if (spec.withTable) WriteSalesTable(writer, sheet, spec);
+  if (spec.averageRow) WriteAverageRow(writer, sheet, spec);
   WriteMarker(writer, sheet, spec, author);
   if (!spec.selection.empty()) SelectCells(writer, sheet, spec.selection);
   for (const FixtureChart& chart : spec.charts) {

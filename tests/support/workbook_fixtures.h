@@ -8,6 +8,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,7 +63,7 @@ struct FixtureChart {
   // With series in rows: the table rows drawn, one series each, in this order (rows may
   // repeat; the series' order argument counts 1, 2, 3 ...).
   std::vector<int> seriesRows = {4, 5, 6, 7};
-  // With series in rows: the categories' cells.
+  // With series in rows: the categories' cells; empty: the series have no categories.
   std::string categoryCells = "$F$3:$G$3";
   // The sheet whose table the series refer to; empty: the sheet that holds the chart.
   std::string dataSheet{};
@@ -96,6 +98,9 @@ struct FixtureChart {
   FixtureAxisLines valueLines{.majorGridlines = true};
   // A fixed major unit of the value axis; nullopt: automatic.
   std::optional<double> valueMajorUnit{};
+  // Solid fills the file states for series, by 0-based position, as 0xRRGGBB; the other
+  // series keep the automatic fill.
+  std::map<int, std::uint32_t> seriesFills{};
 };
 
 struct VentesSheet {
@@ -106,6 +111,8 @@ struct VentesSheet {
   bool withTable = true;
   // Last year's figures instead of the current year's.
   bool previousYear = false;
+  // Row 8 of the table: "Moyenne" in E8 and each quarter's average of F4:G7 in F8:G8.
+  bool averageRow = false;
   // The label in E3; empty leaves E3 empty.
   std::string tableLabel{};
   // The quarter labels of F3 and G3.
