@@ -126,6 +126,20 @@ TEST_F(LoadedColoursTest, AStatedFillWinsOverTheAutomaticColour) {
   EXPECT_EQ(SeriesColor(chart, 4), Hex(0x953735));  // accent 2, 25% darker
 }
 
+TEST_F(LoadedColoursTest, TextAndBackgroundNamesReadTheThemesDarkAndLightColours) {
+  ooxml::ChartData data;
+  for (const std::string name : {"tx1", "bg1", "tx2", "bg2"}) {
+    data.series.push_back(StoredSeries(static_cast<std::int32_t>(data.series.size()),
+                                       static_cast<std::int32_t>(data.series.size())));
+    data.series.back().fill = SolidFill(ColorData{.scheme = name});
+  }
+  auto chart = ChartOf(data);  // no theme: the Office theme's
+  EXPECT_EQ(SeriesColor(chart, 1), 0);
+  EXPECT_EQ(SeriesColor(chart, 2), kWhiteNumber);
+  EXPECT_EQ(SeriesColor(chart, 3), Hex(0x1F497D));
+  EXPECT_EQ(SeriesColor(chart, 4), Hex(0xEEECE1));
+}
+
 TEST_F(LoadedColoursTest, RgbFillsWrittenByLibxlsxwriterAreReported) {
   const std::string path = folder.File("Remplis.xlsx");
   lxw_workbook* book = workbook_new(path.c_str());
