@@ -118,10 +118,14 @@ std::int32_t ChartImpl::SubType() {
   return gallery ? gallery->subType : 1;
 }
 
+std::int32_t ChartImpl::AutomaticSeriesColor(std::size_t index) {
+  return kSeriesColors[index % std::size(kSeriesColors)];
+}
+
 std::shared_ptr<SeriesImpl> ChartImpl::AddSeries() {
   auto type = ChartType();
   if (type == xl::chart_type::kCombination) type = series_.front()->chartType();
-  auto color = kSeriesColors[series_.size() % std::size(kSeriesColors)];
+  auto color = AutomaticSeriesColor(series_.size());
   auto series = std::make_shared<SeriesImpl>(session(), SharedFrom(*this),
                                              Presence::Under(presence()), type, color);
   series_.push_back(series);

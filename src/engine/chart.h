@@ -98,7 +98,12 @@ class ChartImpl : public xl::Chart, public Node, public SheetNode {
 
   // Series in plot order.
   const std::vector<std::shared_ptr<SeriesImpl>>& series() const { return series_; }
+  // Adds a series of the chart's type, its colour the automatic colour of its plot position.
   std::shared_ptr<SeriesImpl> AddSeries();
+  // The fill colour Excel 2003 gives the series of 0-based number `index`: the chart fill
+  // colours of its palette (9999FF, 993366, FFFFCC, CCFFFF, 660066, FF8080, 0066CC, CCCCFF),
+  // from the ninth series on again from the first.
+  static std::int32_t AutomaticSeriesColor(std::size_t index);
   std::int32_t PlotOrderOf(const SeriesImpl& series) const;
   // Moves a series to the 1-based plot order `order` (clamped to the series count).
   void MoveSeries(const SeriesImpl& series, std::int32_t order);

@@ -122,21 +122,32 @@ void LoadPlotArea(ChartImpl& chart, const ooxml::ChartData& data) {
   chart.state().plotArea = manual;
 }
 
+// A chart area filled with a picture that it tiles has a texture of its own, named after the
+// picture.
+void LoadAreaTexture(ChartState& state, const ooxml::ChartData& data) {
+  const auto& fill = data.areaFill;
+  if (fill && fill->kind == ooxml::FillData::Kind::Picture && fill->tiled) {
+    state.userTexture = fill->pictureName;
+  }
+}
+
 }  // namespace
 
 void LoadChart(ChartImpl& chart, const ooxml::ChartData& data,
                const std::optional<ooxml::ThemeData>& theme) {
   ChartState& state = chart.state();
   const ChartFontResolver fonts(data.areaFont, theme);
+  const ColorResolver colors(theme);
   LoadChartType(state, data);
-  LoadSeries(chart, data);
+  LoadSeries(chart, data, colors);
   LoadAreaFont(state, fonts);
   LoadAxes(state, data, fonts);
   LoadTitle(chart, data, fonts);
   LoadLegend(state, data, fonts);
   LoadDataTable(state, data, fonts);
   LoadPlotArea(chart, data);
-  LoadDrawing(*chart.drawing(), data.shapes, {});
+  LoadAreaTexture(state, data);
+  LoadDrawing(*chart.drawing(), data.shapes, colors, {});
 }
 
 }  // namespace k27093::engine

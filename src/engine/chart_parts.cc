@@ -14,7 +14,8 @@ namespace k27093::engine {
 namespace {
 
 constexpr double kSmallestFont = 1, kLargestFont = 409;
-constexpr std::int32_t kTexturePreset = 1;  // msoTexturePreset
+constexpr std::int32_t kTexturePreset = 1;       // msoTexturePreset
+constexpr std::int32_t kTextureUserDefined = 2;  // msoTextureUserDefined
 
 // MsoPresetTexture 1 to 24.
 constexpr const char* kTextureNames[] = {"Papyrus",
@@ -115,15 +116,18 @@ void LegendImpl::SetPosition(std::int32_t position) {
 
 std::string ChartFillFormatImpl::TextureName() {
   Enter();
-  auto texture = chart().state().presetTexture;
-  if (!texture) RaiseUnableToGet("TextureName", "ChartFillFormat");
-  return kTextureNames[*texture - 1];
+  const ChartState& state = chart().state();
+  if (state.presetTexture) return kTextureNames[*state.presetTexture - 1];
+  if (state.userTexture) return *state.userTexture;
+  RaiseUnableToGet("TextureName", "ChartFillFormat");
 }
 
 std::int32_t ChartFillFormatImpl::TextureType() {
   Enter();
-  if (!chart().state().presetTexture) RaiseUnableToGet("TextureType", "ChartFillFormat");
-  return kTexturePreset;
+  const ChartState& state = chart().state();
+  if (state.presetTexture) return kTexturePreset;
+  if (state.userTexture) return kTextureUserDefined;
+  RaiseUnableToGet("TextureType", "ChartFillFormat");
 }
 
 void ChartFillFormatImpl::PresetTextured(std::int32_t texture) {
@@ -131,6 +135,7 @@ void ChartFillFormatImpl::PresetTextured(std::int32_t texture) {
   auto count = static_cast<std::int32_t>(std::size(kTextureNames));
   if (texture < 1 || texture > count) RaiseMethodFailed("PresetTextured", "ChartFillFormat");
   chart().state().presetTexture = texture;
+  chart().state().userTexture.reset();
 }
 
 Ref<xl::Font> ChartAreaImpl::Font() {

@@ -62,8 +62,9 @@ class LegendImpl : public xl::Legend, public ChartPart {
   void SetPosition(std::int32_t position) override;
 };
 
-// The chart area's fill: a preset texture (its name and type 1) or none, where both
-// properties raise 1004.
+// The chart area's fill: a preset texture (its name and type 1), a texture of its own that a
+// file states as a tiled picture (the picture's file name and type 2), or another fill, where
+// both properties raise 1004.
 class ChartFillFormatImpl : public xl::ChartFillFormat, public ChartPart {
  public:
   using ChartPart::ChartPart;

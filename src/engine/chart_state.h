@@ -51,7 +51,9 @@ struct ChartState {
   AxisState secondaryValueAxis{.present = false};
   FontState areaFont;  // the chart's own text font, which its text elements inherit
   std::optional<std::int32_t> presetTexture;  // MsoPresetTexture of the chart area's fill
-  std::optional<ManualPlotArea> plotArea;     // nullopt: laid out automatically
+  // The chart area's fill is a texture of its own (a picture it tiles): the texture's name.
+  std::optional<std::string> userTexture;
+  std::optional<ManualPlotArea> plotArea;  // nullopt: laid out automatically
   bool hasDataTable = false;
   FontState dataTableFont;
   // XlObjectSize: xlFullPage, the documented default of a chart's page setup, for chart

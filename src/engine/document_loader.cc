@@ -62,7 +62,7 @@ void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data,
       LoadChart(*chart, data.charts[*object.chart], theme);
     }
   };
-  LoadDrawing(*sheet.drawing(), data.drawing, loadChart);
+  LoadDrawing(*sheet.drawing(), data.drawing, ColorResolver(theme), loadChart);
 }
 
 void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data,

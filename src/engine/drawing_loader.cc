@@ -14,13 +14,20 @@ using ObjectKind = ooxml::DrawingObjectData::Kind;
 // MsoShapeType of the objects the engine keeps as others.
 constexpr std::int32_t kMsoFreeform = 5, kMsoLine = 9, kMsoPicture = 13, kMsoShapeTypeMixed = -2;
 
-// The colour of a fill or line when the file states a plain RGB colour. A theme colour, or a
-// colour with adjustments the reader does not apply, is not known here.
-std::optional<std::int32_t> PlainColor(const std::optional<ooxml::FillData>& fill) {
-  if (!fill || fill->kind != ooxml::FillData::Kind::Solid || fill->colorAdjusted) {
-    return std::nullopt;
-  }
-  return fill->color;
+// The fore colour of an object's fill: its own when its shape properties state a fill (none
+// for no fill), else its style's.
+std::optional<std::int32_t> FillColorOf(const ooxml::DrawingObjectData& object,
+                                        const ColorResolver& colors) {
+  if (object.fill) return colors.FillColorOf(*object.fill);
+  if (object.fillReference) return colors.FillReferenceColorOf(*object.fillReference);
+  return std::nullopt;
+}
+
+std::optional<std::int32_t> LineColorOf(const ooxml::DrawingObjectData& object,
+                                        const ColorResolver& colors) {
+  if (object.line) return colors.FillColorOf(*object.line);
+  if (object.lineReference) return colors.LineReferenceColorOf(*object.lineReference);
+  return std::nullopt;
 }
 
 Geometry GeometryOf(const ooxml::GeometryData& geometry) {
@@ -70,7 +77,7 @@ std::int32_t AutoShapeTypeOf(const ooxml::DrawingObjectData& object, DrawnKind k
 }  // namespace
 
 void LoadDrawing(Drawing& drawing, const std::vector<ooxml::DrawingObjectData>& objects,
-                 const ChartFrameLoader& loadChart) {
+                 const ColorResolver& colors, const ChartFrameLoader& loadChart) {
   for (const auto& object : objects) {
     std::int32_t otherType = kMsoShapeTypeMixed;
     DrawnKind kind = KindOf(object, otherType, static_cast<bool>(loadChart));
@@ -78,8 +85,8 @@ void LoadDrawing(Drawing& drawing, const std::vector<ooxml::DrawingObjectData>& 
     drawn->otherType = otherType;
     drawn->autoShapeType = AutoShapeTypeOf(object, kind, otherType);
     if (object.text) drawn->text = object.text->text;
-    if (auto fill = PlainColor(object.fill)) drawn->fillColor = *fill;
-    if (auto line = PlainColor(object.line)) drawn->lineColor = *line;
+    if (auto fill = FillColorOf(object, colors)) drawn->fillColor = *fill;
+    if (auto line = LineColorOf(object, colors)) drawn->lineColor = *line;
     if (kind == DrawnKind::CheckBox) drawn->checkValue = object.checkValue.value_or(xl::kOff);
     if (kind == DrawnKind::Chart) loadChart(drawn, object);
   }

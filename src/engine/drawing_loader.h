@@ -1,7 +1,8 @@
 // Building a drawing of the engine from the drawn objects a file stored (a worksheet's, a
 // chart sheet's or a chart's own), back-most first. Each object keeps its stored name,
-// geometry and text, takes the fill and line colours the file states as plain RGB colours
-// (white and black, as a new shape, otherwise), and the kind the spreadsheet reports for it:
+// geometry and text, takes the fill and line fore colours its shape properties state, else
+// those of its style's references (white and black, as a new shape, when neither gives one,
+// or for no fill and no line), and the kind the spreadsheet reports for it:
 // chart frames, text boxes (msoTextBox 17), auto shapes (msoAutoShape 1, their
 // AutoShapeType from the preset), check boxes (msoFormControl 8, with their value), and as
 // other objects freeforms (5), lines and connectors (msoLine 9), pictures (13), groups (6),
@@ -13,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/color_resolver.h"
 #include "engine/drawing.h"
 #include "engine/ooxml/workbook_data.h"
 
@@ -22,10 +24,10 @@ namespace k27093::engine {
 using ChartFrameLoader = std::function<void(const std::shared_ptr<DrawnObject>& frame,
                                             const ooxml::DrawingObjectData& object)>;
 
-// Adds `objects` to `drawing` in their order. A chart frame is given to `loadChart`; when
-// `loadChart` is empty (a chart's own drawing, where the spreadsheet embeds no chart) the
-// frame becomes an other object of type msoChart (3).
+// Adds `objects` to `drawing` in their order, their colours resolved by `colors`. A chart frame is
+// given to `loadChart`; when `loadChart` is empty (a chart's own drawing, where the spreadsheet
+// embeds no chart) the frame becomes an other object of type msoChart (3).
 void LoadDrawing(Drawing& drawing, const std::vector<ooxml::DrawingObjectData>& objects,
-                 const ChartFrameLoader& loadChart);
+                 const ColorResolver& colors, const ChartFrameLoader& loadChart);
 
 }  // namespace k27093::engine

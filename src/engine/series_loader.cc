@@ -70,11 +70,24 @@ std::optional<std::int32_t> ChartTypeOf(const ooxml::SeriesData& series,
   return std::nullopt;
 }
 
+// The series' fill colour: the one its fill states, else the automatic colour of its index
+// (of its plot position when it has none).
+std::int32_t ColorOf(const ooxml::SeriesData& series, const ColorResolver& colors,
+                     std::size_t position) {
+  if (series.fill) {
+    if (auto color = colors.FillColorOf(*series.fill)) return *color;
+  }
+  std::size_t number = position;
+  if (series.index && *series.index >= 0) number = static_cast<std::size_t>(*series.index);
+  return ChartImpl::AutomaticSeriesColor(number);
+}
+
 }  // namespace
 
-void LoadSeries(ChartImpl& chart, const ooxml::ChartData& data) {
+void LoadSeries(ChartImpl& chart, const ooxml::ChartData& data, const ColorResolver& colors) {
   auto workbook = chart.book();
   auto defaultSheet = chart.hostSheet();
+  std::size_t position = 0;
   for (const ooxml::SeriesData* stored : PlotOrder(data)) {
     auto series = chart.AddSeries();
     if (auto type = ChartTypeOf(*stored, data)) series->StoreChartType(*type);
@@ -82,10 +95,7 @@ void LoadSeries(ChartImpl& chart, const ooxml::ChartData& data) {
         stored->name ? SourceOf(*stored->name, workbook, defaultSheet) : SeriesSource();
     series->StoreSources(std::move(name), SourceOf(stored->categories, workbook, defaultSheet),
                          SourceOf(stored->values, workbook, defaultSheet));
-    const auto& fill = stored->fill;
-    bool plainColor =
-        fill && fill->kind == ooxml::FillData::Kind::Solid && fill->color && !fill->colorAdjusted;
-    if (plainColor) series->StoreColor(*fill->color);
+    series->StoreColor(ColorOf(*stored, colors, position++));
   }
 }
 

@@ -28,7 +28,7 @@ Object Drawn(Object::Kind kind, std::string name, ooxml::GeometryData geometry =
 
 ooxml::FillData Solid(std::int32_t color) {
   ooxml::FillData fill;
-  fill.color = color;
+  fill.color = ooxml::ColorData{.rgb = color};
   return fill;
 }
 
@@ -177,7 +177,7 @@ TEST_F(LoadedDrawingsTest, CheckBoxesKeepTheirValueAndAreFormControls) {
   EXPECT_EQ(ToObject<xl::CheckBox>(app->Selection())->Value(), xl::kOn);
 }
 
-TEST_F(LoadedDrawingsTest, PlainColoursAreTakenAndOthersKeepANewShapes) {
+TEST_F(LoadedDrawingsTest, StatedColoursAreTakenAndShapesWithoutOneKeepANewShapes) {
   Object plain = Drawn(Object::Kind::AutoShape, "AutoShape 1");
   plain.preset = "rect";
   plain.fill = Solid(255);
@@ -185,17 +185,23 @@ TEST_F(LoadedDrawingsTest, PlainColoursAreTakenAndOthersKeepANewShapes) {
   Object themed = Drawn(Object::Kind::AutoShape, "AutoShape 2");
   themed.preset = "rect";
   themed.fill = ooxml::FillData{};
-  themed.fill->themeColor = "accent1";
+  themed.fill->color = ooxml::ColorData{.scheme = "accent1"};
   themed.line = Solid(255);
-  themed.line->colorAdjusted = true;
-  auto shapes = SheetWith({plain, themed})->Shapes();
+  themed.line->color->transforms = {{"lumMod", 0.5}};
+  Object unfilled = Drawn(Object::Kind::AutoShape, "AutoShape 3");
+  unfilled.preset = "rect";
+  unfilled.fill = ooxml::FillData{.kind = ooxml::FillData::Kind::None};
+  auto shapes = SheetWith({plain, themed, unfilled})->Shapes();
   EXPECT_EQ(shapes->Item(Variant(1))->Fill()->ForeColor()->RGB(), 255);
   EXPECT_EQ(shapes->Item(Variant(1))->Line()->ForeColor()->RGB(), 65280);
-  // Not known: the colours of a shape a learner draws.
+  // A workbook without theme: the Office theme's accent 1, 4F81BD; FF0000 at half luminance.
+  EXPECT_EQ(shapes->Item(Variant(2))->Fill()->ForeColor()->RGB(), 0x4F + 256 * 0x81 + 65536 * 0xBD);
+  EXPECT_EQ(shapes->Item(Variant(2))->Line()->ForeColor()->RGB(), 128);
+  // Neither fill nor line of its own: the colours of a shape a learner draws.
   auto drawn = NewSheet()->Shapes()->AddShape(1, 0, 0, 10, 10);
-  EXPECT_EQ(shapes->Item(Variant(2))->Fill()->ForeColor()->RGB(),
+  EXPECT_EQ(shapes->Item(Variant(3))->Fill()->ForeColor()->RGB(),
             drawn->Fill()->ForeColor()->RGB());
-  EXPECT_EQ(shapes->Item(Variant(2))->Line()->ForeColor()->RGB(),
+  EXPECT_EQ(shapes->Item(Variant(3))->Line()->ForeColor()->RGB(),
             drawn->Line()->ForeColor()->RGB());
 }
 

@@ -437,9 +437,9 @@ TEST(ExcelCharts, SeriesColoursAreSpreadsheetColourNumbers) {
   const ChartData format03 = FirstChart("chart_format03");
   ASSERT_TRUE(format03.series.at(0).fill.has_value());
   EXPECT_EQ(format03.series[0].fill->kind, FillData::Kind::Solid);
-  EXPECT_EQ(format03.series[0].fill->color, 255);  // FF0000
+  EXPECT_EQ(format03.series[0].fill->color.value().PlainRgb(), 255);  // FF0000
   ASSERT_TRUE(format03.series[0].line.has_value());
-  EXPECT_EQ(format03.series[0].line->color, 65535);  // FFFF00
+  EXPECT_EQ(format03.series[0].line->color.value().PlainRgb(), 65535);  // FFFF00
   EXPECT_FALSE(format03.series.at(1).fill.has_value());
 
   const ChartData format17 = FirstChart("chart_format17");
@@ -532,10 +532,16 @@ TEST(ExcelTextBoxes, TextBoxesKeepTheirNameTextPlaceAndFont) {
     EXPECT_EQ(box.text->runFonts[0].name.value_or(""), expected.fontName);
     EXPECT_EQ(box.preset, "rect");
     ASSERT_TRUE(box.fill.has_value());
-    EXPECT_EQ(box.fill->themeColor, "lt1");
-    EXPECT_FALSE(box.fill->colorAdjusted);
+    EXPECT_EQ(box.fill->color.value().scheme, "lt1");
+    EXPECT_TRUE(box.fill->color->transforms.empty());
     ASSERT_TRUE(box.line.has_value());
-    EXPECT_TRUE(box.line->colorAdjusted);  // lt1 shaded 50%
+    EXPECT_EQ(box.line->color.value().scheme, "lt1");  // shaded 50%
+    ASSERT_EQ(box.line->color->transforms.size(), 1u);
+    EXPECT_EQ(box.line->color->transforms[0].name, "shade");
+    EXPECT_DOUBLE_EQ(box.line->color->transforms[0].value, 0.5);
+    ASSERT_TRUE(box.fillReference.has_value() && box.lineReference.has_value());
+    EXPECT_EQ(box.fillReference->index, 0);
+    EXPECT_EQ(box.lineReference->index, 0);
     EXPECT_FALSE(box.chart.has_value());
   }
 }

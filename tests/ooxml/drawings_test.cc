@@ -230,8 +230,8 @@ TEST(SheetDrawing, EveryKindOfObjectKeepsItsPlaceInTheZOrder) {
   EXPECT_EQ(oval.kind, Kind::AutoShape);
   EXPECT_EQ(oval.preset, "ellipse");
   ASSERT_TRUE(oval.fill && oval.line);
-  EXPECT_EQ(oval.fill->color, 16777164);  // CCFFFF
-  EXPECT_EQ(oval.line->color, 0);
+  EXPECT_EQ(oval.fill->color.value().PlainRgb(), 16777164);  // CCFFFF
+  EXPECT_EQ(oval.line->color.value().PlainRgb(), 0);
   ASSERT_TRUE(oval.text.has_value());
   EXPECT_EQ(oval.text->text, "Nord\nSud\n2");
 
@@ -301,7 +301,7 @@ TEST(ChartShapes, AChartsOwnShapesArePlacedInItsChartArea) {
   EXPECT_DOUBLE_EQ(shapes[0].geometry.height, 54);
   EXPECT_EQ(shapes[1].kind, Kind::AutoShape);
   EXPECT_EQ(shapes[1].preset, "wedgeRectCallout");
-  EXPECT_EQ(shapes[1].fill->color, 255);
+  EXPECT_EQ(shapes[1].fill->color.value().PlainRgb(), 255);
   EXPECT_DOUBLE_EQ(shapes[1].geometry.left, 180);
   EXPECT_DOUBLE_EQ(shapes[1].geometry.top, 21.6);
   EXPECT_DOUBLE_EQ(shapes[1].geometry.width, 10);

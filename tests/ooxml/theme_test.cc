@@ -104,10 +104,12 @@ TEST(WorkbookTheme, TheSchemesAreReadFromTheThemePartTheWorkbookNames) {
   EXPECT_EQ(data.theme->minorFont.latin, "Verdana");
   EXPECT_EQ(data.theme->minorFont.complexScript, "Tahoma");
   EXPECT_EQ(data.theme->minorFont.eastAsian, "");
-  // A system colour without its last value, a preset colour and colours left out are absent.
-  EXPECT_EQ(data.theme->colors.size(), 2u);
+  // A system colour without its last value takes its usual one; colours left out are absent.
+  EXPECT_EQ(data.theme->colors.size(), 4u);
   EXPECT_EQ(data.theme->colors.at("dk1"), Rgb(0x10, 0x20, 0x30));
+  EXPECT_EQ(data.theme->colors.at("lt1"), Rgb(255, 255, 255));
   EXPECT_EQ(data.theme->colors.at("accent2"), Rgb(0, 0, 255));
+  EXPECT_EQ(data.theme->colors.at("accent3"), Rgb(255, 0, 0));
 }
 
 TEST(WorkbookTheme, AThemeWithoutSchemesHasEmptyFontsAndNoColours) {

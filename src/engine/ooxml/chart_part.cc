@@ -1,6 +1,5 @@
 #include "engine/ooxml/chart_part.h"
 
-
 #include <array>
 #include <limits>
 #include <string>
@@ -118,6 +117,20 @@ std::vector<DrawingObjectData> ReadUserShapes(Package& package, pugi::xml_node u
   return ReadChartShapes(package, drawing->target, width, height, scope.budget());
 }
 
+// The chart area's fill; a picture fill names its picture by the file name of its part, as
+// the chart part's relationships give it ("" when they do not lead to one).
+std::optional<FillData> ReadAreaFill(Package& package, pugi::xml_node space,
+                                     const PartScope& scope) {
+  std::optional<FillData> fill = FillOf(ChildNamed(space, "spPr"), scope);
+  if (!fill || fill->pictureId.empty()) return fill;
+  const Relationships relationships = ReadRelationships(package, scope.part());
+  const Relationship* picture = relationships.Find(fill->pictureId);
+  if (picture != nullptr && !picture->external) {
+    fill->pictureName = picture->target.substr(picture->target.rfind('/') + 1);
+  }
+  return fill;
+}
+
 }  // namespace
 
 ChartData ReadChart(Package& package, std::string_view part, double width, double height,
@@ -143,7 +156,7 @@ ChartData ReadChart(Package& package, std::string_view part, double width, doubl
   if (const pugi::xml_node legend = ChildNamed(chartNode, "legend")) {
     chart.legend = ReadLegend(legend, scope);
   }
-  chart.areaFill = FillOf(ChildNamed(space, "spPr"), scope);
+  chart.areaFill = ReadAreaFill(package, space, scope);
   chart.areaFont = DefaultFontOf(ChildNamed(space, "txPr"), scope);
   if (const pugi::xml_node setup = ChildNamed(ChildNamed(space, "printSettings"), "pageSetup")) {
     chart.pageSetup = ReadPageSetup(setup, scope);

@@ -1,10 +1,11 @@
 #include "engine/ooxml/drawingml.h"
 
-
 #include <charconv>
 #include <cmath>
 
 #include "api/text.h"
+#include "engine/ooxml/color_element.h"
+#include "engine/ooxml/color_model.h"
 #include "engine/ooxml/package_fault.h"
 #include "engine/ooxml/text_pieces.h"
 #include "engine/ooxml/xml_part.h"
@@ -47,50 +48,52 @@ bool IsElement(pugi::xml_node node, std::string_view localName) {
   return node.type() == pugi::node_element && LocalName(node.name()) == localName;
 }
 
-// The colour number of six hexadecimal digits "RRGGBB".
-std::optional<std::int32_t> ColorOfHex(std::string_view hex) {
-  if (hex.size() != 6) return std::nullopt;
-  std::uint32_t rgb = 0;
-  const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), rgb, 16);
-  if (error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
-  const std::uint32_t red = rgb >> 16;
-  const std::uint32_t green = (rgb >> 8) & 0xFF;
-  const std::uint32_t blue = rgb & 0xFF;
-  return static_cast<std::int32_t>(red + 256 * green + 65536 * blue);
+// The relationship id of the picture an a:blip embeds (r:embed); "" when it states none.
+std::string EmbeddedPictureOf(pugi::xml_node blip) {
+  for (pugi::xml_attribute attribute : blip.attributes()) {
+    const std::string_view name = attribute.name();
+    if (name.find(':') != std::string_view::npos && LocalName(name) == "embed") {
+      return attribute.value();
+    }
+  }
+  return std::string();
 }
 
-// Reads the colour element inside a solid fill into `fill`.
-void ReadColor(pugi::xml_node fillElement, const PartScope& scope, FillData& fill) {
-  for (pugi::xml_node color : fillElement.children()) {
-    if (color.type() != pugi::node_element) continue;
-    const std::string_view name = LocalName(color.name());
-    fill.colorAdjusted = static_cast<bool>(
-        color.find_child([](pugi::xml_node child) { return child.type() == pugi::node_element; }));
-    if (name == "srgbClr" || name == "sysClr") {
-      fill.color = RgbColorOf(color, scope);
-    } else if (name == "schemeClr") {
-      fill.themeColor = PlainAttribute(color, "val").value();
+// The colour of a gradient fill: its stop of the lowest position (the first of those).
+std::optional<ColorData> GradientColorOf(pugi::xml_node gradient, const PartScope& scope) {
+  std::optional<ColorData> color;
+  double lowest = 0;
+  for (pugi::xml_node stop : ChildNamed(gradient, "gsLst").children()) {
+    if (!IsElement(stop, "gs")) continue;
+    const double position = scope.Number(stop, "pos").value_or(0);
+    if (color && position >= lowest) continue;
+    if (std::optional<ColorData> stopColor = ChildColorOf(stop, scope)) {
+      color = std::move(stopColor);
+      lowest = position;
     }
-    return;  // the first colour element is the fill's colour
   }
+  return color;
 }
 
 // The fill that the fill element `element` states; nullopt when it is no fill element.
-std::optional<FillData> FillOfElement(pugi::xml_node element, const PartScope& scope) {
+std::optional<FillData> FillOfFillElement(pugi::xml_node element, const PartScope& scope) {
   const std::string_view name = LocalName(element.name());
   FillData fill;
   if (name == "noFill") {
     fill.kind = FillData::Kind::None;
   } else if (name == "solidFill") {
     fill.kind = FillData::Kind::Solid;
-    ReadColor(element, scope, fill);
+    fill.color = ChildColorOf(element, scope);
   } else if (name == "gradFill") {
     fill.kind = FillData::Kind::Gradient;
+    fill.color = GradientColorOf(element, scope);
   } else if (name == "pattFill") {
     fill.kind = FillData::Kind::Pattern;
+    fill.color = ChildColorOf(ChildNamed(element, "fgClr"), scope);
   } else if (name == "blipFill") {
     fill.kind = FillData::Kind::Picture;
     fill.tiled = static_cast<bool>(ChildNamed(element, "tile"));
+    fill.pictureId = EmbeddedPictureOf(ChildNamed(element, "blip"));
   } else if (name == "grpFill") {
     fill.kind = FillData::Kind::Group;
   } else {
@@ -193,25 +196,34 @@ std::optional<std::int64_t> PartScope::IntegerVal(pugi::xml_node parent,
 }
 
 std::optional<std::int32_t> RgbColorOf(pugi::xml_node color, const PartScope& scope) {
-  const std::string_view name = LocalName(color.name());
-  if (name != "srgbClr" && name != "sysClr") return std::nullopt;
-  const pugi::xml_attribute value = PlainAttribute(color, name == "srgbClr" ? "val" : "lastClr");
-  if (!value) return std::nullopt;  // a system colour without its last value: not stated
-  const std::optional<std::int32_t> number = ColorOfHex(value.value());
-  if (!number) scope.Fail("has the colour " + Quoted(value.value()) + ", which is not RRGGBB");
-  return number;
+  const std::optional<ColorData> data = ColorOf(color, scope);
+  if (!data || !data->rgb) return std::nullopt;
+  return TransformedNumber(*data->rgb, data->transforms);
 }
 
 std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope) {
   for (pugi::xml_node child : properties.children()) {
     if (child.type() != pugi::node_element) continue;
-    if (std::optional<FillData> fill = FillOfElement(child, scope)) return fill;
+    if (std::optional<FillData> fill = FillOfFillElement(child, scope)) return fill;
   }
   return std::nullopt;
 }
 
+std::optional<FillData> FillOfElement(pugi::xml_node element, const PartScope& scope) {
+  return FillOfFillElement(element, scope);
+}
+
 std::optional<FillData> LineOf(pugi::xml_node properties, const PartScope& scope) {
   return FillOf(ChildNamed(properties, "ln"), scope);
+}
+
+std::optional<StyleReferenceData> StyleReferenceOf(pugi::xml_node reference,
+                                                   const PartScope& scope) {
+  if (!reference) return std::nullopt;
+  StyleReferenceData data;
+  data.index = scope.Integer(reference, "idx").value_or(0);
+  data.color = ChildColorOf(reference, scope);
+  return data;
 }
 
 FontData FontOf(pugi::xml_node runProperties, const PartScope& scope) {
@@ -228,7 +240,9 @@ FontData FontOf(pugi::xml_node runProperties, const PartScope& scope) {
   if (const pugi::xml_node latin = ChildNamed(runProperties, "latin")) {
     font.name = PlainAttribute(latin, "typeface").value();
   }
-  if (const std::optional<FillData> fill = FillOf(runProperties, scope)) font.color = fill->color;
+  if (const std::optional<FillData> fill = FillOf(runProperties, scope); fill && fill->color) {
+    font.color = fill->color->PlainRgb();
+  }
   return font;
 }
 

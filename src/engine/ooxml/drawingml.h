@@ -55,17 +55,26 @@ class PartScope {
   ContentBudget& budget_;
 };
 
-// The colour number (R + 256 G + 65536 B) of a colour element: an a:srgbClr's value, an
-// a:sysClr's last value; nullopt for another colour element or a system colour without its
-// last value. Raises Damaged when the value is not six hexadecimal digits.
+// The colour number (R + 256 G + 65536 B) of a colour element whose base is a colour number
+// (see color_element.h), its transforms applied; nullopt for a scheme colour, another element,
+// or a base not known. Raises Damaged as ColorOf.
 std::optional<std::int32_t> RgbColorOf(pugi::xml_node color, const PartScope& scope);
 
 // The fill stated by the shape properties `properties` (spPr): its first fill element;
 // nullopt when it states none.
 std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope);
 
+// The fill that the fill element `element` (a:solidFill, a:gradFill ...) states; nullopt when
+// it is no fill element.
+std::optional<FillData> FillOfElement(pugi::xml_node element, const PartScope& scope);
+
 // The fill of the outline (a:ln) of `properties`; nullopt when it states no outline fill.
 std::optional<FillData> LineOf(pugi::xml_node properties, const PartScope& scope);
+
+// A shape style's reference (a:fillRef, a:lnRef) with its index (absent: 0) and colour;
+// nullopt for an empty node.
+std::optional<StyleReferenceData> StyleReferenceOf(pugi::xml_node reference,
+                                                   const PartScope& scope);
 
 // The font stated by text run properties (a:rPr, a:defRPr, a:endParaRPr); fields the element
 // leaves out stay absent, and so do all of them for an empty node.

@@ -105,6 +105,10 @@ std::optional<DrawnObjectRead> ReadDrawnObject(pugi::xml_node element, PartScope
     object.fill = FillOf(properties, scope);
     object.line = LineOf(properties, scope);
   }
+  if (const pugi::xml_node style = ChildNamed(element, "style")) {
+    object.fillReference = StyleReferenceOf(ChildNamed(style, "fillRef"), scope);
+    object.lineReference = StyleReferenceOf(ChildNamed(style, "lnRef"), scope);
+  }
   read.frame = FrameOf(TransformOf(element, properties), scope);
   return read;
 }

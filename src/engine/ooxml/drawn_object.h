@@ -1,6 +1,7 @@
 // One drawn object of a drawing part (xdr:sp, xdr:grpSp, xdr:graphicFrame, xdr:cxnSp,
 // xdr:pic, xdr:contentPart; the same elements under cdr: in a chart's own drawing): its kind,
-// name, id, preset geometry, text, fill and outline, and the frame its own transform states.
+// name, id, preset geometry, text, fill and outline, the fill and line references of its
+// style (xdr:style, cdr:style), and the frame its own transform states.
 // Its place comes from the anchor that holds it (see drawing_part.h); a group is one object
 // (what it groups is not read).
 #pragma once

@@ -43,6 +43,26 @@ void ReadColorScheme(pugi::xml_node scheme, PartScope& scope, ThemeData& theme) 
   }
 }
 
+// The styles of one of the format scheme's lists: each fill element, or for a line style list
+// each outline's fill (None when it states none).
+std::vector<FillData> ReadStyles(pugi::xml_node list, PartScope& scope, bool lines) {
+  std::vector<FillData> styles;
+  for (pugi::xml_node style : list.children()) {
+    if (style.type() != pugi::node_element) continue;
+    scope.Take(0);
+    std::optional<FillData> fill = lines ? FillOf(style, scope) : FillOfElement(style, scope);
+    if (!fill && lines) fill = FillData{.kind = FillData::Kind::None};
+    if (fill) styles.push_back(std::move(*fill));
+  }
+  return styles;
+}
+
+void ReadFormatScheme(pugi::xml_node scheme, PartScope& scope, ThemeData& theme) {
+  theme.fillStyles = ReadStyles(ChildNamed(scheme, "fillStyleLst"), scope, false);
+  theme.lineStyles = ReadStyles(ChildNamed(scheme, "lnStyleLst"), scope, true);
+  theme.backgroundFillStyles = ReadStyles(ChildNamed(scheme, "bgFillStyleLst"), scope, false);
+}
+
 }  // namespace
 
 ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budget) {
@@ -54,6 +74,7 @@ ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budg
   theme.majorFont = ReadThemeFont(ChildNamed(fonts, "majorFont"), scope);
   theme.minorFont = ReadThemeFont(ChildNamed(fonts, "minorFont"), scope);
   ReadColorScheme(ChildNamed(elements, "clrScheme"), scope, theme);
+  ReadFormatScheme(ChildNamed(elements, "fmtScheme"), scope, theme);
   return theme;
 }
 

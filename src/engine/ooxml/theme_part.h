@@ -1,6 +1,7 @@
 // The workbook's theme part (xl/theme/theme1.xml in files written by Excel, root a:theme):
-// the typefaces of its font scheme and the colours of its colour scheme, and what a theme
-// font reference ("+mn-lt") in a text's properties names.
+// the typefaces of its font scheme, the colours of its colour scheme, the fill and line
+// styles of its format scheme, and what a theme font reference ("+mn-lt") in a text's
+// properties names.
 #pragma once
 
 #include <optional>

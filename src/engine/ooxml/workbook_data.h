@@ -32,13 +32,45 @@ struct CommentData {
 // their default (tick marks, tick label position, legend position), as the comments say.
 // Colours are the spreadsheet's colour numbers, R + 256*G + 65536*B.
 
+// A DrawingML colour as a colour element states it: its base colour and the transforms that
+// follow it, in order. The spreadsheet's colour follows from the workbook's theme (a scheme
+// colour) and the transforms (see engine/color_resolver.h).
+struct ColorTransformData {
+  std::string name{};  // the transform's element ("lumMod", "shade", "alpha" ...), as stored
+  // Its value: a percentage as a fraction (lumMod 75000 -> 0.75), an angle (hue, hueOff) in
+  // degrees; 0 for a transform without value (comp, inv, gray, gamma, invGamma).
+  double value = 0;
+};
+
+struct ColorData {
+  // The base as a colour number: a:srgbClr, a:sysClr (its lastClr, else the system colour's
+  // usual value for window and windowText), a:prstClr, a:scrgbClr, a:hslClr; nullopt for a
+  // scheme colour, and for a base not known (a preset or system colour of another name).
+  std::optional<std::int32_t> rgb{};
+  std::string scheme{};  // a:schemeClr's name ("accent1", "tx1", "phClr"); "" for another base
+  std::vector<ColorTransformData> transforms{};
+  // The colour number when the base is a colour number that no transform changes.
+  std::optional<std::int32_t> PlainRgb() const { return transforms.empty() ? rgb : std::nullopt; }
+};
+
 struct FillData {
   enum class Kind { None, Solid, Gradient, Pattern, Picture, Group };
   Kind kind = Kind::Solid;
-  std::optional<std::int32_t> color;  // a solid fill given as an RGB colour (srgbClr, sysClr)
-  std::string themeColor;             // a solid fill given as a theme colour ("lt1"); "" if not
-  bool colorAdjusted = false;  // the colour carries adjustments (shade, lumMod ...) not applied
-  bool tiled = false;          // a picture fill that tiles its picture: a texture
+  // The colour of a solid fill, the first stop (lowest position) of a gradient, the
+  // foreground of a pattern; nullopt for another fill, or when the file states none.
+  std::optional<ColorData> color{};
+  bool tiled = false;         // a picture fill that tiles its picture: a texture
+  std::string pictureName{};  // a picture fill: the file name of its picture part ("image1.png")
+  std::string pictureId{};    // a picture fill: the relationship id of its picture (a:blip embed)
+};
+
+// A shape's reference to a style of the theme's format scheme (a:fillRef, a:lnRef of
+// xdr:style or cdr:style): the style's index (0: none; 1, 2, 3 the subtle, moderate and
+// intense styles; 1001 on for a fill: the background fill styles) and the colour that takes
+// the place of the style's placeholder colour (phClr).
+struct StyleReferenceData {
+  std::int64_t index = 0;
+  std::optional<ColorData> color{};
 };
 
 struct FontData {
@@ -47,7 +79,7 @@ struct FontData {
   std::optional<bool> bold;
   std::optional<bool> italic;
   std::optional<bool> underline;
-  std::optional<std::int32_t> color;  // a solid RGB text colour
+  std::optional<std::int32_t> color;  // a solid text colour stated as a plain RGB colour
 };
 
 struct TextData {
@@ -72,10 +104,12 @@ struct DrawingObjectData {
   // A worksheet object: from the sheet's top-left corner, through its anchor and the sheet's
   // column widths and row heights. A chart's own shape: from the chart area's top-left corner.
   GeometryData geometry;
-  std::string preset;                // preset geometry ("rect", "ellipse"); "" when none
-  std::optional<TextData> text;      // the text of an object with a text body
-  std::optional<FillData> fill;      // nullopt: not stated in the file (the style's)
-  std::optional<FillData> line;      // the outline's fill; nullopt: not stated
+  std::string preset;            // preset geometry ("rect", "ellipse"); "" when none
+  std::optional<TextData> text;  // the text of an object with a text body
+  std::optional<FillData> fill;  // nullopt: not stated in the file (the style's)
+  std::optional<FillData> line;  // the outline's fill; nullopt: not stated
+  std::optional<StyleReferenceData> fillReference;  // the shape style's; nullopt: no style
+  std::optional<StyleReferenceData> lineReference;
   std::optional<std::size_t> chart;  // Kind::Chart: index into SheetData::charts
   // Kind::FormControl: the control's type ("CheckBox") and check box value (xlOn 1, xlOff
   // -4146, xlMixed 2), when its properties part states them.
@@ -248,14 +282,18 @@ struct ThemeFontData {
   std::string complexScript;
 };
 
-// The workbook's theme: its font scheme and the colours of its colour scheme by their names
-// ("dk1", "lt1", "dk2", "lt2", "accent1" to "accent6", "hlink", "folHlink"). A colour the
-// scheme leaves out, or states in a form other than an RGB or system colour with its last
-// value, is absent.
+// The workbook's theme: its font scheme, the colours of its colour scheme by their names
+// ("dk1", "lt1", "dk2", "lt2", "accent1" to "accent6", "hlink", "folHlink") and the styles of
+// its format scheme. A colour the scheme leaves out, or states in a form without a colour
+// number of its own, is absent. Styles are in their list's order (index 1 first); a fill
+// style is a fill, a line style the fill of its outline (None when it states no fill).
 struct ThemeData {
   ThemeFontData majorFont;
   ThemeFontData minorFont;
   std::map<std::string, std::int32_t, std::less<>> colors;
+  std::vector<FillData> fillStyles;
+  std::vector<FillData> lineStyles;
+  std::vector<FillData> backgroundFillStyles;
 };
 
 struct WorkbookData {
