@@ -176,10 +176,11 @@ std::vector<SampleWorkbook> Exercises411To413() {
              WithChart(With(HandedOut(), [](FixtureChart& c) { c.seriesFills[3] = 0xCCFFFF; }))),
       Ventes(411, "cinq séries", "fault B", WithAverages(OverRows(fiveRows))),
       Ventes(411, "barres", "fault C",
-             WithChart(With(HandedOut(), [&](FixtureChart& c) {
-               c.type = FixtureChartType::kBarClustered;
-               c.seriesFills[3] = kOrange;
-             }))),
+             WithChart(With(HandedOut(),
+                            [&](FixtureChart& c) {
+                              c.type = FixtureChartType::kBarClustered;
+                              c.seriesFills[3] = kOrange;
+                            }))),
       Ventes(412, "réussi", "pass", WithAverages(OverRows(fiveRows))),
       Ventes(412, "sans étiquettes", "pass",
              WithAverages(With(OverRows(fiveRows), [](FixtureChart& c) { c.categoryCells = ""; }))),
@@ -195,8 +196,8 @@ std::vector<SampleWorkbook> Exercises411To413() {
 }
 
 std::vector<SampleWorkbook> Exercises418To420() {
-  SampleWorkbook fullPage = Ventes(420, "taille par défaut", "fault A",
-                                   WithSecondSheetChart(HandedOut()));
+  SampleWorkbook fullPage =
+      Ventes(420, "taille par défaut", "fault A", WithSecondSheetChart(HandedOut()));
   fullPage.checkOptions = {"--printer", "PDF"};
   return {
       Ventes(418, "histogramme", "fault A", WithSecondSheetChart(HandedOut())),

@@ -121,8 +121,10 @@ uint8_t WriterTickMark(int mark) {
 void SetAxisLines(lxw_chart_axis* axis, const FixtureAxisLines& lines) {
   chart_axis_major_gridlines_set_visible(axis, lines.majorGridlines ? LXW_TRUE : LXW_FALSE);
   chart_axis_minor_gridlines_set_visible(axis, lines.minorGridlines ? LXW_TRUE : LXW_FALSE);
-  if (lines.majorTickMark) chart_axis_set_major_tick_mark(axis, WriterTickMark(*lines.majorTickMark));
-  if (lines.minorTickMark) chart_axis_set_minor_tick_mark(axis, WriterTickMark(*lines.minorTickMark));
+  if (lines.majorTickMark)
+    chart_axis_set_major_tick_mark(axis, WriterTickMark(*lines.majorTickMark));
+  if (lines.minorTickMark)
+    chart_axis_set_minor_tick_mark(axis, WriterTickMark(*lines.minorTickMark));
 }
 
 // Legend, gridlines, tick marks and scale of a chart.

@@ -120,8 +120,8 @@ struct VentesSheet {
                                               std::string(kQuarterLabels[1])};
   // The product names of E4:E7.
   std::array<std::string, 4> productNames = {
-      std::string(kProductNames[0]), std::string(kProductNames[1]),
-      std::string(kProductNames[2]), std::string(kProductNames[3])};
+      std::string(kProductNames[0]), std::string(kProductNames[1]), std::string(kProductNames[2]),
+      std::string(kProductNames[3])};
   // The cell range selected in the sheet ("D4", "B2:C3"); empty: the writer's default (A1).
   std::string selection{};
   // The text of the comment in `markerCell`; no comment when absent.
