@@ -48,17 +48,6 @@ bool IsElement(pugi::xml_node node, std::string_view localName) {
   return node.type() == pugi::node_element && LocalName(node.name()) == localName;
 }
 
-// The relationship id of the picture an a:blip embeds (r:embed); "" when it states none.
-std::string EmbeddedPictureOf(pugi::xml_node blip) {
-  for (pugi::xml_attribute attribute : blip.attributes()) {
-    const std::string_view name = attribute.name();
-    if (name.find(':') != std::string_view::npos && LocalName(name) == "embed") {
-      return attribute.value();
-    }
-  }
-  return std::string();
-}
-
 // The colour of a gradient fill: its stop of the lowest position (the first of those).
 std::optional<ColorData> GradientColorOf(pugi::xml_node gradient, const PartScope& scope) {
   std::optional<ColorData> color;
@@ -93,7 +82,7 @@ std::optional<FillData> FillOfFillElement(pugi::xml_node element, const PartScop
   } else if (name == "blipFill") {
     fill.kind = FillData::Kind::Picture;
     fill.tiled = static_cast<bool>(ChildNamed(element, "tile"));
-    fill.pictureId = EmbeddedPictureOf(ChildNamed(element, "blip"));
+    fill.pictureId = PrefixedAttributeValue(ChildNamed(element, "blip"), "embed");
   } else if (name == "grpFill") {
     fill.kind = FillData::Kind::Group;
   } else {

@@ -167,10 +167,10 @@ pugi::xml_attribute PlainAttribute(pugi::xml_node node, std::string_view localNa
   return pugi::xml_attribute();
 }
 
-std::string RelationshipIdOf(pugi::xml_node node) {
+std::string PrefixedAttributeValue(pugi::xml_node node, std::string_view localName) {
   for (pugi::xml_attribute attribute : node.attributes()) {
     const std::string_view name = attribute.name();
-    if (name.find(':') != std::string_view::npos && LocalName(name) == "id") {
+    if (name.find(':') != std::string_view::npos && LocalName(name) == localName) {
       return attribute.value();
     }
   }

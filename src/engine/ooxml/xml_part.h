@@ -48,8 +48,14 @@ std::vector<pugi::xml_node> Unwrapped(pugi::xml_node element);
 // empty attribute when absent.
 pugi::xml_attribute PlainAttribute(pugi::xml_node node, std::string_view localName);
 
+// The value of the first prefixed attribute whose local name is `localName` ("r:embed" for
+// "embed", whatever the prefix); empty when absent.
+std::string PrefixedAttributeValue(pugi::xml_node node, std::string_view localName);
+
 // The value of the relationship-id attribute ("r:id", whatever its prefix); empty when absent.
-std::string RelationshipIdOf(pugi::xml_node node);
+inline std::string RelationshipIdOf(pugi::xml_node node) {
+  return PrefixedAttributeValue(node, "id");
+}
 
 // Decodes the _xHHHH_ escapes that the package format uses for characters XML cannot carry
 // ("_x000D_" is a carriage return, "_x005F_" an underscore). Other text is kept as is.
