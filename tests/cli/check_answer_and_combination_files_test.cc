@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -25,6 +26,10 @@ struct SavedFile {
   int status;
   const char* cause;
 };
+
+void PrintTo(const SavedFile& saved, std::ostream* out) {
+  *out << saved.file << " as " << saved.exercise;
+}
 
 // What the learner's file is on disk: its bytes and its modification time.
 struct LearnerFile {
