@@ -1,53 +1,57 @@
-# Writes LibreOffice Calc workbooks that the tests read: form check boxes on a protected
-# sheet, and 3-D bar charts of every shape. Run with the system Python that has python3-uno:
-#   /usr/bin/python3 make-libreoffice-controls.py OUTPUT_FOLDER
+# Writes LibreOffice Calc workbooks that the tests read: the answer workbooks of exercise 421
+# (form check boxes and an instruction text box on a protected sheet), and 3-D bar charts of
+# every shape. Run with the system Python that has python3-uno:
+#   /usr/bin/python3 make-libreoffice-controls.py OUTPUT_FOLDER [PROFILE_FOLDER]
+# It starts its own headless soffice on PROFILE_FOLDER (OUTPUT_FOLDER/.profile by default).
 import os
-import subprocess
 import sys
-import time
 
-import uno
+from libreoffice_session import Office, save
+
 from com.sun.star.awt import Point, Rectangle, Size
-from com.sun.star.beans import PropertyValue
-from com.sun.star.table import CellRangeAddress
 
-PIPE = "k27093fixtures"
+UNTICKED, TICKED = 0, 1
+CHOICES = ["Un graphique en secteurs par trimestre", "Un histogramme groupé par région",
+           "Un tableau sans mise en forme", "Une courbe de l'évolution mensuelle"]
 
-
-def prop(name, value):
-    p = PropertyValue()
-    p.Name = name
-    p.Value = value
-    return p
-
-
-def connect(profile):
-    office = subprocess.Popen(["soffice", "--headless", "--invisible", "--norestore",
-                               "-env:UserInstallation=file://" + profile,
-                               "--accept=pipe,name=%s;urp;" % PIPE])
-    local = uno.getComponentContext()
-    resolver = local.ServiceManager.createInstanceWithContext(
-        "com.sun.star.bridge.UnoUrlResolver", local)
-    for _ in range(90):
-        try:
-            context = resolver.resolve("uno:pipe,name=%s;urp;StarOffice.ComponentContext" % PIPE)
-            return office, context.ServiceManager.createInstanceWithContext(
-                "com.sun.star.frame.Desktop", context)
-        except Exception:
-            time.sleep(1)
-    raise RuntimeError("LibreOffice did not start")
+# The answer workbooks of exercise 421: file name, the four boxes' states, the password.
+PRESENTATIONS = [
+    ("libreoffice-421-right.xlsx", [UNTICKED, TICKED, UNTICKED, TICKED], ""),
+    ("libreoffice-421-nothing.xlsx", [UNTICKED] * 4, ""),
+    ("libreoffice-421-one-two-four.xlsx", [TICKED, TICKED, UNTICKED, TICKED], ""),
+    ("libreoffice-421-two-only.xlsx", [UNTICKED, TICKED, UNTICKED, UNTICKED], ""),
+    ("libreoffice-421-check-boxes.xlsx", [UNTICKED, TICKED, TICKED, UNTICKED], ""),
+    ("libreoffice-421-password.xlsx", [TICKED, UNTICKED, UNTICKED, UNTICKED], "secret"),
+]
 
 
-def save(document, path):
-    document.storeToURL("file://" + os.path.abspath(path),
-                        (prop("FilterName", "Calc MS Excel 2007 XML"),))
-    document.close(True)
+def add_check_box(document, page, number, state):
+    shape = document.createInstance("com.sun.star.drawing.ControlShape")
+    model = document.createInstance("com.sun.star.form.component.CheckBox")
+    model.Name = "Case à cocher %d" % number
+    model.Label = "Réponse %d" % number
+    model.TriState = True
+    model.State = state
+    shape.Control = model
+    shape.Position = Point(1000, 1850 + number * 450)
+    shape.Size = Size(1500, 450)
+    page.add(shape)
+    shape.Name = "Case à cocher %d" % number
 
 
-def presentation(desktop, path, states, password):
-    """The workbook of exercise 421 with its four check boxes on the sheet Réponses."""
-    document = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0,
-                                            (prop("Hidden", True),))
+def add_instruction(document, page):
+    """The text box above the boxes that tells the learner what to do."""
+    shape = document.createInstance("com.sun.star.drawing.TextShape")
+    shape.Position = Point(1000, 1300)
+    shape.Size = Size(6000, 500)
+    page.add(shape)
+    shape.String = "Cochez les bonnes réponses"
+    shape.Name = "Consigne"
+
+
+def presentation(office, path, states, password):
+    """The workbook of exercise 421: its four check boxes and the instruction on Réponses."""
+    document = office.new_workbook()
     sheets = document.Sheets
     analysis = sheets.getByIndex(0)
     analysis.Name = "Analyse des résultats"
@@ -56,21 +60,10 @@ def presentation(desktop, path, states, password):
     answers = sheets.getByName("Réponses")
     answers.getCellByPosition(1, 1).String = \
         "Quelles présentations conviennent à l'analyse des résultats ?"
-    choices = ["Un graphique en secteurs par trimestre", "Un histogramme groupé par région",
-               "Un tableau sans mise en forme", "Une courbe de l'évolution mensuelle"]
-    for k, choice in enumerate(choices):
+    add_instruction(document, answers.DrawPage)
+    for k, choice in enumerate(CHOICES):
         answers.getCellByPosition(2, 3 + k).String = choice
-        shape = document.createInstance("com.sun.star.drawing.ControlShape")
-        model = document.createInstance("com.sun.star.form.component.CheckBox")
-        model.Name = "Case à cocher %d" % (k + 1)
-        model.Label = "Réponse %d" % (k + 1)
-        model.TriState = True
-        model.State = states[k]
-        shape.Control = model
-        shape.Position = Point(1000, 2300 + k * 450)
-        shape.Size = Size(1500, 450)
-        answers.DrawPage.add(shape)
-        shape.Name = "Case à cocher %d" % (k + 1)
+        add_check_box(document, answers.DrawPage, k + 1, states[k])
     answers.protect(password)
     document.CurrentController.setActiveSheet(answers)
     save(document, path)
@@ -103,10 +96,9 @@ def columns_and_line(chart):
     diagram.NumberOfLines = 1
 
 
-def three_d_shapes(desktop, path):
+def three_d_shapes(office, path):
     """3-D bar charts of every shape on the second sheet, and a column and line chart."""
-    document = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0,
-                                            (prop("Hidden", True),))
+    document = office.new_workbook()
     data = document.Sheets.getByIndex(0)
     data.Name = "Données"
     rows = [("", "Nord", "Sud"), ("Janvier", 12, 7), ("Février", 15, 9), ("Mars", 11, 14)]
@@ -136,20 +128,11 @@ def three_d_shapes(desktop, path):
 
 def main():
     out = sys.argv[1]
-    profile = os.path.abspath(os.path.join(out, ".profile"))
-    office, desktop = connect(profile)
-    try:
-        presentation(desktop, os.path.join(out, "libreoffice-421-check-boxes.xlsx"),
-                     [0, 1, 1, 0], "")
-        presentation(desktop, os.path.join(out, "libreoffice-421-password.xlsx"),
-                     [1, 0, 0, 0], "secret")
-        three_d_shapes(desktop, os.path.join(out, "libreoffice-3d-shapes.xlsx"))
-    finally:
-        try:
-            desktop.terminate()
-        except Exception:
-            pass
-        office.wait(timeout=60)
+    profile = sys.argv[2] if len(sys.argv) > 2 else os.path.join(out, ".profile")
+    with Office(profile) as office:
+        for name, states, password in PRESENTATIONS:
+            presentation(office, os.path.join(out, name), states, password)
+        three_d_shapes(office, os.path.join(out, "libreoffice-3d-shapes.xlsx"))
 
 
 if __name__ == "__main__":

@@ -222,13 +222,17 @@ TEST(ListedControls, LibreOfficeCheckBoxesHaveTheirNamesAndStates) {
   ASSERT_EQ(workbook.sheets.size(), 2u);
   const SheetData& answers = workbook.sheets[1];
   EXPECT_EQ(answers.name, "Réponses");
-  ASSERT_EQ(answers.drawing.size(), 4u);
+  // The instruction's text box first, then the four boxes.
+  ASSERT_EQ(answers.drawing.size(), 5u);
+  EXPECT_EQ(answers.drawing[0].kind, Kind::TextBox);
+  EXPECT_EQ(answers.drawing[0].name, "Consigne");
   for (std::size_t i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(answers.drawing[i].kind, Kind::FormControl);
-    EXPECT_EQ(answers.drawing[i].controlType, "CheckBox");
-    EXPECT_EQ(answers.drawing[i].name, "Case à cocher " + std::to_string(i + 1));
-    EXPECT_EQ(answers.drawing[i].checkValue, i == 1 || i == 2 ? 1 : -4146);
+    const DrawingObjectData& box = answers.drawing[i + 1];
+    EXPECT_EQ(box.kind, Kind::FormControl);
+    EXPECT_EQ(box.controlType, "CheckBox");
+    EXPECT_EQ(box.name, "Case à cocher " + std::to_string(i + 1));
+    EXPECT_EQ(box.checkValue, i == 1 || i == 2 ? 1 : -4146);
   }
 }
 
