@@ -1,5 +1,6 @@
 #include "support/sample_workbooks.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "support/workbook_fixtures.h"
@@ -63,6 +64,17 @@ VentesOptions WithAverages(const FixtureChart& chart) {
 // The handed-out chart drawing the table rows `rows`.
 FixtureChart OverRows(std::vector<int> rows) {
   return With(HandedOut(), [&](FixtureChart& c) { c.seriesRows = std::move(rows); });
+}
+
+// A copy of the committed workbook `dataFile` of tests/data.
+SampleWorkbook Committed(std::int32_t exercise, std::string fileName, std::string verdict,
+                         std::string dataFile, std::vector<std::string> complements = {}) {
+  const std::filesystem::path source = std::filesystem::path(K27093_SAMPLE_DATA) / dataFile;
+  return {exercise, std::move(fileName), std::move(verdict), std::move(complements),
+          [source](const std::string& path) {
+            std::filesystem::copy_file(source, path,
+                                       std::filesystem::copy_options::overwrite_existing);
+          }};
 }
 
 std::vector<SampleWorkbook> Exercise401() {
@@ -192,6 +204,9 @@ std::vector<SampleWorkbook> Exercises411To413() {
       Ventes(413, "moyenne en histogramme", "fault A", WithAverages(OverRows(fiveRows))),
       Ventes(413, "moyenne parmi quatre séries", "fault A", moyenneAmongFour),
       Ventes(413, "sans moyenne", "fault C", WithAverages(HandedOut())),
+      Committed(413, "Ventes - 413 réussi.xlsx", "pass", "libreoffice-413-right.xlsx"),
+      Committed(413, "Ventes - 413 troisième série en aires.xlsx", "fault B",
+                "libreoffice-413-third-area.xlsx"),
   };
 }
 
@@ -200,6 +215,8 @@ std::vector<SampleWorkbook> Exercises418To420() {
       Ventes(420, "taille par défaut", "fault A", WithSecondSheetChart(HandedOut()));
   fullPage.checkOptions = {"--printer", "PDF"};
   return {
+      Committed(418, "Ventes - 418 réussi.xlsx", "pass", "libreoffice-418-right.xlsx"),
+      Committed(418, "Ventes - 418 cônes.xlsx", "fault B", "libreoffice-418-cone.xlsx"),
       Ventes(418, "histogramme", "fault A", WithSecondSheetChart(HandedOut())),
       Ventes(419, "réussi", "pass",
              WithSecondSheetChart(With(HandedOut(), [](FixtureChart& c) { c.dataTable = true; }))),
@@ -209,9 +226,21 @@ std::vector<SampleWorkbook> Exercises418To420() {
   };
 }
 
+// The workbook of 421 with its answers ticked, as LibreOffice Calc saves it.
+std::vector<SampleWorkbook> Exercise421() {
+  const std::string prefix = "Présentation des résultats - 421 ";
+  return {
+      Committed(421, prefix + "réussi.xlsx", "pass", "libreoffice-421-right.xlsx"),
+      Committed(421, prefix + "rien de coché.xlsx", "fault A", "libreoffice-421-nothing.xlsx"),
+      Committed(421, prefix + "réponses 1, 2 et 4.xlsx", "fault B",
+                "libreoffice-421-one-two-four.xlsx"),
+  };
+}
+
 std::vector<SampleWorkbook> AllSamples() {
   std::vector<SampleWorkbook> samples;
-  for (auto part : {Exercise401, Exercises402To410, Exercises411To413, Exercises418To420}) {
+  for (auto part :
+       {Exercise401, Exercises402To410, Exercises411To413, Exercises418To420, Exercise421}) {
     for (auto& sample : part()) samples.push_back(std::move(sample));
   }
   return samples;
