@@ -210,6 +210,28 @@ std::vector<SampleWorkbook> Exercises411To413() {
   };
 }
 
+// The chart's own drawing of 414 to 417, in the form Excel 2007 writes it.
+std::vector<SampleWorkbook> Exercises414To417() {
+  auto drawn = [](std::int32_t exercise, std::string name, std::string verdict,
+                  std::string dataCase) {
+    return Committed(exercise, "Ventes - " + std::to_string(exercise) + " " + name + ".xlsx",
+                     std::move(verdict),
+                     "excel2007-" + std::to_string(exercise) + "-" + dataCase + ".xlsx");
+  };
+  return {
+      drawn(414, "réussi", "pass", "right"),
+      drawn(414, "x 1000", "fault B", "other-text"),
+      drawn(415, "réussi", "pass", "right"),
+      drawn(415, "zone de texte déplacée", "fault E", "moved"),
+      drawn(415, "parchemin vertical", "fault D", "vertical-scroll"),
+      drawn(416, "réussi", "pass", "right"),
+      drawn(416, "forme au premier plan", "fault C", "shape-in-front"),
+      drawn(417, "réussi", "pass", "right"),
+      drawn(417, "remplissage blanc", "fault B", "white-fill"),
+      drawn(417, "sans texture", "fault D", "untextured"),
+  };
+}
+
 std::vector<SampleWorkbook> Exercises418To420() {
   SampleWorkbook fullPage =
       Ventes(420, "taille par défaut", "fault A", WithSecondSheetChart(HandedOut()));
@@ -239,8 +261,8 @@ std::vector<SampleWorkbook> Exercise421() {
 
 std::vector<SampleWorkbook> AllSamples() {
   std::vector<SampleWorkbook> samples;
-  for (auto part :
-       {Exercise401, Exercises402To410, Exercises411To413, Exercises418To420, Exercise421}) {
+  for (auto part : {Exercise401, Exercises402To410, Exercises411To413, Exercises414To417,
+                    Exercises418To420, Exercise421}) {
     for (auto& sample : part()) samples.push_back(std::move(sample));
   }
   return samples;
