@@ -1,22 +1,23 @@
 # Opens each FOLDER/excel2007-41N-<case>.xlsx named on the command line in LibreOffice Calc
 # (headless, its own profile) and saves it as FOLDER/libreoffice-41N-<case>.xlsx with the
 # filter "Calc MS Excel 2007 XML":
-#   /usr/bin/python3 resave.py FOLDER CASE...        (CASE as "415-right")
+#   /usr/bin/python3 resave.py FOLDER PROFILE CASE...   (CASE as "415-right"; PROFILE: the
+#   soffice profile folder of this run)
 # Before saving, the chart object is given again the model's size, 247.5 x 146.25 pt (8731 x
 # 5159 hundredths of a millimetre: Calc lays the chart out on its own wider columns), and
 # each text box of the chart's drawing, which Calc reads as a rectangle holding text, is made
 # again as a text shape of Calc's own object model with the same name, text and stacking
 # position, at the place the source's anchor gives (Calc writes that one with the text-box mark).
 import os
-import subprocess
 import sys
-import time
 import xml.etree.ElementTree as ElementTree
 import zipfile
 
-import uno
+import uno  # noqa: F401 (makes the com.sun.star modules importable)
 from com.sun.star.awt import Point, Size
-from com.sun.star.beans import PropertyValue
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from libreoffice_session import Office, save  # noqa: E402
 
 MODEL_SIZE = Size(8731, 5159)
 CDR = "{http://schemas.openxmlformats.org/drawingml/2006/chartDrawing}"
@@ -36,25 +37,6 @@ def stored_places(path):
                         round((corner[2] - corner[0]) * width),
                         round((corner[3] - corner[1]) * height))
     return places
-
-
-def prop(name, value):
-    p = PropertyValue()
-    p.Name = name
-    p.Value = value
-    return p
-
-
-def connect(pipe):
-    local = uno.getComponentContext()
-    resolver = local.ServiceManager.createInstanceWithContext(
-        "com.sun.star.bridge.UnoUrlResolver", local)
-    for _ in range(90):
-        try:
-            return resolver.resolve(f"uno:pipe,name={pipe};urp;StarOffice.ComponentContext")
-        except Exception:
-            time.sleep(1)
-    raise RuntimeError("LibreOffice did not answer")
 
 
 def is_text_box(shape):
@@ -80,35 +62,16 @@ def remake_text_boxes(chart, places):
         box.ZOrder = order
 
 
-def main(folder, cases):
-    folder = os.path.abspath(folder)
-    profile = "/tmp/lo-chartshapes"  # a profile of its own: other soffice runs go on beside it
-    pipe = "chartshapes" + str(os.getpid())
-    office = subprocess.Popen(["soffice", "-env:UserInstallation=file://" + profile, "--headless",
-                               "--invisible", "--norestore", f"--accept=pipe,name={pipe};urp;"])
-    try:
-        context = connect(pipe)
-        desktop = context.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop",
-                                                                   context)
+def main(folder, profile, cases):
+    with Office(profile) as office:
         for case in cases:
-            source = uno.systemPathToFileUrl(f"{folder}/excel2007-{case}.xlsx")
-            document = desktop.loadComponentFromURL(source, "_blank", 0, (prop("Hidden", True),))
+            source = os.path.join(folder, f"excel2007-{case}.xlsx")
+            document = office.open(source)
             frame = document.Sheets.getByIndex(0).DrawPage.getByIndex(0)
             frame.Size = MODEL_SIZE
-            remake_text_boxes(frame.Model, stored_places(f"{folder}/excel2007-{case}.xlsx"))
-            target = uno.systemPathToFileUrl(f"{folder}/libreoffice-{case}.xlsx")
-            document.storeToURL(target, (prop("FilterName", "Calc MS Excel 2007 XML"),))
-            document.close(True)
-        try:
-            desktop.terminate()
-        except Exception:
-            pass
-    finally:
-        try:
-            office.wait(timeout=60)
-        except subprocess.TimeoutExpired:
-            office.terminate()
+            remake_text_boxes(frame.Model, stored_places(source))
+            save(document, os.path.join(folder, f"libreoffice-{case}.xlsx"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2:])
+    main(sys.argv[1], sys.argv[2], sys.argv[3:])
