@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "api/error.h"
-#include "engine/ooxml/custom_properties.h"
+#include "readers/ooxml/custom_properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

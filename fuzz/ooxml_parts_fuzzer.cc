@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "api/error.h"
-#include "engine/ooxml/reader.h"
+#include "readers/ooxml/reader.h"
 
 namespace {
 

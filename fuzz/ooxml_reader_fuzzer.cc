@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "api/error.h"
-#include "engine/ooxml/reader.h"
+#include "readers/ooxml/reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

@@ -8,7 +8,7 @@
 #include <ctime>
 #include <string>
 
-#include "engine/macro_declarations.h"
+#include "engine/macros/macro_declarations.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "api/environment.h"
-#include "engine/engine.h"
+#include "engine/application/engine.h"
 #include "platform/real_file_system.h"
 #include "platform/registry.h"
 #include "platform/simulated_desktop.h"

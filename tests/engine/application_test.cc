@@ -1,6 +1,6 @@
 // The application: its window, settings, printer, windows, macros, quitting and the learner
 // closing it.
-#include "engine/application_control.h"
+#include "engine/application/application_control.h"
 #include "engine_fixture.h"
 
 namespace k27093::engine::testing {

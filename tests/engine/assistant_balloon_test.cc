@@ -1,6 +1,6 @@
 // The Office Assistant's balloon: a top-level window owned by the main window, with child
 // windows, closed by WM_CLOSE with its children.
-#include "engine/application_control.h"
+#include "engine/application/application_control.h"
 #include "engine_fixture.h"
 
 namespace k27093::engine::testing {

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "engine/cell_address.h"
-#include "engine/chart_type.h"
-#include "engine/major_unit.h"
+#include "engine/workbooks/cell_address.h"
+#include "engine/charts/chart_type.h"
+#include "engine/charts/major_unit.h"
 
 namespace k27093::engine {
 namespace {

@@ -1,7 +1,7 @@
 // The reader of a package's custom document properties, on packages written by libxlsxwriter
 // and altered with libzip: names and values in order, the relationship that finds the part,
 // and the refusals (missing part, DOCTYPE, oversized part, no package).
-#include "engine/ooxml/custom_properties.h"
+#include "readers/ooxml/custom_properties.h"
 
 #include <xlsxwriter.h>
 

@@ -1,6 +1,6 @@
 // The application's modal dialogs: what they look like on the desktop, the calls they make
 // the application refuse, and what closes them (WM_CLOSE, the Escape key in the foreground).
-#include "engine/application_control.h"
+#include "engine/application/application_control.h"
 #include "engine_fixture.h"
 
 namespace k27093::engine::testing {

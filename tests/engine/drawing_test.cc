@@ -1,6 +1,6 @@
 // The drawing layer on its own: the shared naming counter, names restored from a file, and
 // protection.
-#include "engine/drawing.h"
+#include "engine/drawings/drawing.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "api/error.h"
-#include "engine/engine.h"
-#include "engine/excel_errors.h"
+#include "engine/application/engine.h"
+#include "engine/application/excel_errors.h"
 #include "platform/registry.h"
 #include "platform/simulated_desktop.h"
 #include "spreadsheet/object_model.h"

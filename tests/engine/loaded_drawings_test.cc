@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/application.h"
-#include "engine/document_loader.h"
-#include "engine/workbook.h"
+#include "engine/application/application.h"
+#include "engine/loading/document_loader.h"
+#include "engine/workbooks/workbook.h"
 #include "engine_fixture.h"
 
 namespace k27093::engine::testing {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "engine/application_control.h"
+#include "engine/application/application_control.h"
 #include "engine_fixture.h"
 
 #ifndef K27093_MACRO_WORKBOOK

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "api/text.h"
-#include "engine/ooxml/base64.h"
-#include "engine/password_verifier.h"
+#include "readers/ooxml/base64.h"
+#include "engine/workbooks/password_verifier.h"
 
 namespace k27093::engine {
 namespace {

@@ -2,7 +2,7 @@
 // around an inner box placed by hand, the automatic layout's response to the labels, the
 // title and the legend, and its error against the plot areas that Excel itself stored in
 // binary workbooks.
-#include "engine/plot_area_layout.h"
+#include "engine/charts/plot_area_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Where drawn objects lie as the object model reports them: the legacy collections
 // (ChartObjects, TextBoxes, CheckBoxes) in whole screen pixels, Shapes in the points stored,
 // for objects placed through the object model.
-#include "engine/screen_pixels.h"
+#include "engine/drawings/screen_pixels.h"
 
 #include "engine_fixture.h"
 

@@ -1,5 +1,5 @@
 // The series formula text: parsing, printing in the canonical form, and sheet-name quoting.
-#include "engine/series_formula.h"
+#include "engine/charts/series_formula.h"
 
 #include <gtest/gtest.h>
 

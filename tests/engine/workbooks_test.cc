@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "engine/application_control.h"
+#include "engine/application/application_control.h"
 #include "engine_fixture.h"
 
 namespace k27093::engine::testing {

@@ -9,7 +9,7 @@
 #endif
 
 #include "cli/embedded_environment.h"
-#include "engine/application_control.h"
+#include "engine/application/application_control.h"
 #include "module/module.h"
 #include "questions/question_catalog.h"
 #include "spreadsheet/object_model.h"

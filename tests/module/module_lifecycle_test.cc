@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "engine/engine.h"
+#include "engine/application/engine.h"
 #include "module/module_fixture.h"
 #include "questions/question_classes.h"
 

@@ -1,8 +1,8 @@
 // A1-style cell references and ISO dates as workbook files store them.
 #include <gtest/gtest.h>
 
-#include "engine/ooxml/cell_reference.h"
-#include "engine/ooxml/worksheet_part.h"
+#include "readers/ooxml/cell_reference.h"
+#include "readers/ooxml/worksheet_part.h"
 
 namespace k27093::ooxml {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "engine/ooxml/chart_kind.h"
-#include "engine/ooxml/package_fault.h"
+#include "readers/ooxml/chart_kind.h"
+#include "readers/ooxml/package_fault.h"
 
 namespace k27093::ooxml {
 namespace {

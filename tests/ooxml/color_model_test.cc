@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ooxml/color_model.h"
+#include "readers/ooxml/color_model.h"
 
 namespace k27093::ooxml {
 namespace {

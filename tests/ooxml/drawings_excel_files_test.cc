@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ooxml/reader.h"
-#include "engine/ooxml/series_formula_text.h"
+#include "readers/ooxml/reader.h"
+#include "readers/ooxml/series_formula_text.h"
 
 namespace k27093::ooxml {
 namespace {

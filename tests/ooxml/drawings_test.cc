@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "engine/ooxml/reader.h"
-#include "engine/ooxml/series_formula_text.h"
+#include "readers/ooxml/reader.h"
+#include "readers/ooxml/series_formula_text.h"
 #include "ooxml/package_builder.h"
 
 namespace k27093::ooxml {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "api/error.h"
-#include "engine/ooxml/reader.h"
-#include "engine/ooxml/vml_drawing.h"
+#include "readers/ooxml/reader.h"
+#include "readers/ooxml/vml_drawing.h"
 #include "ooxml/package_builder.h"
 #include "support/raised_error.h"
 

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "api/error.h"
-#include "engine/ooxml/reader.h"
+#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
 
 namespace k27093::ooxml {

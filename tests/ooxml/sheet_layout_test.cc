@@ -2,7 +2,7 @@
 // and row heights, defaults, custom and hidden columns and rows.
 #include <gtest/gtest.h>
 
-#include "engine/ooxml/sheet_layout.h"
+#include "readers/ooxml/sheet_layout.h"
 
 namespace k27093::ooxml {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "api/error.h"
-#include "engine/ooxml/base64.h"
-#include "engine/ooxml/reader.h"
+#include "readers/ooxml/base64.h"
+#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
 #include "support/raised_error.h"
 

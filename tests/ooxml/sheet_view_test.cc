@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/ooxml/reader.h"
+#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
 
 namespace k27093::ooxml {

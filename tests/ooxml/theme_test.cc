@@ -9,8 +9,8 @@
 #include <string>
 
 #include "api/error.h"
-#include "engine/ooxml/reader.h"
-#include "engine/ooxml/theme_part.h"
+#include "readers/ooxml/reader.h"
+#include "readers/ooxml/theme_part.h"
 #include "ooxml/package_builder.h"
 
 namespace k27093::ooxml {

@@ -1,0 +1,116 @@
+#include "engine/loading/document_loader.h"
+
+#include <filesystem>
+
+#include "engine/workbooks/cell_address.h"
+#include "engine/charts/chart.h"
+#include "engine/loading/chart_loader.h"
+#include "engine/loading/drawing_loader.h"
+#include "readers/ooxml/reader.h"
+#include "engine/workbooks/workbook.h"
+#include "engine/workbooks/worksheet.h"
+
+namespace k27093::engine {
+
+namespace {
+
+// What the password a file stored is checked against.
+PasswordVerifier VerifierOf(const ooxml::PasswordHashData& password) {
+  std::optional<IteratedHash> iterated;
+  if (!password.algorithm.empty()) {
+    iterated = IteratedHash{password.algorithm, password.hash, password.salt, password.spinCount};
+  }
+  return PasswordVerifier::ForHashes(password.legacy, std::move(iterated));
+}
+
+void RestoreProtection(const SheetNode& sheet, const ooxml::SheetData& data) {
+  sheet.protection()->Restore(data.protection.on, VerifierOf(data.protection.password));
+}
+
+std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& session,
+                                            const std::shared_ptr<WorkbookImpl>& workbook,
+                                            const ooxml::SheetData& data) {
+  auto sheet = WorksheetImpl::Create(session, workbook, data.name);
+  for (const auto& cell : data.cells) {
+    Variant value = cell.value;
+    if (value.type() == Variant::Type::Long) value = Variant(ToDouble(value));
+    sheet->StoreCellValue(cell.row, cell.column, std::move(value));
+  }
+  for (const auto& comment : data.comments) {
+    sheet->StoreComment(comment.row, comment.column, {comment.author, comment.text});
+  }
+  if (auto selection = ParseCellRange(data.selection)) sheet->SetSelectedRange(*selection);
+  workbook->AppendSheet(sheet);
+  return sheet;
+}
+
+std::shared_ptr<ChartImpl> AddChartSheet(const std::shared_ptr<Session>& session,
+                                         const std::shared_ptr<WorkbookImpl>& workbook,
+                                         const ooxml::SheetData& data) {
+  auto chart = ChartImpl::CreateSheet(session, workbook, data.name);
+  workbook->AppendSheet(chart);
+  return chart;
+}
+
+// The drawing of a worksheet: its objects, each chart frame with its chart.
+void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data,
+                          const std::optional<ooxml::ThemeData>& theme) {
+  auto loadChart = [&](const std::shared_ptr<DrawnObject>& frame,
+                       const ooxml::DrawingObjectData& object) {
+    auto chart = sheet.MakeEmbeddedChart(frame);
+    if (object.chart && *object.chart < data.charts.size()) {
+      LoadChart(*chart, data.charts[*object.chart], theme);
+    }
+  };
+  LoadDrawing(*sheet.drawing(), data.drawing, ColorResolver(theme), loadChart);
+}
+
+void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data,
+                    const std::optional<ooxml::ThemeData>& theme) {
+  if (!data.chartSheet) return;
+  if (const auto& frame = data.chartSheet->frame) chart.StoreSheetSize(frame->width, frame->height);
+  if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart, theme);
+}
+
+}  // namespace
+
+std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
+                                               const std::string& path) {
+  ooxml::WorkbookData data = ooxml::ReadWorkbookFile(path);
+  std::filesystem::path location(path);
+  return BuildWorkbook(session, data, location.filename().string(),
+                       location.parent_path().string());
+}
+
+std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& session,
+                                            const ooxml::WorkbookData& data, std::string name,
+                                            std::string folder) {
+  auto workbook = std::make_shared<WorkbookImpl>(session, std::move(name), std::move(folder));
+  // The sheets first, so that the charts' series find every sheet they refer to.
+  std::vector<std::shared_ptr<WorksheetImpl>> worksheets(data.sheets.size());
+  std::vector<std::shared_ptr<ChartImpl>> chartSheets(data.sheets.size());
+  for (std::size_t i = 0; i < data.sheets.size(); ++i) {
+    if (data.sheets[i].kind == ooxml::SheetData::Kind::Chart) {
+      chartSheets[i] = AddChartSheet(session, workbook, data.sheets[i]);
+    } else {
+      worksheets[i] = AddWorksheet(session, workbook, data.sheets[i]);
+    }
+  }
+  // Then the drawings and charts, and last the protection, which would refuse them.
+  for (std::size_t i = 0; i < data.sheets.size(); ++i) {
+    if (worksheets[i]) {
+      LoadWorksheetDrawing(*worksheets[i], data.sheets[i], data.theme);
+      RestoreProtection(*worksheets[i], data.sheets[i]);
+    }
+    if (chartSheets[i]) {
+      LoadChartSheet(*chartSheets[i], data.sheets[i], data.theme);
+      RestoreProtection(*chartSheets[i], data.sheets[i]);
+    }
+  }
+  if (data.activeSheet < workbook->sheets().size()) {
+    workbook->SetActiveSheet(*workbook->sheets()[data.activeSheet]);
+  }
+  return workbook;
+}
+
+}  // namespace k27093::engine

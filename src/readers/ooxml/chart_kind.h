@@ -1,0 +1,35 @@
+// The spreadsheet's chart type (XlChartType) of a chart group of a chart part (c:barChart,
+// c:lineChart, c:bar3DChart ...), of each of its series, and of a whole chart. Where the kind
+// of a group depends on its series (markers of lines, shapes of 3-D bars, lines of scatter
+// charts, explosion of pies), the group's first series decides and each series has its own.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "readers/ooxml/drawingml.h"
+#include "readers/ooxml/workbook_data.h"
+
+namespace k27093::ooxml {
+
+inline constexpr std::int32_t kCombinationChart = -4111;  // xlCombination
+
+// The chart type of the chart group element `group`; nullopt for a kind the spreadsheet's
+// enumeration does not name. Raises PackageFault Damaged for a setting (bar direction,
+// grouping, bar shape) that is not one of the format's values.
+std::optional<std::int32_t> GroupChartType(pugi::xml_node group, const PartScope& scope);
+
+// The chart type of the series element `series` of `group`: its group's, unless the series
+// states its own markers, bar shape, line or smoothing.
+std::optional<std::int32_t> SeriesChartType(pugi::xml_node group, pugi::xml_node series,
+                                            const PartScope& scope);
+
+// The chart type of a chart with these groups: their common type; -4111 when they differ (a
+// column and a line group ...); the volume stock types for a stock group with a bar group;
+// nullopt when no group has a known type.
+std::optional<std::int32_t> ChartTypeOf(const std::vector<ChartGroupData>& groups);
+
+}  // namespace k27093::ooxml

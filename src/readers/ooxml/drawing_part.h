@@ -1,0 +1,54 @@
+// The drawing parts of sheets and charts. A worksheet's drawing (xl/drawings/drawingN.xml):
+// its anchors in order, each object placed in points by the frame its own transform states
+// (a:xfrm with an extent), else by its anchor through the sheet's column widths and row
+// heights (two-cell: both markers; one-cell: the marker and xdr:ext; absolute: xdr:pos and
+// xdr:ext; offsets in EMU, 12700 a point). A chart sheet's drawing: the frame that shows the
+// sheet's chart. A chart's own drawing (c:userShapes): objects placed by their anchors as
+// fractions of the chart area (cdr:relSizeAnchor) or a fraction and an extent
+// (cdr:absSizeAnchor). The charts that chart
+// frames show are read from their chart parts; a relationship that leads nowhere, or a part
+// that is missing, makes the workbook damaged, as everywhere else in the reader.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "readers/ooxml/content_budget.h"
+#include "readers/ooxml/package.h"
+#include "readers/ooxml/sheet_layout.h"
+#include "readers/ooxml/workbook_data.h"
+
+namespace k27093::ooxml {
+
+// Most drawn objects one drawing part may hold.
+inline constexpr std::size_t kMaxDrawnObjects = 10000;
+
+// Drawn object id -> the part holding its form-control properties (xl/ctrlProps/...).
+using ControlParts = std::map<std::int64_t, std::string>;
+
+// Appends the objects of the worksheet drawing part `part` to `sheet.drawing` (back-most
+// first) and the charts they show to `sheet.charts`. A shape that the compatibility mark or
+// `controls` (the sheet's own list of its controls) names as a form control takes its type
+// and state from its properties part. Raises PackageFault Damaged when a part
+// is missing or not well-formed, a chart frame's relationship leads nowhere, an anchor lies
+// outside the sheet or holds a value of the wrong form, the drawing holds more than
+// kMaxDrawnObjects objects, or `budget` runs out.
+void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLayout& layout,
+                          const ControlParts& controls, ContentBudget& budget, SheetData& sheet);
+
+// The chart sheet's chart and its frame, from the chart sheet's drawing part `part`: the
+// first chart frame it holds (none: no chart). Raises as ReadWorksheetDrawing.
+void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudget& budget,
+                           ChartSheetData& chartSheet);
+
+// The objects of a chart's own drawing part `part` (root c:userShapes), back-most first,
+// placed in a chart area `width` x `height` points large. Charts inside it are not read.
+// Raises as ReadWorksheetDrawing.
+std::vector<DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
+                                               double width, double height, ContentBudget& budget);
+
+}  // namespace k27093::ooxml

@@ -1,0 +1,195 @@
+#include "readers/ooxml/reader.h"
+
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "api/error.h"
+#include "readers/ooxml/chartsheet_part.h"
+#include "readers/ooxml/comments_part.h"
+#include "readers/ooxml/content_budget.h"
+#include "readers/ooxml/drawing_part.h"
+#include "readers/ooxml/package.h"
+#include "readers/ooxml/package_fault.h"
+#include "readers/ooxml/relationships.h"
+#include "readers/ooxml/sheet_layout.h"
+#include "readers/ooxml/text_pieces.h"
+#include "readers/ooxml/theme_part.h"
+#include "readers/ooxml/vml_drawing.h"
+#include "readers/ooxml/workbook_part.h"
+#include "readers/ooxml/worksheet_part.h"
+
+namespace k27093::ooxml {
+namespace {
+
+constexpr std::string_view kExcelSource = "Microsoft Office Excel";
+// Largest file the reader loads; the parts it holds are bounded separately.
+constexpr std::uintmax_t kMaxFileBytes = 256ull * 1024 * 1024;
+
+[[noreturn]] void RaiseOpenError(std::string description) {
+  Raise(errors::kApplication, std::move(description), std::string(kExcelSource));
+}
+
+// Why bytes that do not start like a zip package are no workbook.
+std::string ForeignBytesReason(std::string_view bytes) {
+  if (bytes.empty()) return "the file is empty";
+  if (bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
+    return "it is a compound document (a binary workbook or another binary file), not an "
+           "Office Open XML package";
+  }
+  return "it is not a zip package";
+}
+
+// The target of the relationship `id` of the part `part`, which must lead, by a relationship
+// of type `type`, to the `what` part; raises Damaged otherwise.
+std::string RelatedPart(const Relationships& relationships, const std::string& id,
+                        std::string_view type, std::string_view part, std::string_view what) {
+  const Relationship* related = relationships.Find(id);
+  if (related == nullptr || related->external || !IsRelationshipType(related->type, type)) {
+    FailDamaged("the part " + Quoted(part) + " refers to the " + std::string(what) + " " +
+                Quoted(id) + ", which leads to no " + std::string(what) + " part");
+  }
+  return related->target;
+}
+
+// Drawn object id -> the part of its form-control properties, for the worksheet's controls.
+ControlParts ControlPartsOf(const Relationships& relationships,
+                            const std::vector<WorksheetInfo::Control>& controls,
+                            std::string_view part) {
+  ControlParts parts;
+  for (const WorksheetInfo::Control& control : controls) {
+    const Relationship* properties = relationships.Find(control.relationshipId);
+    if (properties == nullptr || properties->external ||
+        !IsRelationshipType(properties->type, "ctrlProp")) {
+      FailDamaged("a control of the part " + Quoted(part) + " refers to " +
+                  Quoted(control.relationshipId) + ", which leads to no control properties part");
+    }
+    parts.emplace(control.shapeId, properties->target);
+  }
+  return parts;
+}
+
+bool HasFormControl(const SheetData& sheet) {
+  return std::any_of(sheet.drawing.begin(), sheet.drawing.end(), [](const DrawingObjectData& o) {
+    return o.kind == DrawingObjectData::Kind::FormControl;
+  });
+}
+
+// The worksheet's cells, selection, comments, protection and drawing (chart objects, text boxes, shapes,
+// form controls). A workbook saved by Excel 2007 keeps its form controls in the legacy VML
+// drawing only: its controls are read from there when the drawing has none.
+void ReadWorksheet(Package& package, const SheetEntry& entry,
+                   const std::vector<std::string>& sharedStrings, ContentBudget& budget,
+                   SheetData& sheet) {
+  WorksheetInfo info;
+  ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet, info);
+  sheet.protection = info.protection;
+  const Relationships relationships = ReadRelationships(package, entry.part);
+  for (const Relationship& relationship : relationships.items()) {
+    if (relationship.external || !IsRelationshipType(relationship.type, "comments")) continue;
+    std::vector<CommentData> comments = ReadComments(package, relationship.target, budget);
+    std::move(comments.begin(), comments.end(), std::back_inserter(sheet.comments));
+  }
+  if (info.drawingId.empty() && info.legacyDrawingId.empty()) return;
+  const SheetLayout layout(info.layout);
+  if (!info.drawingId.empty()) {
+    ReadWorksheetDrawing(
+        package, RelatedPart(relationships, info.drawingId, "drawing", entry.part, "drawing"),
+        layout, ControlPartsOf(relationships, info.controls, entry.part), budget, sheet);
+  }
+  if (!info.legacyDrawingId.empty() && !HasFormControl(sheet)) {
+    std::vector<DrawingObjectData> controls =
+        ReadVmlControls(package,
+                        RelatedPart(relationships, info.legacyDrawingId, "vmlDrawing", entry.part,
+                                    "legacy drawing"),
+                        layout, budget);
+    std::move(controls.begin(), controls.end(), std::back_inserter(sheet.drawing));
+  }
+}
+
+WorkbookData ReadPackage(std::string_view bytes) {
+  if (!LooksLikePackage(bytes)) FailNotWorkbook(ForeignBytesReason(bytes));
+  Package package(bytes);
+  if (!package.Has("[Content_Types].xml") && !package.Has("_rels/.rels")) {
+    FailNotWorkbook("the zip archive is not an Office Open XML package");
+  }
+  const ContentTypes types = ReadContentTypes(package);
+  const WorkbookPart workbook = ReadWorkbookPart(package, types, FindWorkbookPart(package, types));
+  const std::vector<std::string> sharedStrings =
+      ReadSharedStrings(package, workbook.sharedStringsPart);
+
+  WorkbookData data;
+  data.activeSheet = workbook.activeSheet;
+  ContentBudget budget;
+  if (!workbook.themePart.empty()) data.theme = ReadTheme(package, workbook.themePart, budget);
+  for (const SheetEntry& entry : workbook.sheets) {
+    SheetData sheet;
+    sheet.name = entry.name;
+    sheet.kind = entry.kind;
+    if (entry.kind == SheetData::Kind::Chart) {
+      ReadChartSheetPart(package, entry.part, entry.rootElement, budget, sheet);
+    } else {
+      ReadWorksheet(package, entry, sharedStrings, budget, sheet);
+    }
+    data.sheets.push_back(std::move(sheet));
+  }
+  return data;
+}
+
+std::string FaultDescription(std::string_view name, const PackageFault& fault) {
+  if (fault.kind() == PackageFault::Kind::NotWorkbook) {
+    return Quoted(name) + " is not a workbook: " + fault.reason() + ".";
+  }
+  return Quoted(name) + " is damaged and cannot be opened: " + fault.reason() + ".";
+}
+
+}  // namespace
+
+bool LooksLikePackage(std::string_view firstBytes) {
+  return firstBytes.starts_with(std::string_view("PK\x03\x04", 4)) ||
+         firstBytes.starts_with(std::string_view("PK\x05\x06", 4));
+}
+
+WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayName) {
+  try {
+    return ReadPackage(bytes);
+  } catch (const PackageFault& fault) {
+    RaiseOpenError(FaultDescription(displayName, fault));
+  }
+}
+
+WorkbookData ReadWorkbookFile(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) {
+    RaiseOpenError(Quoted(path) +
+                   " could not be found. Check the spelling of the file name, and verify that "
+                   "the file location is correct.");
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    RaiseOpenError(Quoted(path) + " is not a workbook: it is not a file.");
+  }
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kMaxFileBytes) {
+    RaiseOpenError(Quoted(path) + " is too large to open: it holds more than " +
+                   std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB.");
+  }
+  // Read-only: the file is only ever opened for reading.
+  std::ifstream file(path, std::ios::binary | std::ios::in);
+  if (!file) {
+    RaiseOpenError(Quoted(path) + " cannot be read: " + std::strerror(errno) + ".");
+  }
+  std::string bytes;
+  bytes.reserve(error ? 0 : static_cast<std::size_t>(size));
+  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  if (file.bad() || bytes.size() > kMaxFileBytes) {
+    RaiseOpenError(Quoted(path) + " cannot be read completely.");
+  }
+  return ReadWorkbookBytes(bytes, path);
+}
+
+}  // namespace k27093::ooxml
