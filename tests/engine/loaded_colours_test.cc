@@ -16,8 +16,8 @@
 namespace k27093::engine::testing {
 namespace {
 
-using ooxml::ColorData;
-using ooxml::FillData;
+using document::ColorData;
+using document::FillData;
 using ooxml::testing::AddDrawing;
 using ooxml::testing::AddTheme;
 using ooxml::testing::ChartFrame;
@@ -43,8 +43,8 @@ FillData SolidFill(ColorData color) {
   return fill;
 }
 
-ooxml::SeriesData StoredSeries(std::optional<std::int32_t> index, std::int32_t order) {
-  ooxml::SeriesData series;
+document::SeriesData StoredSeries(std::optional<std::int32_t> index, std::int32_t order) {
+  document::SeriesData series;
   series.index = index;
   series.order = order;
   series.values.literal = "{1,2}";
@@ -54,18 +54,18 @@ ooxml::SeriesData StoredSeries(std::optional<std::int32_t> index, std::int32_t o
 class LoadedColoursTest : public EngineTest {
  protected:
   // The chart of a workbook built from `chart` as a file's would be, `theme` its theme.
-  Ref<xl::Chart> ChartOf(ooxml::ChartData chart, std::optional<ooxml::ThemeData> theme = {}) {
-    ooxml::WorkbookData data;
+  Ref<xl::Chart> ChartOf(document::ChartData chart, std::optional<document::ThemeData> theme = {}) {
+    document::WorkbookData data;
     data.theme = std::move(theme);
-    ooxml::SheetData sheet;
+    document::SheetData sheet;
     sheet.name = "Feuil1";
-    ooxml::DrawingObjectData frame;
-    frame.kind = ooxml::DrawingObjectData::Kind::Chart;
+    document::DrawingObjectData frame;
+    frame.kind = document::DrawingObjectData::Kind::Chart;
     frame.name = "Chart 1";
     frame.geometry = {0, 0, 360, 216};
     frame.chart = 0;
     sheet.drawing = {frame};
-    ooxml::ChartGroupData columns;
+    document::ChartGroupData columns;
     columns.element = "barChart";
     columns.chartType = 51;
     chart.groups = {columns};
@@ -91,7 +91,7 @@ class LoadedColoursTest : public EngineTest {
 };
 
 TEST_F(LoadedColoursTest, AnAutomaticColourFollowsTheSeriesIndexNotItsPlotOrder) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.series = {StoredSeries(0, 1), StoredSeries(3, 0), StoredSeries(9, 2)};
   auto chart = ChartOf(data);
   EXPECT_EQ(SeriesColor(chart, 1), Hex(0xCCFFFF));  // index 3, plotted first
@@ -100,7 +100,7 @@ TEST_F(LoadedColoursTest, AnAutomaticColourFollowsTheSeriesIndexNotItsPlotOrder)
 }
 
 TEST_F(LoadedColoursTest, ASeriesWithoutIndexTakesTheColourOfItsPlotPosition) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.series = {StoredSeries(std::nullopt, 1), StoredSeries(std::nullopt, 0),
                  StoredSeries(std::nullopt, 3), StoredSeries(std::nullopt, 2)};
   auto chart = ChartOf(data);
@@ -109,7 +109,7 @@ TEST_F(LoadedColoursTest, ASeriesWithoutIndexTakesTheColourOfItsPlotPosition) {
 }
 
 TEST_F(LoadedColoursTest, AStatedFillWinsOverTheAutomaticColour) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.series = {StoredSeries(0, 0), StoredSeries(1, 1), StoredSeries(2, 2), StoredSeries(3, 3)};
   data.series[0].fill = SolidFill(ColorData{.scheme = "accent1"});
   FillData gradient = SolidFill(ColorData{.rgb = Hex(0x00FF00)});
@@ -117,7 +117,7 @@ TEST_F(LoadedColoursTest, AStatedFillWinsOverTheAutomaticColour) {
   data.series[1].fill = gradient;
   data.series[2].fill = FillData{.kind = FillData::Kind::Picture};
   data.series[3].fill = SolidFill(ColorData{.scheme = "accent2", .transforms = {{"lumMod", 0.75}}});
-  ooxml::ThemeData theme;
+  document::ThemeData theme;
   theme.colors = {{"accent1", Hex(0x112233)}, {"accent2", Hex(0xC0504D)}};
   auto chart = ChartOf(data, theme);
   EXPECT_EQ(SeriesColor(chart, 1), Hex(0x112233));
@@ -127,7 +127,7 @@ TEST_F(LoadedColoursTest, AStatedFillWinsOverTheAutomaticColour) {
 }
 
 TEST_F(LoadedColoursTest, TextAndBackgroundNamesReadTheThemesDarkAndLightColours) {
-  ooxml::ChartData data;
+  document::ChartData data;
   for (const std::string name : {"tx1", "bg1", "tx2", "bg2"}) {
     data.series.push_back(StoredSeries(static_cast<std::int32_t>(data.series.size()),
                                        static_cast<std::int32_t>(data.series.size())));
@@ -262,7 +262,7 @@ TEST_F(LoadedColoursTest, AChartsOwnShapeTakesItsStylesColours) {
 }
 
 TEST_F(LoadedColoursTest, ATiledPictureMakesTheChartAreaATextureOfItsOwn) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.areaFill =
       FillData{.kind = FillData::Kind::Picture, .tiled = true, .pictureName = "image1.jpeg"};
   auto fill = ChartOf(data)->ChartArea()->Fill();
@@ -279,7 +279,7 @@ TEST_F(LoadedColoursTest, AChartAreaWithoutTiledPictureHasNoTexture) {
       SolidFill(ColorData{.rgb = 255}), FillData{.kind = FillData::Kind::Gradient},
       FillData{.kind = FillData::Kind::None}, std::nullopt};
   for (const auto& areaFill : fills) {
-    ooxml::ChartData data;
+    document::ChartData data;
     data.areaFill = areaFill;
     auto fill = ChartOf(data)->ChartArea()->Fill();
     EXPECT_EQ(CaughtError([&] { fill->TextureName(); }).number(), 1004);

@@ -14,11 +14,12 @@
 namespace k27093::engine::testing {
 namespace {
 
-using Object = ooxml::DrawingObjectData;
+using Object = document::DrawingObjectData;
 
 const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
 
-Object Drawn(Object::Kind kind, std::string name, ooxml::GeometryData geometry = {0, 0, 10, 10}) {
+Object Drawn(Object::Kind kind, std::string name,
+             document::GeometryData geometry = {0, 0, 10, 10}) {
   Object object;
   object.kind = kind;
   object.name = std::move(name);
@@ -26,16 +27,16 @@ Object Drawn(Object::Kind kind, std::string name, ooxml::GeometryData geometry =
   return object;
 }
 
-ooxml::FillData Solid(std::int32_t color) {
-  ooxml::FillData fill;
-  fill.color = ooxml::ColorData{.rgb = color};
+document::FillData Solid(std::int32_t color) {
+  document::FillData fill;
+  fill.color = document::ColorData{.rgb = color};
   return fill;
 }
 
 class LoadedDrawingsTest : public EngineTest {
  protected:
   // The workbook built from `data` as a file's would be, opened and active.
-  Ref<xl::Workbook> Build(const ooxml::WorkbookData& data) {
+  Ref<xl::Workbook> Build(const document::WorkbookData& data) {
     auto session = std::dynamic_pointer_cast<ApplicationImpl>(app.shared())->session();
     auto workbook = BuildWorkbook(session, data, "Dessins.xlsx", "/travail");
     session->AddWorkbook(workbook);
@@ -43,9 +44,9 @@ class LoadedDrawingsTest : public EngineTest {
   }
   // One worksheet "Feuil1" whose drawing holds `objects` and whose charts are `charts`.
   Ref<xl::Worksheet> SheetWith(std::vector<Object> objects,
-                               std::vector<ooxml::ChartData> charts = {}) {
-    ooxml::WorkbookData data;
-    ooxml::SheetData sheet;
+                               std::vector<document::ChartData> charts = {}) {
+    document::WorkbookData data;
+    document::SheetData sheet;
     sheet.name = "Feuil1";
     sheet.cells = {{1, 1, Variant("Nord")}, {1, 2, Variant(10.0)}, {1, 3, Variant(20.0)}};
     sheet.drawing = std::move(objects);
@@ -54,8 +55,8 @@ class LoadedDrawingsTest : public EngineTest {
     return AsWorksheet(Build(data)->Sheets()->Item(Variant(1)));
   }
   // A worksheet holding one chart object of the size `frameSize` that shows `chart`.
-  Ref<xl::Chart> ChartFrom(ooxml::ChartData chart,
-                           ooxml::GeometryData frameSize = {0, 0, 360, 216}) {
+  Ref<xl::Chart> ChartFrom(document::ChartData chart,
+                           document::GeometryData frameSize = {0, 0, 360, 216}) {
     Object frame = Drawn(Object::Kind::Chart, "Chart 1", frameSize);
     frame.chart = 0;
     return SheetWith({frame}, {std::move(chart)})->ChartObjects()->Item(Variant(1))->Chart();
@@ -184,13 +185,13 @@ TEST_F(LoadedDrawingsTest, StatedColoursAreTakenAndShapesWithoutOneKeepANewShape
   plain.line = Solid(65280);
   Object themed = Drawn(Object::Kind::AutoShape, "AutoShape 2");
   themed.preset = "rect";
-  themed.fill = ooxml::FillData{};
-  themed.fill->color = ooxml::ColorData{.scheme = "accent1"};
+  themed.fill = document::FillData{};
+  themed.fill->color = document::ColorData{.scheme = "accent1"};
   themed.line = Solid(255);
   themed.line->color->transforms = {{"lumMod", 0.5}};
   Object unfilled = Drawn(Object::Kind::AutoShape, "AutoShape 3");
   unfilled.preset = "rect";
-  unfilled.fill = ooxml::FillData{.kind = ooxml::FillData::Kind::None};
+  unfilled.fill = document::FillData{.kind = document::FillData::Kind::None};
   auto shapes = SheetWith({plain, themed, unfilled})->Shapes();
   EXPECT_EQ(shapes->Item(Variant(1))->Fill()->ForeColor()->RGB(), 255);
   EXPECT_EQ(shapes->Item(Variant(1))->Line()->ForeColor()->RGB(), 65280);
@@ -206,9 +207,9 @@ TEST_F(LoadedDrawingsTest, StatedColoursAreTakenAndShapesWithoutOneKeepANewShape
 }
 
 TEST_F(LoadedDrawingsTest, AChartsOwnShapesKeepNamesPlacesOrderAndColours) {
-  ooxml::ChartData data;
+  document::ChartData data;
   Object box = Drawn(Object::Kind::TextBox, "Text Box 2", {0, 111.75, 36.75, 12.75});
-  box.text = ooxml::TextData{};
+  box.text = document::TextData{};
   box.text->text = "x1000";
   Object scroll = Drawn(Object::Kind::AutoShape, "AutoShape 3", {0, 105.75, 33, 24});
   scroll.preset = "horizontalScroll";
@@ -231,11 +232,11 @@ TEST_F(LoadedDrawingsTest, AChartsOwnShapesKeepNamesPlacesOrderAndColours) {
 }
 
 TEST_F(LoadedDrawingsTest, UnresolvedReferencesKeepTheirTextAndCachedPoints) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.chartType = 51;
-  ooxml::SeriesData series;
+  document::SeriesData series;
   series.order = 0;
-  series.name = ooxml::SeriesSourceData{"[1]Autre!$A$1", "", {Variant("Ailleurs")}};
+  series.name = document::SeriesSourceData{"[1]Autre!$A$1", "", {Variant("Ailleurs")}};
   series.categories = {"Absente!$B$1:$C$1", "", {Variant("T1"), Variant("T2")}};
   series.values = {"Feuil1!$B$1:$C$1", "", {Variant(1.0), Variant(2.0)}};
   data.series = {series};
@@ -257,13 +258,13 @@ TEST_F(LoadedDrawingsTest, UnresolvedReferencesKeepTheirTextAndCachedPoints) {
 }
 
 TEST_F(LoadedDrawingsTest, LiteralsAndMissingPartsPrintAsExcelShowsThem) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.chartType = 4;
-  ooxml::SeriesData series;
+  document::SeriesData series;
   series.order = 0;
-  series.name = ooxml::SeriesSourceData{"", "\"Moyenne\"", {Variant("Moyenne")}};
+  series.name = document::SeriesSourceData{"", "\"Moyenne\"", {Variant("Moyenne")}};
   series.values = {"", "{1,2.5}", {Variant(1.0), Variant(2.5)}};
-  ooxml::SeriesData unnamed;
+  document::SeriesData unnamed;
   unnamed.order = 1;
   unnamed.values = {"Feuil1!$B$1:$C$1", "", {}};
   data.series = {unnamed, series};
@@ -276,12 +277,12 @@ TEST_F(LoadedDrawingsTest, LiteralsAndMissingPartsPrintAsExcelShowsThem) {
 }
 
 TEST_F(LoadedDrawingsTest, AnAutomaticTitleReadsAsTheOnlySeriesName) {
-  ooxml::ChartData data;
-  ooxml::SeriesData series;
-  series.name = ooxml::SeriesSourceData{"Feuil1!$A$1", "", {}};
+  document::ChartData data;
+  document::SeriesData series;
+  series.name = document::SeriesSourceData{"Feuil1!$A$1", "", {}};
   series.values = {"Feuil1!$B$1:$C$1", "", {}};
   data.series = {series};
-  data.title = ooxml::TitleData{};
+  data.title = document::TitleData{};
   data.title->automatic = true;
   auto chart = ChartFrom(data);
   ASSERT_TRUE(chart->HasTitle());
@@ -289,12 +290,12 @@ TEST_F(LoadedDrawingsTest, AnAutomaticTitleReadsAsTheOnlySeriesName) {
 }
 
 TEST_F(LoadedDrawingsTest, StatedFontsAreTakenAndThemeFontsLeftAsANewChartsAre) {
-  ooxml::ChartData data;
+  document::ChartData data;
   data.areaFont.name = "Arial";
   data.areaFont.size = 9;
-  data.title = ooxml::TitleData{};
+  data.title = document::TitleData{};
   data.title->text.text = "Ventes";
-  ooxml::FontData run;
+  document::FontData run;
   run.name = "Times New Roman";
   run.size = 11;
   data.title->text.runFonts = {run};
@@ -303,7 +304,7 @@ TEST_F(LoadedDrawingsTest, StatedFontsAreTakenAndThemeFontsLeftAsANewChartsAre) 
   EXPECT_EQ(ToText(chart->ChartTitle()->Font()->Name()), "Times New Roman");
   EXPECT_TRUE(chart->ChartArea()->Font()->Name().IsNull());
 
-  ooxml::ChartData themed;
+  document::ChartData themed;
   themed.areaFont.name = "+mn-lt";
   themed.areaFont.size = 11;
   auto plain = ChartFrom(themed);
@@ -313,18 +314,18 @@ TEST_F(LoadedDrawingsTest, StatedFontsAreTakenAndThemeFontsLeftAsANewChartsAre) 
 }
 
 // A chart with a value and a category axis, whose plot area has the layout `layout`.
-ooxml::ChartData ChartWithPlotLayout(std::optional<ooxml::ManualLayoutData> layout) {
-  ooxml::ChartData chart;
+document::ChartData ChartWithPlotLayout(std::optional<document::ManualLayoutData> layout) {
+  document::ChartData chart;
   chart.axes.resize(2);
-  chart.axes[1].element = ooxml::AxisData::Element::Value;
+  chart.axes[1].element = document::AxisData::Element::Value;
   chart.axes[1].type = xl::kValue;
   chart.plotAreaLayout = std::move(layout);
   return chart;
 }
 
 TEST_F(LoadedDrawingsTest, AStoredOuterLayoutIsThePlotAreasOwnBoxAndScalesWithTheChart) {
-  using Mode = ooxml::ManualLayoutData::Mode;
-  ooxml::ManualLayoutData layout;
+  using Mode = document::ManualLayoutData::Mode;
+  document::ManualLayoutData layout;
   layout.xMode = Mode::Edge;
   layout.yMode = Mode::Edge;
   layout.x = 0.1;
@@ -345,10 +346,10 @@ TEST_F(LoadedDrawingsTest, AStoredOuterLayoutIsThePlotAreasOwnBoxAndScalesWithTh
 
 TEST_F(LoadedDrawingsTest, AStoredFactorPositionIsAnOffsetFromTheAutomaticPlace) {
   auto automatic = ChartFrom(ChartWithPlotLayout(std::nullopt))->PlotArea();
-  ooxml::ManualLayoutData layout;
+  document::ManualLayoutData layout;
   layout.y = 0.05;
   layout.height = 0.5;
-  layout.hMode = ooxml::ManualLayoutData::Mode::Edge;
+  layout.hMode = document::ManualLayoutData::Mode::Edge;
   auto offset = ChartFrom(ChartWithPlotLayout(layout))->PlotArea();
   EXPECT_DOUBLE_EQ(offset->Top(), automatic->Top() + 0.05 * 216);
   EXPECT_DOUBLE_EQ(offset->Height(), 0.5 * 216 - offset->Top());
@@ -357,17 +358,17 @@ TEST_F(LoadedDrawingsTest, AStoredFactorPositionIsAnOffsetFromTheAutomaticPlace)
 }
 
 TEST_F(LoadedDrawingsTest, AChartSheetTakesItsFrameHeight) {
-  ooxml::WorkbookData data;
-  ooxml::SheetData sheet;
+  document::WorkbookData data;
+  document::SheetData sheet;
   sheet.name = "Graphique";
-  sheet.kind = ooxml::SheetData::Kind::Chart;
-  sheet.chartSheet = ooxml::ChartSheetData{};
-  sheet.chartSheet->chart = ooxml::ChartData{};
-  sheet.chartSheet->chart->plotAreaLayout = ooxml::ManualLayoutData{};
+  sheet.kind = document::SheetData::Kind::Chart;
+  sheet.chartSheet = document::ChartSheetData{};
+  sheet.chartSheet->chart = document::ChartData{};
+  sheet.chartSheet->chart->plotAreaLayout = document::ManualLayoutData{};
   sheet.chartSheet->chart->plotAreaLayout->height = 0.5;
-  sheet.chartSheet->frame = ooxml::GeometryData{0, 0, 700, 480};
+  sheet.chartSheet->frame = document::GeometryData{0, 0, 700, 480};
   data.sheets.push_back(sheet);
-  ooxml::SheetData table;
+  document::SheetData table;
   table.name = "Feuil1";
   data.sheets.push_back(table);
   auto chart = ToObject<xl::Chart>(Variant(Build(data)->Sheets()->Item(Variant(1))));

@@ -142,8 +142,8 @@ TEST_F(ChartKind, ValuesOutsideTheFormatMakeThePartDamaged) {
   EXPECT_THROW(TypeOf(Bar3D("col", "clustered", "sphere")), PackageFault);
 }
 
-ChartGroupData GroupOf(const std::string& element, std::optional<std::int32_t> type) {
-  ChartGroupData group;
+document::ChartGroupData GroupOf(const std::string& element, std::optional<std::int32_t> type) {
+  document::ChartGroupData group;
   group.element = element;
   group.chartType = type;
   return group;

@@ -19,7 +19,7 @@ std::int32_t Hex(const std::string& hex) {
   return (rgb >> 16) + 256 * ((rgb >> 8) & 0xFF) + 65536 * (rgb & 0xFF);
 }
 
-std::int32_t Apply(const std::string& base, std::vector<ColorTransformData> transforms) {
+std::int32_t Apply(const std::string& base, std::vector<document::ColorTransformData> transforms) {
   return TransformedNumber(Hex(base), transforms);
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "api/error.h"
-#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -21,7 +21,7 @@ using testing::TwoCellAnchor;
 
 const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
 
-WorkbookData Read(const PackageParts& package) {
+document::WorkbookData Read(const PackageParts& package) {
   return ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
 }
 
@@ -34,7 +34,7 @@ std::string Rectangle(const std::string& properties, const std::string& after = 
 }
 
 // The objects of a sheet drawing holding one rectangle per entry of `shapes`.
-std::vector<DrawingObjectData> DrawnShapes(const std::vector<std::string>& shapes) {
+std::vector<document::DrawingObjectData> DrawnShapes(const std::vector<std::string>& shapes) {
   std::string anchors;
   for (const std::string& shape : shapes) anchors += TwoCellAnchor(0, 0, 1, 1, shape);
   PackageParts package = MinimalWorkbook();
@@ -43,7 +43,7 @@ std::vector<DrawingObjectData> DrawnShapes(const std::vector<std::string>& shape
 }
 
 // The colour of the solid fill around the colour element `element`.
-ColorData SolidColor(const std::string& element) {
+document::ColorData SolidColor(const std::string& element) {
   auto objects = DrawnShapes({Rectangle("<a:solidFill>" + element + "</a:solidFill>")});
   return objects.at(0).fill.value().color.value();
 }
@@ -62,13 +62,13 @@ TEST(FileColors, EveryColourElementGivesItsBase) {
             Rgb(255, 128, 0));  // linear 0.216 is sRGB 128/255
   EXPECT_EQ(SolidColor("<a:hslClr hue=\"7200000\" sat=\"100%\" lum=\"50%\"/>").rgb,
             Rgb(0, 255, 0));  // 120 degrees
-  const ColorData scheme = SolidColor("<a:schemeClr val=\"accent1\"/>");
+  const document::ColorData scheme = SolidColor("<a:schemeClr val=\"accent1\"/>");
   EXPECT_EQ(scheme.scheme, "accent1");
   EXPECT_FALSE(scheme.rgb.has_value());
 }
 
 TEST(FileColors, TransformsAreKeptInOrderAsFractionsAndDegrees) {
-  const ColorData color = SolidColor(
+  const document::ColorData color = SolidColor(
       "<a:schemeClr val=\"tx2\"><a:lumMod val=\"75000\"/><a:lumOff val=\"25%\"/>"
       "<a:hueOff val=\"5400000\"/><a:alpha val=\"50000\"/><a:comp/></a:schemeClr>");
   ASSERT_EQ(color.transforms.size(), 5u);
@@ -91,9 +91,9 @@ TEST(FileColors, AGradientGivesItsLowestStopAndAPatternItsForeground) {
        Rectangle("<a:pattFill prst=\"pct5\"><a:fgClr><a:srgbClr val=\"0000FF\"/></a:fgClr>"
                  "<a:bgClr><a:srgbClr val=\"FFFFFF\"/></a:bgClr></a:pattFill>")});
   ASSERT_EQ(objects.size(), 2u);
-  EXPECT_EQ(objects[0].fill.value().kind, FillData::Kind::Gradient);
+  EXPECT_EQ(objects[0].fill.value().kind, document::FillData::Kind::Gradient);
   EXPECT_EQ(objects[0].fill->color.value().rgb, Rgb(255, 0, 0));
-  EXPECT_EQ(objects[1].fill.value().kind, FillData::Kind::Pattern);
+  EXPECT_EQ(objects[1].fill.value().kind, document::FillData::Kind::Pattern);
   EXPECT_EQ(objects[1].fill->color.value().rgb, Rgb(0, 0, 255));
 }
 
@@ -105,7 +105,7 @@ TEST(FileColors, AShapeStyleGivesItsFillAndLineReferences) {
                              "<a:schemeClr val=\"accent2\"/></a:fillRef><a:effectRef idx=\"0\">"
                              "<a:schemeClr val=\"accent1\"/></a:effectRef></xdr:style>"),
                    Rectangle("<a:noFill/>")});
-  const DrawingObjectData& styled = objects.at(0);
+  const document::DrawingObjectData& styled = objects.at(0);
   EXPECT_FALSE(styled.fill.has_value());
   ASSERT_TRUE(styled.fillReference && styled.lineReference);
   EXPECT_EQ(styled.fillReference->index, 1);
@@ -118,20 +118,20 @@ TEST(FileColors, AShapeStyleGivesItsFillAndLineReferences) {
 }
 
 TEST(FileColors, TheThemesFormatSchemeGivesItsStylesInOrder) {
-  const WorkbookData data = ReadWorkbookFile(kExcelFolder + "textbox01.xlsx");
+  const document::WorkbookData data = ReadWorkbookFile(kExcelFolder + "textbox01.xlsx");
   ASSERT_TRUE(data.theme.has_value());
-  const ThemeData& theme = *data.theme;
+  const document::ThemeData& theme = *data.theme;
   ASSERT_EQ(theme.fillStyles.size(), 3u);
-  EXPECT_EQ(theme.fillStyles[0].kind, FillData::Kind::Solid);
+  EXPECT_EQ(theme.fillStyles[0].kind, document::FillData::Kind::Solid);
   EXPECT_EQ(theme.fillStyles[0].color.value().scheme, "phClr");
-  EXPECT_EQ(theme.fillStyles[1].kind, FillData::Kind::Gradient);
-  const ColorData& firstStop = theme.fillStyles[1].color.value();
+  EXPECT_EQ(theme.fillStyles[1].kind, document::FillData::Kind::Gradient);
+  const document::ColorData& firstStop = theme.fillStyles[1].color.value();
   ASSERT_EQ(firstStop.transforms.size(), 2u);
   EXPECT_EQ(firstStop.transforms[0].name, "tint");
   EXPECT_DOUBLE_EQ(firstStop.transforms[0].value, 0.5);
   EXPECT_DOUBLE_EQ(firstStop.transforms[1].value, 3.0);  // satMod 300000
   ASSERT_EQ(theme.lineStyles.size(), 3u);
-  const ColorData& subtleLine = theme.lineStyles[0].color.value();
+  const document::ColorData& subtleLine = theme.lineStyles[0].color.value();
   EXPECT_EQ(subtleLine.scheme, "phClr");
   ASSERT_EQ(subtleLine.transforms.size(), 2u);
   EXPECT_EQ(subtleLine.transforms[0].name, "shade");
@@ -162,7 +162,7 @@ TEST(FileColors, AChartAreaPictureIsNamedByItsPartAndSaysWhetherItTiles) {
           .sheets.at(0)
           .charts.at(0)
           .areaFill.value();
-  EXPECT_EQ(tiled.kind, FillData::Kind::Picture);
+  EXPECT_EQ(tiled.kind, document::FillData::Kind::Picture);
   EXPECT_TRUE(tiled.tiled);
   EXPECT_EQ(tiled.pictureName, "texture7.jpeg");
   const auto stretched = Read(ChartAreaPicture("<a:stretch><a:fillRect/></a:stretch>"))

@@ -13,42 +13,43 @@
 namespace k27093::ooxml {
 namespace {
 
-using Kind = DrawingObjectData::Kind;
+using Kind = document::DrawingObjectData::Kind;
 
 const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
 
-WorkbookData ReadExcelFile(const std::string& name) {
+document::WorkbookData ReadExcelFile(const std::string& name) {
   return ReadWorkbookFile(kExcelFolder + name + ".xlsx");
 }
 
 // The chart of the first chart object of the first sheet.
-ChartData FirstChart(const std::string& name) {
-  const WorkbookData workbook = ReadExcelFile(name);
-  const SheetData& sheet = workbook.sheets.at(0);
+document::ChartData FirstChart(const std::string& name) {
+  const document::WorkbookData workbook = ReadExcelFile(name);
+  const document::SheetData& sheet = workbook.sheets.at(0);
   if (sheet.charts.empty()) throw std::runtime_error(name + " has no chart");
   return sheet.charts.front();
 }
 
 // The chart objects of a sheet, in z-order.
-std::vector<const DrawingObjectData*> ChartObjects(const SheetData& sheet) {
-  std::vector<const DrawingObjectData*> objects;
-  for (const DrawingObjectData& object : sheet.drawing) {
+std::vector<const document::DrawingObjectData*> ChartObjects(const document::SheetData& sheet) {
+  std::vector<const document::DrawingObjectData*> objects;
+  for (const document::DrawingObjectData& object : sheet.drawing) {
     if (object.kind == Kind::Chart) objects.push_back(&object);
   }
   return objects;
 }
 
 // Series formulas with the file's order (c:order + 1) as fourth argument.
-std::vector<std::string> Formulas(const ChartData& chart) {
+std::vector<std::string> Formulas(const document::ChartData& chart) {
   std::vector<std::string> formulas;
-  for (const SeriesData& series : chart.series) {
+  for (const document::SeriesData& series : chart.series) {
     formulas.push_back(SeriesFormulaText(series, series.order.value_or(-1) + 1));
   }
   return formulas;
 }
 
-const AxisData* FindAxis(const ChartData& chart, std::int32_t type, std::int32_t group = 1) {
-  for (const AxisData& axis : chart.axes) {
+const document::AxisData* FindAxis(const document::ChartData& chart, std::int32_t type,
+                                   std::int32_t group = 1) {
+  for (const document::AxisData& axis : chart.axes) {
     if (axis.type == type && axis.axisGroup == group) return &axis;
   }
   return nullptr;
@@ -201,18 +202,18 @@ TEST(ExcelCharts, EachChartObjectHasItsPlaceTypeSeriesTitleLegendAndDataTable) {
   for (const ChartExpectation& expected : Expectations()) {
     SCOPED_TRACE(expected.file + " sheet " + std::to_string(expected.sheet) + " chart " +
                  std::to_string(expected.object));
-    const WorkbookData workbook = ReadExcelFile(expected.file);
-    const SheetData& sheet = workbook.sheets.at(expected.sheet);
-    const std::vector<const DrawingObjectData*> objects = ChartObjects(sheet);
+    const document::WorkbookData workbook = ReadExcelFile(expected.file);
+    const document::SheetData& sheet = workbook.sheets.at(expected.sheet);
+    const std::vector<const document::DrawingObjectData*> objects = ChartObjects(sheet);
     ASSERT_LT(expected.object, objects.size());
-    const DrawingObjectData& object = *objects[expected.object];
+    const document::DrawingObjectData& object = *objects[expected.object];
     EXPECT_EQ(object.name, "Chart " + std::to_string(expected.object + 1));
     EXPECT_DOUBLE_EQ(object.geometry.left, expected.left);
     EXPECT_DOUBLE_EQ(object.geometry.top, expected.top);
     EXPECT_DOUBLE_EQ(object.geometry.width, expected.width);
     EXPECT_DOUBLE_EQ(object.geometry.height, expected.height);
     ASSERT_TRUE(object.chart.has_value());
-    const ChartData& chart = sheet.charts.at(*object.chart);
+    const document::ChartData& chart = sheet.charts.at(*object.chart);
     EXPECT_EQ(chart.chartType, expected.chartType);
     EXPECT_EQ(Formulas(chart), expected.formulas);
     EXPECT_EQ(chart.title.has_value(), !expected.title.empty());
@@ -229,7 +230,7 @@ TEST(ExcelCharts, EachChartObjectHasItsPlaceTypeSeriesTitleLegendAndDataTable) {
 
 TEST(ExcelCharts, SheetsHoldAsManyChartObjectsAsTheManifestCounts) {
   EXPECT_EQ(ChartObjects(ReadExcelFile("chart_bar03").sheets[0]).size(), 2u);
-  const WorkbookData moved = ReadExcelFile("chart_column06");
+  const document::WorkbookData moved = ReadExcelFile("chart_column06");
   EXPECT_TRUE(moved.sheets[0].drawing.empty());
   EXPECT_EQ(ChartObjects(moved.sheets[1]).size(), 1u);
   for (const char* file : {"comment01", "utf8_04", "utf8_07"}) {
@@ -248,7 +249,7 @@ TEST(ExcelCharts, CombinationsGiveEachSeriesTheTypeOfItsGroup) {
                                       Combination{"chart_combined05", {57, 4}, {0, 1}},
                                       Combination{"chart_combined06", {1, 51}, {0, 1}}}) {
     SCOPED_TRACE(expected.file);
-    const ChartData chart = FirstChart(expected.file);
+    const document::ChartData chart = FirstChart(expected.file);
     ASSERT_EQ(chart.series.size(), expected.seriesTypes.size());
     for (std::size_t i = 0; i < chart.series.size(); ++i) {
       EXPECT_EQ(chart.series[i].chartType, expected.seriesTypes[i]);
@@ -258,16 +259,16 @@ TEST(ExcelCharts, CombinationsGiveEachSeriesTheTypeOfItsGroup) {
 }
 
 TEST(ExcelCharts, ASecondaryGroupHasItsOwnAxesAndItsDeletedCategoryAxis) {
-  const ChartData chart = FirstChart("chart_combined04");
+  const document::ChartData chart = FirstChart("chart_combined04");
   ASSERT_EQ(chart.groups.size(), 2u);
   EXPECT_EQ(chart.groups[0].axisGroup, 1);
   EXPECT_EQ(chart.groups[1].axisGroup, 2);
-  const AxisData* secondaryValue = FindAxis(chart, 2, 2);
+  const document::AxisData* secondaryValue = FindAxis(chart, 2, 2);
   ASSERT_NE(secondaryValue, nullptr);
   EXPECT_EQ(secondaryValue->position, "r");
   EXPECT_FALSE(secondaryValue->deleted);
   EXPECT_FALSE(secondaryValue->majorGridlines);
-  const AxisData* secondaryCategory = FindAxis(chart, 1, 2);
+  const document::AxisData* secondaryCategory = FindAxis(chart, 1, 2);
   ASSERT_NE(secondaryCategory, nullptr);
   EXPECT_TRUE(secondaryCategory->deleted);
   ASSERT_NE(FindAxis(chart, 2, 1), nullptr);
@@ -276,7 +277,7 @@ TEST(ExcelCharts, ASecondaryGroupHasItsOwnAxesAndItsDeletedCategoryAxis) {
 }
 
 TEST(ExcelCharts, SeriesNamesAreLiteralsOrLinkedCellsWithTheirCachedText) {
-  const ChartData chart = FirstChart("chart_bar20");
+  const document::ChartData chart = FirstChart("chart_bar20");
   ASSERT_EQ(chart.series.size(), 3u);
   EXPECT_FALSE(chart.series[0].name.has_value());
   ASSERT_TRUE(chart.series[1].name.has_value());
@@ -287,17 +288,17 @@ TEST(ExcelCharts, SeriesNamesAreLiteralsOrLinkedCellsWithTheirCachedText) {
   ASSERT_EQ(chart.series[2].name->points.size(), 1u);
   EXPECT_EQ(chart.series[2].name->points[0].AsText(), "Pear");
 
-  const ChartData quoted = FirstChart("quote_name04");
+  const document::ChartData quoted = FirstChart("quote_name04");
   ASSERT_TRUE(quoted.series.at(0).name.has_value());
   EXPECT_EQ(quoted.series[0].name->points.at(0).AsText(), "1");
 }
 
 TEST(ExcelCharts, CategoryCachesKeepTheirPoints) {
-  const ChartData column = FirstChart("chart_column09");
+  const document::ChartData column = FirstChart("chart_column09");
   const std::vector<Variant>& names = column.series.at(0).categories.points;
   ASSERT_EQ(names.size(), 5u);
   for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(names[i].AsDouble(), i + 1.0);
-  const ChartData pie = FirstChart("chart_pie01");
+  const document::ChartData pie = FirstChart("chart_pie01");
   const std::vector<Variant>& slices = pie.series.at(0).categories.points;
   ASSERT_EQ(slices.size(), 3u);
   EXPECT_EQ(slices[2].AsDouble(), 6.0);
@@ -305,12 +306,12 @@ TEST(ExcelCharts, CategoryCachesKeepTheirPoints) {
 }
 
 TEST(ExcelCharts, TitlesAreTextLinkedCellsOrSwitchedOff) {
-  const ChartData deleted = FirstChart("chart_title01");
+  const document::ChartData deleted = FirstChart("chart_title01");
   EXPECT_FALSE(deleted.title.has_value());
   EXPECT_EQ(deleted.autoTitleDeleted, true);
   EXPECT_FALSE(FirstChart("chart_column01").autoTitleDeleted);
 
-  const ChartData linked = FirstChart("chart_bar19");
+  const document::ChartData linked = FirstChart("chart_bar19");
   ASSERT_TRUE(linked.title.has_value());
   EXPECT_EQ(linked.title->reference, "Sheet1!$A$1");
   EXPECT_FALSE(linked.title->automatic);
@@ -319,47 +320,47 @@ TEST(ExcelCharts, TitlesAreTextLinkedCellsOrSwitchedOff) {
   EXPECT_EQ(FindAxis(linked, 1)->title->text.text, "3");
   EXPECT_EQ(FindAxis(linked, 2)->title->text.text, "2");
 
-  const ChartData accents = FirstChart("utf8_10");
+  const document::ChartData accents = FirstChart("utf8_10");
   EXPECT_EQ(FindAxis(accents, 1)->title->text.text, "sauté");
   EXPECT_EQ(FindAxis(accents, 2)->title->text.text, "café");
-  const ChartData bar = FirstChart("chart_bar06");
+  const document::ChartData bar = FirstChart("chart_bar06");
   EXPECT_EQ(FindAxis(bar, 1)->title->text.text, "Pear");
   EXPECT_EQ(FindAxis(bar, 2)->title->text.text, "Apple");
-  const ChartData column = FirstChart("chart_axis02");
+  const document::ChartData column = FirstChart("chart_axis02");
   EXPECT_EQ(FindAxis(column, 1)->title->text.text, "XXX");
   EXPECT_FALSE(FindAxis(FirstChart("chart_column01"), 1)->title);
 }
 
 TEST(ExcelCharts, FontsAreGivenOnlyWhereTheFileSetsThem) {
-  const ChartData title03 = FirstChart("chart_title03");
+  const document::ChartData title03 = FirstChart("chart_title03");
   EXPECT_EQ(title03.title->text.font.bold, false);
   ASSERT_EQ(title03.title->text.runFonts.size(), 1u);
   EXPECT_EQ(title03.title->text.runFonts[0].bold, false);
   EXPECT_FALSE(title03.title->text.font.size.has_value());
 
-  const ChartData font06 = FirstChart("chart_font06");
+  const document::ChartData font06 = FirstChart("chart_font06");
   EXPECT_EQ(font06.title->text.font.name, "Calibri");
   EXPECT_EQ(font06.title->text.font.color, 65535);  // FFFF00
   EXPECT_EQ(FindAxis(font06, 1)->title->text.font.name, "Century");
   EXPECT_EQ(FindAxis(font06, 2)->title->text.font.name, "Courier New");
   EXPECT_EQ(FindAxis(font06, 2)->tickLabelFont.name, "Arial");
 
-  const ChartData font01 = FirstChart("chart_font01");
+  const document::ChartData font01 = FirstChart("chart_font01");
   EXPECT_EQ(FindAxis(font01, 1)->tickLabelFont.size, 9.0);
   EXPECT_EQ(FindAxis(font01, 1)->tickLabelFont.italic, true);
   EXPECT_EQ(FindAxis(font01, 2)->tickLabelFont.size, 11.0);
   EXPECT_EQ(FindAxis(font01, 2)->tickLabelFont.bold, true);
 
   EXPECT_EQ(FirstChart("chart_font07").legend->font.size, 9.0);
-  const ChartData plain = FirstChart("chart_column01");
+  const document::ChartData plain = FirstChart("chart_column01");
   EXPECT_FALSE(plain.areaFont.size.has_value());
   EXPECT_FALSE(plain.areaFont.name.has_value());
 }
 
 TEST(ExcelCharts, AxesTakeExcelsOwnDefaultsWhereTheFileIsSilent) {
-  const ChartData plain = FirstChart("chart_column01");
+  const document::ChartData plain = FirstChart("chart_column01");
   ASSERT_EQ(plain.axes.size(), 2u);
-  for (const AxisData& axis : plain.axes) {
+  for (const document::AxisData& axis : plain.axes) {
     EXPECT_FALSE(axis.deleted);
     EXPECT_EQ(axis.majorTickMark, 3);
     EXPECT_EQ(axis.minorTickMark, -4142);
@@ -375,37 +376,37 @@ TEST(ExcelCharts, AxesTakeExcelsOwnDefaultsWhereTheFileIsSilent) {
 }
 
 TEST(ExcelCharts, AxisSettingsFollowTheFile) {
-  const ChartData ticks = FirstChart("chart_axis41");
+  const document::ChartData ticks = FirstChart("chart_axis41");
   EXPECT_EQ(FindAxis(ticks, 1)->majorTickMark, -4142);
   EXPECT_EQ(FindAxis(ticks, 1)->minorTickMark, 2);
   EXPECT_EQ(FindAxis(ticks, 2)->majorTickMark, 3);
   EXPECT_EQ(FindAxis(ticks, 2)->minorTickMark, 4);
 
-  const ChartData labels = FirstChart("chart_axis20");
+  const document::ChartData labels = FirstChart("chart_axis20");
   EXPECT_EQ(FindAxis(labels, 1)->tickLabelPosition, 4);
   EXPECT_EQ(FindAxis(labels, 2)->tickLabelPosition, -4142);
-  const ChartData highLow = FirstChart("chart_axis19");
+  const document::ChartData highLow = FirstChart("chart_axis19");
   EXPECT_EQ(FindAxis(highLow, 1)->tickLabelPosition, -4127);
   EXPECT_EQ(FindAxis(highLow, 2)->tickLabelPosition, -4134);
 
-  const ChartData unit = FirstChart("chart_axis15");
+  const document::ChartData unit = FirstChart("chart_axis15");
   EXPECT_EQ(FindAxis(unit, 2)->majorUnit, 2.0);
   EXPECT_EQ(FindAxis(unit, 2)->minorUnit, 0.4);
 
-  const ChartData category = FirstChart("chart_axis49");
+  const document::ChartData category = FirstChart("chart_axis49");
   EXPECT_TRUE(FindAxis(category, 1)->deleted);
   EXPECT_FALSE(FindAxis(category, 2)->deleted);
-  const ChartData value = FirstChart("chart_axis50");
+  const document::ChartData value = FirstChart("chart_axis50");
   EXPECT_FALSE(FindAxis(value, 1)->deleted);
   EXPECT_TRUE(FindAxis(value, 2)->deleted);
 }
 
 TEST(ExcelCharts, GridlinesArePerAxisAndPerKind) {
-  const ChartData one = FirstChart("chart_gridlines01");
+  const document::ChartData one = FirstChart("chart_gridlines01");
   EXPECT_TRUE(FindAxis(one, 1)->majorGridlines);
   EXPECT_FALSE(FindAxis(one, 2)->majorGridlines);
   EXPECT_FALSE(FindAxis(one, 1)->minorGridlines);
-  const ChartData five = FirstChart("chart_gridlines05");
+  const document::ChartData five = FirstChart("chart_gridlines05");
   for (std::int32_t type : {1, 2}) {
     EXPECT_TRUE(FindAxis(five, type)->majorGridlines);
     EXPECT_TRUE(FindAxis(five, type)->minorGridlines);
@@ -413,46 +414,46 @@ TEST(ExcelCharts, GridlinesArePerAxisAndPerKind) {
 }
 
 TEST(ExcelCharts, LegendsDataTablesAndLayoutsKeepTheirSettings) {
-  const ChartData table01 = FirstChart("chart_table01");
+  const document::ChartData table01 = FirstChart("chart_table01");
   EXPECT_EQ(table01.dataTable->horizontalBorder, true);
   EXPECT_EQ(table01.dataTable->verticalBorder, true);
   EXPECT_EQ(table01.dataTable->outline, true);
   EXPECT_FALSE(table01.dataTable->showKeys.has_value());
   EXPECT_EQ(FirstChart("chart_table02").dataTable->showKeys, true);
 
-  const ChartData pie = FirstChart("chart_pie03");
+  const document::ChartData pie = FirstChart("chart_pie03");
   EXPECT_EQ(pie.legend->deletedEntries, std::vector<std::int32_t>{1});
 
-  const ChartData layout = FirstChart("chart_layout01");
+  const document::ChartData layout = FirstChart("chart_layout01");
   ASSERT_TRUE(layout.plotAreaLayout.has_value());
   EXPECT_TRUE(layout.plotAreaLayout->inner);
   EXPECT_DOUBLE_EQ(*layout.plotAreaLayout->height, 0.5713732137649461);
-  const ChartData legend = FirstChart("chart_layout02");
+  const document::ChartData legend = FirstChart("chart_layout02");
   EXPECT_FALSE(legend.plotAreaLayout.has_value());
   ASSERT_TRUE(legend.legend->layout.has_value());
   EXPECT_DOUBLE_EQ(*legend.legend->layout->x, 0.80197353455818021);
 }
 
 TEST(ExcelCharts, SeriesColoursAreSpreadsheetColourNumbers) {
-  const ChartData format03 = FirstChart("chart_format03");
+  const document::ChartData format03 = FirstChart("chart_format03");
   ASSERT_TRUE(format03.series.at(0).fill.has_value());
-  EXPECT_EQ(format03.series[0].fill->kind, FillData::Kind::Solid);
+  EXPECT_EQ(format03.series[0].fill->kind, document::FillData::Kind::Solid);
   EXPECT_EQ(format03.series[0].fill->color.value().PlainRgb(), 255);  // FF0000
   ASSERT_TRUE(format03.series[0].line.has_value());
   EXPECT_EQ(format03.series[0].line->color.value().PlainRgb(), 65535);  // FFFF00
   EXPECT_FALSE(format03.series.at(1).fill.has_value());
 
-  const ChartData format17 = FirstChart("chart_format17");
+  const document::ChartData format17 = FirstChart("chart_format17");
   ASSERT_TRUE(format17.series.at(0).fill.has_value());
-  EXPECT_EQ(format17.series[0].fill->kind, FillData::Kind::None);
+  EXPECT_EQ(format17.series[0].fill->kind, document::FillData::Kind::None);
   EXPECT_FALSE(format17.series[0].fill->color.has_value());
 }
 
 TEST(ExcelCharts, LineSeriesSayWhetherTheyShowMarkers) {
-  const ChartData without = FirstChart("chart_line01");
-  for (const SeriesData& series : without.series) EXPECT_EQ(series.markers, false);
-  const ChartData with = FirstChart("chart_points05");
-  for (const SeriesData& series : with.series) EXPECT_FALSE(series.markers.has_value());
+  const document::ChartData without = FirstChart("chart_line01");
+  for (const document::SeriesData& series : without.series) EXPECT_EQ(series.markers, false);
+  const document::ChartData with = FirstChart("chart_points05");
+  for (const document::SeriesData& series : with.series) EXPECT_FALSE(series.markers.has_value());
 }
 
 TEST(ExcelChartSheets, TheChartSheetsChartAndFrameAreItsOwn) {
@@ -468,8 +469,8 @@ TEST(ExcelChartSheets, TheChartSheetsChartAndFrameAreItsOwn) {
                                    Expected{"chartsheet07", 1, 485.25, 482.25, -4152},
                                    Expected{"chart_bar16", 1, 732.99, 478.608, -4107}}) {
     SCOPED_TRACE(expected.file);
-    const WorkbookData workbook = ReadExcelFile(expected.file);
-    const SheetData& sheet = workbook.sheets.at(expected.sheet);
+    const document::WorkbookData workbook = ReadExcelFile(expected.file);
+    const document::SheetData& sheet = workbook.sheets.at(expected.sheet);
     EXPECT_TRUE(sheet.drawing.empty());
     EXPECT_TRUE(sheet.charts.empty());
     ASSERT_TRUE(sheet.chartSheet.has_value());
@@ -480,25 +481,25 @@ TEST(ExcelChartSheets, TheChartSheetsChartAndFrameAreItsOwn) {
     EXPECT_EQ(sheet.chartSheet->chart->chartType, 57);
     EXPECT_EQ(Formulas(*sheet.chartSheet->chart), kThreeColumns);
     EXPECT_EQ(sheet.chartSheet->chart->legend->position, expected.legend);
-    for (const SheetData& other : workbook.sheets) {
+    for (const document::SheetData& other : workbook.sheets) {
       if (&other != &sheet) {
         EXPECT_FALSE(other.chartSheet.has_value());
       }
     }
   }
-  const ChartData titled = *ReadExcelFile("chart_bar16").sheets[1].chartSheet->chart;
+  const document::ChartData titled = *ReadExcelFile("chart_bar16").sheets[1].chartSheet->chart;
   EXPECT_EQ(titled.title->text.text, "Title");
 }
 
 TEST(ExcelChartSheets, PageSetupOfTheChartSheetIsRead) {
-  const ChartSheetData sheet = *ReadExcelFile("chartsheet07").sheets[1].chartSheet;
+  const document::ChartSheetData sheet = *ReadExcelFile("chartsheet07").sheets[1].chartSheet;
   ASSERT_TRUE(sheet.pageSetup.has_value());
   EXPECT_EQ(sheet.pageSetup->paperSize, 9);
   EXPECT_EQ(sheet.pageSetup->orientation, "portrait");
   EXPECT_EQ(sheet.pageSetup->horizontalDpi, 200);
   EXPECT_EQ(sheet.pageSetup->verticalDpi, 200);
   EXPECT_DOUBLE_EQ(sheet.frame->top, -3.75);
-  const ChartSheetData plain = *ReadExcelFile("chartsheet01").sheets[1].chartSheet;
+  const document::ChartSheetData plain = *ReadExcelFile("chartsheet01").sheets[1].chartSheet;
   EXPECT_FALSE(plain.pageSetup.has_value() && plain.pageSetup->paperSize.has_value());
 }
 
@@ -516,9 +517,9 @@ TEST(ExcelTextBoxes, TextBoxesKeepTheirNameTextPlaceAndFont) {
         Expected{"textbox06", 0, "TextBox 1", 192, 120, 192, 75, ""},
         Expected{"textbox22", 0, "TextBox 1", 192, 120, 144, 90, "Arial"}}) {
     SCOPED_TRACE(expected.file);
-    const SheetData sheet = ReadExcelFile(expected.file).sheets.at(0);
+    const document::SheetData sheet = ReadExcelFile(expected.file).sheets.at(0);
     ASSERT_LT(expected.index, sheet.drawing.size());
-    const DrawingObjectData& box = sheet.drawing[expected.index];
+    const document::DrawingObjectData& box = sheet.drawing[expected.index];
     EXPECT_EQ(box.kind, Kind::TextBox);
     EXPECT_EQ(box.name, expected.name);
     EXPECT_DOUBLE_EQ(box.geometry.left, expected.left);
@@ -547,7 +548,7 @@ TEST(ExcelTextBoxes, TextBoxesKeepTheirNameTextPlaceAndFont) {
 }
 
 TEST(ExcelTextBoxes, TheChartLiesBehindTheTextBoxDrawnAfterIt) {
-  const SheetData sheet = ReadExcelFile("textbox04").sheets.at(0);
+  const document::SheetData sheet = ReadExcelFile("textbox04").sheets.at(0);
   ASSERT_EQ(sheet.drawing.size(), 2u);
   EXPECT_EQ(sheet.drawing[0].kind, Kind::Chart);
   EXPECT_EQ(sheet.drawing[1].kind, Kind::TextBox);

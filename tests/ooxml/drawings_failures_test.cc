@@ -5,8 +5,8 @@
 #include <string>
 
 #include "api/error.h"
-#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -126,7 +126,7 @@ TEST(HostileChart, AHugePointCountIsRefusedBeforeAnythingIsAllocated) {
                                  "</c:numLit>") +
                           "</c:barChart>"),
                 "has a series point whose index is missing or beyond 32000");
-  const WorkbookData read = ReadWorkbookBytes(
+  const document::WorkbookData read = ReadWorkbookBytes(
       testing::ZipBytes(WithChart(
           "<c:barChart>" +
           Series("<c:numLit><c:ptCount val=\"32000\"/><c:pt idx=\"31999\"><c:v>7</c:v></c:pt>"
@@ -139,7 +139,7 @@ TEST(HostileChart, AHugePointCountIsRefusedBeforeAnythingIsAllocated) {
 TEST(HostileChart, MoreSeriesThanAChartMayHoldAreRefused) {
   std::string series;
   for (int i = 0; i < 255; ++i) series += "<c:ser/>";
-  const WorkbookData read = ReadWorkbookBytes(
+  const document::WorkbookData read = ReadWorkbookBytes(
       testing::ZipBytes(WithChart("<c:barChart>" + series + "</c:barChart>")), "Ventes.xls");
   EXPECT_EQ(read.sheets[0].charts.at(0).series.size(), 255u);
   ExpectDamaged(WithChart("<c:barChart>" + series +
@@ -176,9 +176,9 @@ TEST(HostileDrawing, DeeplyNestedGroupsAreReadAsOneObject) {
   for (int i = 0; i < depth; ++i) group += "</xdr:grpSp>";
   PackageParts package = MinimalWorkbook();
   AddDrawing(package, TwoCellAnchor(0, 0, 1, 1, group));
-  const WorkbookData read = ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
+  const document::WorkbookData read = ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
   ASSERT_EQ(read.sheets[0].drawing.size(), 1u);
-  EXPECT_EQ(read.sheets[0].drawing[0].kind, DrawingObjectData::Kind::Group);
+  EXPECT_EQ(read.sheets[0].drawing[0].kind, document::DrawingObjectData::Kind::Group);
   EXPECT_EQ(read.sheets[0].drawing[0].id, 2);
 }
 
@@ -198,10 +198,10 @@ TEST(HostileChart, AChartFrameInAChartsOwnDrawingIsNotFollowed) {
       "><cdr:relSizeAnchor><cdr:from><cdr:x>0</cdr:x><cdr:y>0</cdr:y></cdr:from><cdr:to>"
       "<cdr:x>1</cdr:x><cdr:y>1</cdr:y></cdr:to>" +
       ChartFrame("Chart 1", "rIdChart1") + "</cdr:relSizeAnchor></c:userShapes>";
-  const WorkbookData read = ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
-  const ChartData& only = read.sheets[0].charts.at(0);
+  const document::WorkbookData read = ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
+  const document::ChartData& only = read.sheets[0].charts.at(0);
   ASSERT_EQ(only.shapes.size(), 1u);
-  EXPECT_EQ(only.shapes[0].kind, DrawingObjectData::Kind::Chart);
+  EXPECT_EQ(only.shapes[0].kind, document::DrawingObjectData::Kind::Chart);
   EXPECT_FALSE(only.shapes[0].chart.has_value());
 }
 

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/series_formula_text.h"
-#include "ooxml/package_builder.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -18,16 +18,16 @@ using testing::ChartSpaceXml;
 using testing::MinimalWorkbook;
 using testing::PackageParts;
 using testing::TwoCellAnchor;
-using Kind = DrawingObjectData::Kind;
+using Kind = document::DrawingObjectData::Kind;
 
 const std::string kRelationshipTypes =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 
-WorkbookData Read(const PackageParts& package) {
+document::WorkbookData Read(const PackageParts& package) {
   return ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
 }
 
-SheetData OnlySheet(const PackageParts& package) { return Read(package).sheets.at(0); }
+document::SheetData OnlySheet(const PackageParts& package) { return Read(package).sheets.at(0); }
 
 std::string Shape(const std::string& name, const std::string& inside, bool textBox = false,
                   int id = 3) {
@@ -96,22 +96,22 @@ TEST(SheetDrawing, ObjectsArePlacedThroughTheSheetsOwnWidthsHeightsAndOffsets) {
       "<xdr:ext cx=\"381000\" cy=\"508000\"/>" +
       Shape("Line 3", "") + "<xdr:clientData/></xdr:absoluteAnchor>";
   AddDrawing(package, twoCell + oneCell + absolute);
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 3u);
 
   // Columns A:B are 96 px (72 pt), C is hidden, then 64 px (48 pt); rows are 12.75 pt, row 2
   // is 30 pt and row 3 hidden.
-  const GeometryData& rectangle = sheet.drawing[0].geometry;
+  const document::GeometryData& rectangle = sheet.drawing[0].geometry;
   EXPECT_DOUBLE_EQ(rectangle.left, 72 + 0.75);
   EXPECT_DOUBLE_EQ(rectangle.top, 12.75 + 1);
   EXPECT_DOUBLE_EQ(rectangle.width, 72 + 0 + 48 - 0.75);
   EXPECT_DOUBLE_EQ(rectangle.height, 30 + 0 + 12.75 - 1);
-  const GeometryData& oval = sheet.drawing[1].geometry;
+  const document::GeometryData& oval = sheet.drawing[1].geometry;
   EXPECT_DOUBLE_EQ(oval.left, 144);
   EXPECT_DOUBLE_EQ(oval.top, 12.75 + 30);
   EXPECT_DOUBLE_EQ(oval.width, 100);
   EXPECT_DOUBLE_EQ(oval.height, 50);
-  const GeometryData& line = sheet.drawing[2].geometry;
+  const document::GeometryData& line = sheet.drawing[2].geometry;
   EXPECT_DOUBLE_EQ(line.left, 10);
   EXPECT_DOUBLE_EQ(line.top, 20);
   EXPECT_DOUBLE_EQ(line.width, 30);
@@ -145,9 +145,9 @@ TEST(SheetDrawing, AnObjectsOwnFrameWinsOverItsAnchor) {
              {ColumnChart("")});
   AddChartShapes(package, ChartTextBox("Text Box 1", "<cdr:x>0.5</cdr:x><cdr:y>0.5</cdr:y>",
                                        "<cdr:x>1</cdr:x><cdr:y>1</cdr:y>", "", "x1000"));
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 3u);
-  const GeometryData& chart = sheet.drawing[0].geometry;
+  const document::GeometryData& chart = sheet.drawing[0].geometry;
   EXPECT_DOUBLE_EQ(chart.left, 127080 / 12700.0);
   EXPECT_DOUBLE_EQ(chart.top, 127080 / 12700.0);
   EXPECT_DOUBLE_EQ(chart.width, 3143160 / 12700.0);
@@ -156,12 +156,12 @@ TEST(SheetDrawing, AnObjectsOwnFrameWinsOverItsAnchor) {
   ASSERT_EQ(sheet.charts.at(0).shapes.size(), 1u);
   EXPECT_DOUBLE_EQ(sheet.charts[0].shapes[0].geometry.width, chart.width / 2);
   // A flat frame is a frame; an empty one leaves the anchor.
-  const GeometryData& line = sheet.drawing[1].geometry;
+  const document::GeometryData& line = sheet.drawing[1].geometry;
   EXPECT_DOUBLE_EQ(line.left, 20);
   EXPECT_DOUBLE_EQ(line.top, 30);
   EXPECT_DOUBLE_EQ(line.width, 50);
   EXPECT_DOUBLE_EQ(line.height, 0);
-  const GeometryData& anchored = sheet.drawing[2].geometry;
+  const document::GeometryData& anchored = sheet.drawing[2].geometry;
   EXPECT_DOUBLE_EQ(anchored.left, 48);
   EXPECT_DOUBLE_EQ(anchored.width, 48);
   EXPECT_DOUBLE_EQ(anchored.height, 15);
@@ -179,7 +179,7 @@ TEST(SheetDrawing, TextWithoutAShapeOfItsOwnIsATextBox) {
           TwoCellAnchor(
               0, 0, 1, 1,
               Shape("Forme 4", "<xdr:spPr><a:prstGeom prst=\"rect\"/></xdr:spPr>" + text)));
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 4u);
   EXPECT_EQ(sheet.drawing[0].kind, Kind::TextBox);
   EXPECT_EQ(sheet.drawing[0].text->text, "Note");
@@ -220,13 +220,13 @@ TEST(SheetDrawing, EveryKindOfObjectKeepsItsPlaceInTheZOrder) {
                           "<xdr:twoCellAnchor><xdr:from><xdr:col>0</xdr:col><xdr:row>0</xdr:row>"
                           "</xdr:from><xdr:to><xdr:col>1</xdr:col><xdr:row>1</xdr:row></xdr:to>"
                           "<xdr:clientData/></xdr:twoCellAnchor>");
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 5u);  // the empty anchor draws nothing
   EXPECT_EQ(sheet.drawing[0].kind, Kind::Picture);
   EXPECT_EQ(sheet.drawing[0].name, "Picture 4");
   EXPECT_EQ(sheet.drawing[0].id, 4);
 
-  const DrawingObjectData& oval = sheet.drawing[1];
+  const document::DrawingObjectData& oval = sheet.drawing[1];
   EXPECT_EQ(oval.kind, Kind::AutoShape);
   EXPECT_EQ(oval.preset, "ellipse");
   ASSERT_TRUE(oval.fill && oval.line);
@@ -256,7 +256,7 @@ TEST(SheetDrawing, ChartFramesLeadToTheirChartsInDrawingOrder) {
                  TwoCellAnchor(0, 12, 4, 20, ChartFrame("Graphique 1", "rIdChart1", 4)),
              {ColumnChart(series), ChartSpaceXml("<c:chart><c:plotArea><c:lineChart>" + series +
                                                  "</c:lineChart></c:plotArea></c:chart>")});
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 3u);
   ASSERT_EQ(sheet.charts.size(), 2u);
   EXPECT_EQ(sheet.drawing[0].chart, 0u);
@@ -288,9 +288,9 @@ TEST(ChartShapes, AChartsOwnShapesArePlacedInItsChartArea) {
       "name=\"AutoShape 3\"/><cdr:cNvSpPr/></cdr:nvSpPr><cdr:spPr><a:prstGeom "
       "prst=\"wedgeRectCallout\"/><a:solidFill><a:srgbClr val=\"FF0000\"/></a:solidFill>"
       "</cdr:spPr></cdr:sp></cdr:absSizeAnchor>");
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.charts.size(), 1u);
-  const std::vector<DrawingObjectData>& shapes = sheet.charts[0].shapes;
+  const std::vector<document::DrawingObjectData>& shapes = sheet.charts[0].shapes;
   ASSERT_EQ(shapes.size(), 2u);
   EXPECT_EQ(shapes[0].kind, Kind::TextBox);
   EXPECT_EQ(shapes[0].name, "Text Box 2");
@@ -334,7 +334,7 @@ TEST(FormControls, ACheckBoxGivesItsStateFromItsPropertiesPart) {
   package.parts["xl/ctrlProps/ctrlProp1.xml"] =
       "<formControlPr xmlns=\"http://schemas.microsoft.com/office/spreadsheetml/2009/9/main\" "
       "objectType=\"CheckBox\" checked=\"Checked\" lockText=\"1\"/>";
-  SheetData read = OnlySheet(package);
+  document::SheetData read = OnlySheet(package);
   ASSERT_EQ(read.drawing.size(), 1u);
   EXPECT_EQ(read.drawing[0].kind, Kind::FormControl);
   EXPECT_EQ(read.drawing[0].name, "Case à cocher 1");
@@ -360,7 +360,7 @@ TEST(ChartDefaults, AChartThatStatesLittleGivesExcelsImplicitValuesAndNothingEls
              {ColumnChart(series, axes, "<c:legend/><c:autoTitleDeleted/>")});
   std::string& chart = package.parts["xl/charts/chart1.xml"];
   chart.insert(chart.find("<c:plotArea>"), "<c:title/>");
-  ChartData read = OnlySheet(package).charts.at(0);
+  document::ChartData read = OnlySheet(package).charts.at(0);
   EXPECT_EQ(read.chartType, 51);
   ASSERT_TRUE(read.title.has_value());
   EXPECT_TRUE(read.title->automatic);
@@ -374,7 +374,7 @@ TEST(ChartDefaults, AChartThatStatesLittleGivesExcelsImplicitValuesAndNothingEls
   EXPECT_FALSE(read.pageSetup.has_value());
 
   ASSERT_EQ(read.series.size(), 1u);
-  const SeriesData& only = read.series[0];
+  const document::SeriesData& only = read.series[0];
   EXPECT_FALSE(only.index.has_value());
   EXPECT_FALSE(only.order.has_value());
   EXPECT_FALSE(only.name.has_value());
@@ -395,7 +395,7 @@ TEST(ChartDefaults, AChartThatStatesLittleGivesExcelsImplicitValuesAndNothingEls
   EXPECT_EQ(read.axes[2].minorTickMark, 4);
   EXPECT_EQ(read.axes[2].type, 1);  // named by no group: a category axis by its element
   read.axes.pop_back();
-  for (const AxisData& axis : read.axes) {
+  for (const document::AxisData& axis : read.axes) {
     EXPECT_EQ(axis.majorTickMark, 3);
     EXPECT_EQ(axis.minorTickMark, -4142);
     EXPECT_EQ(axis.tickLabelPosition, 4);
@@ -417,7 +417,7 @@ TEST(ChartFonts, TheChartAndItsDataTableGiveTheirTextProperties) {
              {ColumnChart("", table, "")});
   std::string& chart = package.parts["xl/charts/chart1.xml"];
   chart.insert(chart.find("</c:chartSpace>"), textProperties("sz=\"1150\" b=\"1\"/>"));
-  const ChartData read = OnlySheet(package).charts.at(0);
+  const document::ChartData read = OnlySheet(package).charts.at(0);
   ASSERT_TRUE(read.dataTable.has_value());
   EXPECT_EQ(read.dataTable->showKeys, true);
   EXPECT_EQ(read.dataTable->font.size, 8.0);
@@ -437,7 +437,7 @@ TEST(ChartDefaults, LiteralNamesAndCategoriesAreWrittenAsFormulaLiterals) {
       "</c:val></c:ser>";
   AddDrawing(package, TwoCellAnchor(0, 0, 4, 10, ChartFrame("Chart 1", "rIdChart1")),
              {ColumnChart(series)});
-  const SeriesData series0 = OnlySheet(package).charts.at(0).series.at(0);
+  const document::SeriesData series0 = OnlySheet(package).charts.at(0).series.at(0);
   EXPECT_EQ(series0.order, 4);
   EXPECT_EQ(SeriesFormulaText(series0, 5),
             "=SERIES(\"il dit \"\"oui\"\"\",{\"Trim 1\",\"Trim \"\"2\"\"\"},"
@@ -450,7 +450,7 @@ TEST(ChartSheet, AChartSheetWithoutDrawingHasNoChart) {
   const PackageParts package = testing::ChartSheetWorkbook(
       "<chartsheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
       "<pageSetup paperSize=\"9\" orientation=\"landscape\" firstPageNumber=\"3\"/></chartsheet>");
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_TRUE(sheet.chartSheet.has_value());
   EXPECT_FALSE(sheet.chartSheet->chart.has_value());
   EXPECT_FALSE(sheet.chartSheet->frame.has_value());

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "api/error.h"
+#include "ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/vml_drawing.h"
-#include "ooxml/package_builder.h"
 #include "support/raised_error.h"
 
 namespace k27093::ooxml {
@@ -20,7 +20,7 @@ using testing::AddDrawing;
 using testing::MinimalWorkbook;
 using testing::PackageParts;
 using testing::TwoCellAnchor;
-using Kind = DrawingObjectData::Kind;
+using Kind = document::DrawingObjectData::Kind;
 
 const std::string kTestData = std::string(K27093_TEST_DATA) + "/";
 
@@ -57,7 +57,7 @@ PackageParts WithVml(const std::string& shapes) {
   return package;
 }
 
-SheetData OnlySheet(const PackageParts& package) {
+document::SheetData OnlySheet(const PackageParts& package) {
   return ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls").sheets.at(0);
 }
 
@@ -72,11 +72,11 @@ const std::string kFourBoxes =
                "<x:Checked>0</x:Checked>");
 
 TEST(VmlControls, CheckBoxesOfTheLegacyDrawingOnlyHaveTheirNamesAndValues) {
-  const SheetData sheet = OnlySheet(WithVml(kFourBoxes));
+  const document::SheetData sheet = OnlySheet(WithVml(kFourBoxes));
   ASSERT_EQ(sheet.drawing.size(), 4u);
   std::vector<std::string> names;
   std::vector<std::int32_t> values;
-  for (const DrawingObjectData& box : sheet.drawing) {
+  for (const document::DrawingObjectData& box : sheet.drawing) {
     EXPECT_EQ(box.kind, Kind::FormControl);
     EXPECT_EQ(box.controlType, "CheckBox");
     names.push_back(box.name);
@@ -91,9 +91,9 @@ TEST(VmlControls, CheckBoxesOfTheLegacyDrawingOnlyHaveTheirNamesAndValues) {
 }
 
 TEST(VmlControls, AControlLiesWhereItsAnchorSaysInPixelsFromItsCells) {
-  const SheetData sheet = OnlySheet(WithVml(kFourBoxes));
+  const document::SheetData sheet = OnlySheet(WithVml(kFourBoxes));
   // Columns of 64 pixels and rows of 15 points: from B4 + (15, 2) px to D5 + (20, 2) px.
-  const GeometryData& geometry = sheet.drawing.at(0).geometry;
+  const document::GeometryData& geometry = sheet.drawing.at(0).geometry;
   EXPECT_DOUBLE_EQ(geometry.left, 48 + 15 * 0.75);
   EXPECT_DOUBLE_EQ(geometry.top, 45 + 2 * 0.75);
   EXPECT_DOUBLE_EQ(geometry.width, 144 + 20 * 0.75 - geometry.left);
@@ -101,7 +101,7 @@ TEST(VmlControls, AControlLiesWhereItsAnchorSaysInPixelsFromItsCells) {
 }
 
 TEST(VmlControls, OtherControlsTakeTheirKindsDefaultNameAndNotesAreNoControls) {
-  const SheetData sheet =
+  const document::SheetData sheet =
       OnlySheet(WithVml(VmlControl("_x0000_s1025", "", "Radio", "1, 0, 1, 0, 2, 0, 2, 0") +
                         VmlControl("_x0000_s2049", "", "Drop", "1, 0, 1, 0, 2, 0, 2, 0") +
                         VmlControl("_x0000_s1027", "", "Note", "1, 0, 1, 0, 2, 0, 2, 0",
@@ -116,7 +116,7 @@ TEST(VmlControls, OtherControlsTakeTheirKindsDefaultNameAndNotesAreNoControls) {
 }
 
 TEST(VmlControls, TheLegacyDrawingOfCommentsHoldsNoDrawnObject) {
-  const WorkbookData workbook =
+  const document::WorkbookData workbook =
       ReadWorkbookFile(std::string(K27093_EXCEL_FILES) + "/comment01.xlsx");
   EXPECT_TRUE(workbook.sheets.at(0).drawing.empty());
   EXPECT_EQ(workbook.sheets.at(0).comments.size(), 1u);
@@ -133,7 +133,7 @@ TEST(VmlControls, TheLegacyDrawingIsNotReadWhenTheDrawingHoldsTheControls) {
                            "</xdr:sp>"));
   // AddDrawing wrote the sheet's relationships afresh: the legacy drawing's comes back.
   testing::AddSheetRelationship(package, "rIdVml", "vmlDrawing", "../drawings/vmlDrawing1.vml");
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 1u);
   EXPECT_EQ(sheet.drawing[0].kind, Kind::FormControl);
   EXPECT_EQ(sheet.drawing[0].name, "Case à cocher 1");
@@ -149,7 +149,7 @@ TEST(VmlControls, ConditionalMarkersAndOpenLineBreaksAreRepaired) {
                  "<x:Checked>1</x:Checked>") +
       "<![endif]> <v:shape id=\"_x0000_s1026\"><v:textbox><div>Ligne 1<br>Ligne 2</div>"
       "</v:textbox><x:ClientData ObjectType=\"Checkbox\"/></v:shape>";
-  const SheetData sheet = OnlySheet(WithVml(repaired));
+  const document::SheetData sheet = OnlySheet(WithVml(repaired));
   ASSERT_EQ(sheet.drawing.size(), 2u);
   EXPECT_EQ(sheet.drawing[0].checkValue, 1);
   EXPECT_EQ(sheet.drawing[1].name, "Check Box 2");
@@ -206,7 +206,7 @@ TEST(ListedControls, AShapeTheSheetListsAmongItsControlsIsAFormControl) {
   package.parts["xl/ctrlProps/ctrlProps2.xml"] =
       "<formControlPr xmlns=\"http://schemas.microsoft.com/office/spreadsheetml/2009/9/main\" "
       "objectType=\"CheckBox\" checked=\"Checked\" autoLine=\"false\" lockText=\"1\"/>";
-  const SheetData sheet = OnlySheet(package);
+  const document::SheetData sheet = OnlySheet(package);
   ASSERT_EQ(sheet.drawing.size(), 2u);
   // The drawing's name, not the control's (LibreOffice writes the label there).
   EXPECT_EQ(sheet.drawing[0].name, "Case à cocher 1");
@@ -218,9 +218,10 @@ TEST(ListedControls, AShapeTheSheetListsAmongItsControlsIsAFormControl) {
 
 TEST(ListedControls, LibreOfficeCheckBoxesHaveTheirNamesAndStates) {
   // Saved by LibreOffice Calc with the second and third boxes ticked.
-  const WorkbookData workbook = ReadWorkbookFile(kTestData + "libreoffice-421-check-boxes.xlsx");
+  const document::WorkbookData workbook =
+      ReadWorkbookFile(kTestData + "libreoffice-421-check-boxes.xlsx");
   ASSERT_EQ(workbook.sheets.size(), 2u);
-  const SheetData& answers = workbook.sheets[1];
+  const document::SheetData& answers = workbook.sheets[1];
   EXPECT_EQ(answers.name, "Réponses");
   // The instruction's text box first, then the four boxes.
   ASSERT_EQ(answers.drawing.size(), 5u);
@@ -228,7 +229,7 @@ TEST(ListedControls, LibreOfficeCheckBoxesHaveTheirNamesAndStates) {
   EXPECT_EQ(answers.drawing[0].name, "Consigne");
   for (std::size_t i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
-    const DrawingObjectData& box = answers.drawing[i + 1];
+    const document::DrawingObjectData& box = answers.drawing[i + 1];
     EXPECT_EQ(box.kind, Kind::FormControl);
     EXPECT_EQ(box.controlType, "CheckBox");
     EXPECT_EQ(box.name, "Case à cocher " + std::to_string(i + 1));

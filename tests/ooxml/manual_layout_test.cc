@@ -6,8 +6,8 @@
 #include <string>
 
 #include "api/error.h"
-#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -18,7 +18,7 @@ using testing::ChartSpaceXml;
 using testing::MinimalWorkbook;
 using testing::PackageParts;
 using testing::TwoCellAnchor;
-using Mode = ManualLayoutData::Mode;
+using Mode = document::ManualLayoutData::Mode;
 
 const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
 
@@ -35,20 +35,20 @@ PackageParts ChartWithLayouts(const std::string& layout) {
   return package;
 }
 
-ChartData OnlyChart(const PackageParts& package) {
+document::ChartData OnlyChart(const PackageParts& package) {
   return ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls").sheets.at(0).charts.at(0);
 }
 
-ChartData FirstExcelChart(const std::string& name) {
+document::ChartData FirstExcelChart(const std::string& name) {
   return ReadWorkbookFile(kExcelFolder + name).sheets.at(0).charts.at(0);
 }
 
 TEST(ManualLayout, AbsentTargetAndModesTakeTheFormatsDefaults) {
-  ChartData chart = OnlyChart(
+  document::ChartData chart = OnlyChart(
       ChartWithLayouts("<c:manualLayout><c:x val=\"0.1\"/><c:y val=\"-0.05\"/><c:w val=\"0.7\"/>"
                        "<c:h val=\"0.55\"/></c:manualLayout>"));
   ASSERT_TRUE(chart.plotAreaLayout.has_value());
-  const ManualLayoutData& layout = *chart.plotAreaLayout;
+  const document::ManualLayoutData& layout = *chart.plotAreaLayout;
   EXPECT_FALSE(layout.inner);
   EXPECT_EQ(layout.xMode, Mode::Factor);
   EXPECT_EQ(layout.yMode, Mode::Factor);
@@ -61,11 +61,11 @@ TEST(ManualLayout, AbsentTargetAndModesTakeTheFormatsDefaults) {
 }
 
 TEST(ManualLayout, StatedTargetAndModesAreReadEachOnItsOwn) {
-  ChartData chart = OnlyChart(
+  document::ChartData chart = OnlyChart(
       ChartWithLayouts("<c:manualLayout><c:layoutTarget val=\"inner\"/><c:xMode val=\"edge\"/>"
                        "<c:yMode val=\"factor\"/><c:wMode val=\"edge\"/><c:hMode val=\"factor\"/>"
                        "<c:x val=\"0.2\"/></c:manualLayout>"));
-  const ManualLayoutData& layout = *chart.plotAreaLayout;
+  const document::ManualLayoutData& layout = *chart.plotAreaLayout;
   EXPECT_TRUE(layout.inner);
   EXPECT_EQ(layout.xMode, Mode::Edge);
   EXPECT_EQ(layout.yMode, Mode::Factor);
@@ -97,9 +97,9 @@ TEST(ManualLayout, AModeOrTargetOutsideTheFormatsIsADamagedPart) {
 }
 
 TEST(ManualLayout, ExcelStoresAnInnerPlotAreaWithEdgePositionsAndFactorSizes) {
-  const ChartData chart = FirstExcelChart("chart_layout01.xlsx");
+  const document::ChartData chart = FirstExcelChart("chart_layout01.xlsx");
   ASSERT_TRUE(chart.plotAreaLayout.has_value());
-  const ManualLayoutData& layout = *chart.plotAreaLayout;
+  const document::ManualLayoutData& layout = *chart.plotAreaLayout;
   EXPECT_TRUE(layout.inner);
   EXPECT_EQ(layout.xMode, Mode::Edge);
   EXPECT_EQ(layout.yMode, Mode::Edge);
@@ -113,10 +113,10 @@ TEST(ManualLayout, ExcelStoresAnInnerPlotAreaWithEdgePositionsAndFactorSizes) {
 }
 
 TEST(ManualLayout, ExcelStoresAMovedLegendButNoPlotAreaLayout) {
-  const ChartData chart = FirstExcelChart("chart_layout02.xlsx");
+  const document::ChartData chart = FirstExcelChart("chart_layout02.xlsx");
   EXPECT_FALSE(chart.plotAreaLayout.has_value());
   ASSERT_TRUE(chart.legend->layout.has_value());
-  const ManualLayoutData& legend = *chart.legend->layout;
+  const document::ManualLayoutData& legend = *chart.legend->layout;
   EXPECT_FALSE(legend.inner);
   EXPECT_EQ(legend.xMode, Mode::Edge);
   EXPECT_EQ(legend.yMode, Mode::Edge);

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {
 namespace {
 
-using Kind = SheetData::Kind;
+using Kind = document::SheetData::Kind;
 
 const std::string kExcelFolder = std::string(K27093_EXCEL_FILES) + "/";
 const std::string kMarker =
@@ -62,15 +62,16 @@ std::map<std::string, std::vector<ExpectedSheet>> ExpectedSheets() {
   return expected;
 }
 
-const CellData* FindCell(const SheetData& sheet, std::int32_t row, std::int32_t column) {
-  for (const CellData& cell : sheet.cells) {
+const document::CellData* FindCell(const document::SheetData& sheet, std::int32_t row,
+                                   std::int32_t column) {
+  for (const document::CellData& cell : sheet.cells) {
     if (cell.row == row && cell.column == column) return &cell;
   }
   return nullptr;
 }
 
-double NumberAt(const SheetData& sheet, std::int32_t row, std::int32_t column) {
-  const CellData* cell = FindCell(sheet, row, column);
+double NumberAt(const document::SheetData& sheet, std::int32_t row, std::int32_t column) {
+  const document::CellData* cell = FindCell(sheet, row, column);
   if (cell == nullptr || cell->value.type() != Variant::Type::Double) {
     ADD_FAILURE() << sheet.name << " has no number at row " << row << " column " << column;
     return -1;
@@ -78,8 +79,8 @@ double NumberAt(const SheetData& sheet, std::int32_t row, std::int32_t column) {
   return cell->value.AsDouble();
 }
 
-std::string TextAt(const SheetData& sheet, std::int32_t row, std::int32_t column) {
-  const CellData* cell = FindCell(sheet, row, column);
+std::string TextAt(const document::SheetData& sheet, std::int32_t row, std::int32_t column) {
+  const document::CellData* cell = FindCell(sheet, row, column);
   if (cell == nullptr || !cell->value.IsText()) {
     ADD_FAILURE() << sheet.name << " has no text at row " << row << " column " << column;
     return std::string();
@@ -96,7 +97,7 @@ TEST(ExcelFiles, EveryWorkbookGivesItsSheetsInTabOrderWithTheirKind) {
     SCOPED_TRACE(file);
     const auto found = expected.find(file);
     ASSERT_NE(found, expected.end()) << "a reference workbook without expectations";
-    const WorkbookData workbook = ReadWorkbookFile(entry.path().string());
+    const document::WorkbookData workbook = ReadWorkbookFile(entry.path().string());
     ASSERT_EQ(workbook.sheets.size(), found->second.size());
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
       EXPECT_EQ(workbook.sheets[i].name, found->second[i].name);
@@ -109,7 +110,7 @@ TEST(ExcelFiles, EveryWorkbookGivesItsSheetsInTabOrderWithTheirKind) {
 }
 
 TEST(ExcelFiles, ChartSheetsHoldNoCellsAndTheActiveTabIsKept) {
-  const WorkbookData workbook = ReadWorkbookFile(kExcelFolder + "chartsheet02.xlsx");
+  const document::WorkbookData workbook = ReadWorkbookFile(kExcelFolder + "chartsheet02.xlsx");
   ASSERT_EQ(workbook.sheets.size(), 3u);
   EXPECT_TRUE(workbook.sheets[1].cells.empty());
   EXPECT_EQ(workbook.activeSheet, 1u);
@@ -117,9 +118,9 @@ TEST(ExcelFiles, ChartSheetsHoldNoCellsAndTheActiveTabIsKept) {
 }
 
 TEST(ExcelFiles, CommentsComeWithTheirCellAuthorAndText) {
-  const WorkbookData one = ReadWorkbookFile(kExcelFolder + "comment01.xlsx");
+  const document::WorkbookData one = ReadWorkbookFile(kExcelFolder + "comment01.xlsx");
   ASSERT_EQ(one.sheets[0].comments.size(), 1u);
-  const CommentData& b2 = one.sheets[0].comments[0];
+  const document::CommentData& b2 = one.sheets[0].comments[0];
   EXPECT_EQ(b2.row, 2);
   EXPECT_EQ(b2.column, 2);
   EXPECT_EQ(b2.author, "John");
@@ -127,13 +128,13 @@ TEST(ExcelFiles, CommentsComeWithTheirCellAuthorAndText) {
 }
 
 TEST(ExcelFiles, CommentsStayOnTheirOwnSheet) {
-  const WorkbookData workbook = ReadWorkbookFile(kExcelFolder + "comment04.xlsx");
+  const document::WorkbookData workbook = ReadWorkbookFile(kExcelFolder + "comment04.xlsx");
   ASSERT_EQ(workbook.sheets.size(), 3u);
   ASSERT_EQ(workbook.sheets[0].comments.size(), 1u);
   EXPECT_EQ(workbook.sheets[0].comments[0].text, "Some text");
   EXPECT_TRUE(workbook.sheets[1].comments.empty());
   ASSERT_EQ(workbook.sheets[2].comments.size(), 1u);
-  const CommentData& c7 = workbook.sheets[2].comments[0];
+  const document::CommentData& c7 = workbook.sheets[2].comments[0];
   EXPECT_EQ(c7.row, 7);
   EXPECT_EQ(c7.column, 3);
   EXPECT_EQ(c7.author, "John");
@@ -141,29 +142,29 @@ TEST(ExcelFiles, CommentsStayOnTheirOwnSheet) {
 }
 
 TEST(ExcelFiles, AccentedTextsKeepTheirAccents) {
-  const WorkbookData comment = ReadWorkbookFile(kExcelFolder + "utf8_07.xlsx");
+  const document::WorkbookData comment = ReadWorkbookFile(kExcelFolder + "utf8_07.xlsx");
   ASSERT_EQ(comment.sheets[0].comments.size(), 1u);
   EXPECT_EQ(comment.sheets[0].comments[0].text, "Café");
   EXPECT_EQ(comment.sheets[0].comments[0].row, 1);
   EXPECT_EQ(comment.sheets[0].comments[0].column, 1);
 
-  const WorkbookData named = ReadWorkbookFile(kExcelFolder + "utf8_04.xlsx");
+  const document::WorkbookData named = ReadWorkbookFile(kExcelFolder + "utf8_04.xlsx");
   EXPECT_EQ(named.sheets[0].name, "Café & Café");
   EXPECT_EQ(TextAt(named.sheets[0], 1, 1), "Café & Café");
   EXPECT_EQ(ReadWorkbookFile(kExcelFolder + "quote_name11.xlsx").sheets[0].name, "Sheeté");
 }
 
 TEST(ExcelFiles, NumbersAndSharedStringsAreReadAtTheirCells) {
-  const WorkbookData column = ReadWorkbookFile(kExcelFolder + "chart_column01.xlsx");
-  const SheetData& sheet = column.sheets[0];
+  const document::WorkbookData column = ReadWorkbookFile(kExcelFolder + "chart_column01.xlsx");
+  const document::SheetData& sheet = column.sheets[0];
   EXPECT_EQ(sheet.cells.size(), 15u);
   for (std::int32_t row = 1; row <= 5; ++row) {
     for (std::int32_t col = 1; col <= 3; ++col) EXPECT_EQ(NumberAt(sheet, row, col), row * col);
   }
-  const WorkbookData bar = ReadWorkbookFile(kExcelFolder + "chart_bar02.xlsx");
+  const document::WorkbookData bar = ReadWorkbookFile(kExcelFolder + "chart_bar02.xlsx");
   EXPECT_EQ(TextAt(bar.sheets[0], 1, 1), "Foo");
   EXPECT_EQ(NumberAt(bar.sheets[1], 5, 3), 15);
-  const WorkbookData pie = ReadWorkbookFile(kExcelFolder + "chart_pie01.xlsx");
+  const document::WorkbookData pie = ReadWorkbookFile(kExcelFolder + "chart_pie01.xlsx");
   EXPECT_EQ(NumberAt(pie.sheets[0], 1, 2), 60);
 }
 
@@ -175,7 +176,7 @@ TEST(ExcelFiles, ReadingLeavesTheFileUntouched) {
   std::filesystem::last_write_time(path, past);
   const std::string before = testing::ReadFile(path);
 
-  const WorkbookData workbook = ReadWorkbookFile(path);
+  const document::WorkbookData workbook = ReadWorkbookFile(path);
   EXPECT_EQ(workbook.sheets.size(), 3u);
 
   EXPECT_EQ(testing::ReadFile(path), before);
@@ -184,14 +185,14 @@ TEST(ExcelFiles, ReadingLeavesTheFileUntouched) {
 }
 
 TEST(LibreOfficeFile, SheetsCellsAndCommentsKeepTheirAccents) {
-  const WorkbookData workbook =
+  const document::WorkbookData workbook =
       ReadWorkbookFile(std::string(K27093_TEST_DATA) + "/libreoffice-ventes.xlsx");
   ASSERT_EQ(workbook.sheets.size(), 2u);
   EXPECT_EQ(workbook.sheets[0].name, "Année N");
   EXPECT_EQ(workbook.sheets[1].name, "Année N-1");
   EXPECT_EQ(workbook.activeSheet, 0u);
 
-  const SheetData& current = workbook.sheets[0];
+  const document::SheetData& current = workbook.sheets[0];
   EXPECT_EQ(current.cells.size(), 15u);
   EXPECT_EQ(TextAt(current, 3, 5), "Région");
   EXPECT_EQ(TextAt(current, 3, 7), "Évolution");
@@ -201,7 +202,7 @@ TEST(LibreOfficeFile, SheetsCellsAndCommentsKeepTheirAccents) {
   EXPECT_EQ(TextAt(current, 7, 7), "élevée");
   EXPECT_EQ(TextAt(workbook.sheets[1], 4, 7), "à revoir");
 
-  for (const SheetData& sheet : workbook.sheets) {
+  for (const document::SheetData& sheet : workbook.sheets) {
     SCOPED_TRACE(sheet.name);
     ASSERT_EQ(sheet.comments.size(), 1u);
     EXPECT_EQ(sheet.comments[0].row, 9);

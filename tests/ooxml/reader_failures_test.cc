@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "api/error.h"
-#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -163,7 +163,7 @@ TEST(HostilePackage, AnEntryThatInflatesTooMuchIsRefusedWhileInflating) {
 TEST(HostilePackage, AHighlyCompressibleSmallPartIsRead) {
   // Under 100 KiB a part may inflate as much as it likes.
   const std::string blanks(90 * 1024, ' ');
-  const WorkbookData workbook = ReadWorkbookBytes(
+  const document::WorkbookData workbook = ReadWorkbookBytes(
       ZipBytes(MinimalWorkbook("<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>" + blanks)),
       "Ventes.xls");
   EXPECT_EQ(workbook.sheets.at(0).cells.size(), 1u);

@@ -2,8 +2,8 @@
 // comments, and workbooks whose parts are named and wired unlike Excel's.
 #include <gtest/gtest.h>
 
-#include "readers/ooxml/reader.h"
 #include "ooxml/package_builder.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -37,17 +37,17 @@ PackageParts WithSharedStrings(const std::string& sheetData, const std::string& 
   return package;
 }
 
-const SheetData& OnlySheet(const WorkbookData& workbook) {
+const document::SheetData& OnlySheet(const document::WorkbookData& workbook) {
   EXPECT_EQ(workbook.sheets.size(), 1u);
   return workbook.sheets.at(0);
 }
 
-WorkbookData Read(const PackageParts& package) {
+document::WorkbookData Read(const PackageParts& package) {
   return ReadWorkbookBytes(ZipBytes(package), "Ventes.xls");
 }
 
 TEST(CellValues, EachTypeGivesItsVariant) {
-  const WorkbookData workbook =
+  const document::WorkbookData workbook =
       Read(MinimalWorkbook("<row r=\"4\">"
                            "<c r=\"A4\"><v>1.5E3</v></c>"
                            "<c r=\"B4\" t=\"b\"><v>1</v></c>"
@@ -59,7 +59,7 @@ TEST(CellValues, EachTypeGivesItsVariant) {
                            "<c r=\"H4\" s=\"1\"/>"
                            "<c r=\"I4\" t=\"d\"><v>1900-03-01T12:00:00</v></c>"
                            "</row>"));
-  const SheetData& sheet = OnlySheet(workbook);
+  const document::SheetData& sheet = OnlySheet(workbook);
   ASSERT_EQ(sheet.cells.size(), 8u);  // H4 holds no value
   EXPECT_EQ(sheet.cells[0].value.AsDouble(), 1500.0);
   EXPECT_EQ(sheet.cells[0].row, 4);
@@ -76,28 +76,28 @@ TEST(CellValues, EachTypeGivesItsVariant) {
 }
 
 TEST(CellValues, SharedStringsJoinTheirRunsAndLeavePhoneticRunsOut) {
-  const WorkbookData workbook = Read(WithSharedStrings(
+  const document::WorkbookData workbook = Read(WithSharedStrings(
       "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c><c r=\"B1\" t=\"s\"><v>0</v></c></row>",
       "<si><t xml:space=\"preserve\"> </t></si>"
       "<si><r><rPr><b/></rPr><t>Ann</t></r><r><t xml:space=\"preserve\">ée N</t></r>"
       "<rPh sb=\"0\" eb=\"1\"><t>x</t></rPh></si>"));
-  const SheetData& sheet = OnlySheet(workbook);
+  const document::SheetData& sheet = OnlySheet(workbook);
   ASSERT_EQ(sheet.cells.size(), 2u);
   EXPECT_EQ(sheet.cells[0].value.AsText(), "Année N");
   EXPECT_EQ(sheet.cells[1].value.AsText(), " ");
 }
 
 TEST(CellValues, EscapedCharactersAreDecoded) {
-  const WorkbookData workbook = Read(MinimalWorkbook(
+  const document::WorkbookData workbook = Read(MinimalWorkbook(
       "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a_x000D__x000A_b_x005F_x0041_</t></is>"
       "</c></row>"));
   EXPECT_EQ(OnlySheet(workbook).cells.at(0).value.AsText(), "a\r\nb_x0041_");
 }
 
 TEST(CellValues, RowsAndCellsWithoutReferenceFollowThePreviousOnes) {
-  const WorkbookData workbook = Read(MinimalWorkbook(
+  const document::WorkbookData workbook = Read(MinimalWorkbook(
       "<row r=\"3\"><c r=\"C3\"><v>1</v></c><c><v>2</v></c></row><row><c><v>3</v></c></row>"));
-  const SheetData& sheet = OnlySheet(workbook);
+  const document::SheetData& sheet = OnlySheet(workbook);
   ASSERT_EQ(sheet.cells.size(), 3u);
   EXPECT_EQ(sheet.cells[1].row, 3);
   EXPECT_EQ(sheet.cells[1].column, 4);
@@ -111,8 +111,8 @@ TEST(CellValues, PrefixedElementsAreReadByTheirLocalNames) {
       std::string("<x:worksheet xmlns:x=\"") + kMain +
       "\"><x:sheetData><x:row r=\"1\"><x:c r=\"B1\"><x:v>7</x:v></x:c></x:row></x:sheetData>"
       "</x:worksheet>";
-  const WorkbookData workbook = Read(package);
-  const SheetData& sheet = OnlySheet(workbook);
+  const document::WorkbookData workbook = Read(package);
+  const document::SheetData& sheet = OnlySheet(workbook);
   ASSERT_EQ(sheet.cells.size(), 1u);
   EXPECT_EQ(sheet.cells[0].value.AsDouble(), 7.0);
 }
@@ -153,20 +153,20 @@ PackageParts UnusuallyNamedWorkbook() {
 }
 
 TEST(WorkbookStructure, PartsAreFoundThroughRelationshipsNotByName) {
-  const WorkbookData workbook = Read(UnusuallyNamedWorkbook());
+  const document::WorkbookData workbook = Read(UnusuallyNamedWorkbook());
   ASSERT_EQ(workbook.sheets.size(), 2u);
   EXPECT_EQ(workbook.sheets[0].name, "Graphique");
-  EXPECT_EQ(workbook.sheets[0].kind, SheetData::Kind::Chart);
+  EXPECT_EQ(workbook.sheets[0].kind, document::SheetData::Kind::Chart);
   EXPECT_EQ(workbook.sheets[1].name, "Données");
-  EXPECT_EQ(workbook.sheets[1].kind, SheetData::Kind::Worksheet);
+  EXPECT_EQ(workbook.sheets[1].kind, document::SheetData::Kind::Worksheet);
   EXPECT_EQ(workbook.activeSheet, 1u);
   ASSERT_EQ(workbook.sheets[1].cells.size(), 1u);
   EXPECT_EQ(workbook.sheets[1].cells[0].value.AsDouble(), 4.0);
 }
 
 TEST(WorkbookStructure, CommentsJoinTheirRunsAndTakeTheirAuthorFromTheList) {
-  const WorkbookData workbook = Read(UnusuallyNamedWorkbook());
-  const std::vector<CommentData>& comments = workbook.sheets.at(1).comments;
+  const document::WorkbookData workbook = Read(UnusuallyNamedWorkbook());
+  const std::vector<document::CommentData>& comments = workbook.sheets.at(1).comments;
   ASSERT_EQ(comments.size(), 2u);
   EXPECT_EQ(comments[0].author, "Léa");
   EXPECT_EQ(comments[0].text, "Léa:\nune note");

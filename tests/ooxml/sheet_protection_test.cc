@@ -6,9 +6,9 @@
 #include <string>
 
 #include "api/error.h"
+#include "ooxml/package_builder.h"
 #include "readers/ooxml/base64.h"
 #include "readers/ooxml/reader.h"
-#include "ooxml/package_builder.h"
 #include "support/raised_error.h"
 
 namespace k27093::ooxml {
@@ -25,7 +25,7 @@ PackageParts ProtectedWorkbook(const std::string& protection) {
   return package;
 }
 
-SheetProtectionData ProtectionOf(const PackageParts& package) {
+document::SheetProtectionData ProtectionOf(const PackageParts& package) {
   return ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls").sheets.at(0).protection;
 }
 
@@ -53,7 +53,7 @@ TEST(Base64, RefusesTextThatIsNotBase64) {
 }
 
 TEST(SheetProtection, AnUnprotectedSheetIsOffWithoutPassword) {
-  const SheetProtectionData protection = ProtectionOf(MinimalWorkbook());
+  const document::SheetProtectionData protection = ProtectionOf(MinimalWorkbook());
   EXPECT_FALSE(protection.on);
   EXPECT_FALSE(protection.password.stated());
   // A protection element that does not lock the sheet leaves it unprotected.
@@ -61,14 +61,14 @@ TEST(SheetProtection, AnUnprotectedSheetIsOffWithoutPassword) {
 }
 
 TEST(SheetProtection, ASheetLockedWithoutPasswordStatesNone) {
-  const SheetProtectionData protection = ProtectionOf(
+  const document::SheetProtectionData protection = ProtectionOf(
       ProtectedWorkbook("<sheetProtection sheet=\"1\" objects=\"1\" scenarios=\"1\"/>"));
   EXPECT_TRUE(protection.on);
   EXPECT_FALSE(protection.password.stated());
 }
 
 TEST(SheetProtection, TheLegacyHashIsItsFourHexadecimalDigits) {
-  const SheetProtectionData protection =
+  const document::SheetProtectionData protection =
       ProtectionOf(ProtectedWorkbook("<sheetProtection password=\"83AF\" sheet=\"1\"/>"));
   EXPECT_TRUE(protection.on);
   EXPECT_EQ(protection.password.legacy, 0x83AF);
@@ -76,7 +76,7 @@ TEST(SheetProtection, TheLegacyHashIsItsFourHexadecimalDigits) {
 }
 
 TEST(SheetProtection, AnIteratedHashKeepsItsAlgorithmBytesAndSpinCount) {
-  const SheetProtectionData protection = ProtectionOf(ProtectedWorkbook(
+  const document::SheetProtectionData protection = ProtectionOf(ProtectedWorkbook(
       "<sheetProtection algorithmName=\"SHA-512\" hashValue=\"TWFu\" saltValue=\"TQ==\" "
       "spinCount=\"100000\" sheet=\"1\" objects=\"1\" scenarios=\"1\"/>"));
   EXPECT_TRUE(protection.on);
@@ -88,12 +88,14 @@ TEST(SheetProtection, AnIteratedHashKeepsItsAlgorithmBytesAndSpinCount) {
 }
 
 TEST(SheetProtection, LibreOfficeWritesTrueAndALowerCaseLegacyHash) {
-  const WorkbookData open = ReadWorkbookFile(kTestData + "libreoffice-421-check-boxes.xlsx");
+  const document::WorkbookData open =
+      ReadWorkbookFile(kTestData + "libreoffice-421-check-boxes.xlsx");
   EXPECT_FALSE(open.sheets.at(0).protection.on);
   EXPECT_TRUE(open.sheets.at(1).protection.on);
   EXPECT_FALSE(open.sheets.at(1).protection.password.stated());
   // Protected with the password "secret".
-  const WorkbookData locked = ReadWorkbookFile(kTestData + "libreoffice-421-password.xlsx");
+  const document::WorkbookData locked =
+      ReadWorkbookFile(kTestData + "libreoffice-421-password.xlsx");
   EXPECT_TRUE(locked.sheets.at(1).protection.on);
   EXPECT_EQ(locked.sheets.at(1).protection.password.legacy, 0xDAA7);
 }
@@ -105,7 +107,7 @@ TEST(SheetProtection, AChartSheetIsLockedByItsContent) {
         protection + "</chartsheet>");
     return ReadWorkbookBytes(testing::ZipBytes(package), "Graphique.xls").sheets.at(0);
   };
-  const SheetData locked =
+  const document::SheetData locked =
       chartSheet("<sheetProtection content=\"1\" objects=\"1\" password=\"CBEB\"/>");
   EXPECT_TRUE(locked.protection.on);
   EXPECT_EQ(locked.protection.password.legacy, 0xCBEB);

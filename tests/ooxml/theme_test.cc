@@ -9,9 +9,9 @@
 #include <string>
 
 #include "api/error.h"
+#include "ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/theme_part.h"
-#include "ooxml/package_builder.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -29,7 +29,7 @@ const std::string kDamaged = "'Ventes.xls' is damaged and cannot be opened: ";
 std::int32_t Rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
 // The colours of the Office theme that Excel 2007 and libxlsxwriter write.
-void ExpectOfficeTheme(const std::optional<ThemeData>& theme) {
+void ExpectOfficeTheme(const std::optional<document::ThemeData>& theme) {
   ASSERT_TRUE(theme.has_value());
   EXPECT_EQ(theme->majorFont.latin, "Cambria");
   EXPECT_EQ(theme->minorFont.latin, "Calibri");
@@ -45,7 +45,7 @@ void ExpectOfficeTheme(const std::optional<ThemeData>& theme) {
   EXPECT_EQ(theme->colors.at("folHlink"), Rgb(0x80, 0, 0x80));
 }
 
-WorkbookData ReadPackage(const PackageParts& package) {
+document::WorkbookData ReadPackage(const PackageParts& package) {
   return ReadWorkbookBytes(ZipBytes(package), "Ventes.xls");
 }
 
@@ -83,13 +83,13 @@ TEST(WorkbookTheme, ALibxlsxwriterWorkbookGivesItsTheme) {
 
 TEST(WorkbookTheme, APackageWithoutThemeHasNone) {
   EXPECT_FALSE(ReadPackage(MinimalWorkbook()).theme.has_value());
-  const WorkbookData saved =
+  const document::WorkbookData saved =
       ReadWorkbookFile(std::string(K27093_TEST_DATA) + "/libreoffice-401-right.xlsx");
   EXPECT_FALSE(saved.theme.has_value());
 }
 
 TEST(WorkbookTheme, TheSchemesAreReadFromTheThemePartTheWorkbookNames) {
-  const WorkbookData data = ReadPackage(WorkbookWithTheme(
+  const document::WorkbookData data = ReadPackage(WorkbookWithTheme(
       "<a:clrScheme name=\"x\"><a:dk1><a:srgbClr val=\"102030\"/></a:dk1>"
       "<a:lt1><a:sysClr val=\"window\"/></a:lt1>"
       "<a:accent2><a:sysClr val=\"windowText\" lastClr=\"0000FF\"/></a:accent2>"
@@ -113,7 +113,7 @@ TEST(WorkbookTheme, TheSchemesAreReadFromTheThemePartTheWorkbookNames) {
 }
 
 TEST(WorkbookTheme, AThemeWithoutSchemesHasEmptyFontsAndNoColours) {
-  const WorkbookData data = ReadPackage(WorkbookWithTheme(""));
+  const document::WorkbookData data = ReadPackage(WorkbookWithTheme(""));
   ASSERT_TRUE(data.theme.has_value());
   EXPECT_EQ(data.theme->minorFont.latin, "");
   EXPECT_TRUE(data.theme->colors.empty());
@@ -142,15 +142,15 @@ TEST(DamagedTheme, AThemeTheWorkbookNamesButThePackageLacksIsRefused) {
   ExpectDamagedTheme(testsupport::RaisedError([&] { ReadPackage(package); }), "is missing");
 }
 
-ThemeData FontTheme() {
-  ThemeData theme;
+document::ThemeData FontTheme() {
+  document::ThemeData theme;
   theme.majorFont = {"Georgia", "MS Mincho", ""};
   theme.minorFont = {"Verdana", "", "Tahoma"};
   return theme;
 }
 
 TEST(ThemeTypeface, ReferencesNameTheMajorOrMinorFontsFacesAnEmptyOneTheLatin) {
-  const std::optional<ThemeData> theme = FontTheme();
+  const std::optional<document::ThemeData> theme = FontTheme();
   EXPECT_EQ(EffectiveTypeface("+mn-lt", theme), "Verdana");
   EXPECT_EQ(EffectiveTypeface("+mj-lt", theme), "Georgia");
   EXPECT_EQ(EffectiveTypeface("+mj-ea", theme), "MS Mincho");
@@ -165,13 +165,13 @@ TEST(ThemeTypeface, ATypefaceIsItselfAsStored) {
 }
 
 TEST(ThemeTypeface, WhatNamesNoFaceGivesNothing) {
-  const std::optional<ThemeData> theme = FontTheme();
+  const std::optional<document::ThemeData> theme = FontTheme();
   EXPECT_FALSE(EffectiveTypeface("", theme).has_value());
   EXPECT_FALSE(EffectiveTypeface("+mn-lt", std::nullopt).has_value());
   EXPECT_FALSE(EffectiveTypeface("+mx-lt", theme).has_value());
   EXPECT_FALSE(EffectiveTypeface("+mn-xx", theme).has_value());
   EXPECT_FALSE(EffectiveTypeface("+mn-lt-", theme).has_value());
-  EXPECT_FALSE(EffectiveTypeface("+mn-lt", ThemeData{}).has_value());
+  EXPECT_FALSE(EffectiveTypeface("+mn-lt", document::ThemeData{}).has_value());
 }
 
 }  // namespace

@@ -17,31 +17,31 @@ double InHundredths(double points) { return std::round(points * 100) / 100; }
 
 }  // namespace
 
-ChartFontResolver::ChartFontResolver(const ooxml::FontData& chartText,
-                                     const std::optional<ooxml::ThemeData>& theme)
+ChartFontResolver::ChartFontResolver(const document::FontData& chartText,
+                                     const std::optional<document::ThemeData>& theme)
     : theme_(theme) {
   chart_.name = TypefaceOf(chartText).value_or(
       ooxml::EffectiveTypeface("+mn-lt", theme).value_or(kWorkbookFontName));
   chart_.size = chartText.size.value_or(kChartTextSize);
 }
 
-std::optional<std::string> ChartFontResolver::TypefaceOf(const ooxml::FontData& font) const {
+std::optional<std::string> ChartFontResolver::TypefaceOf(const document::FontData& font) const {
   if (!font.name) return std::nullopt;
   return ooxml::EffectiveTypeface(*font.name, theme_);
 }
 
-FontState ChartFontResolver::ElementFont(const ooxml::FontData& stated) const {
+FontState ChartFontResolver::ElementFont(const document::FontData& stated) const {
   return FontState{TypefaceOf(stated).value_or(*chart_.name), stated.size.value_or(*chart_.size)};
 }
 
-FontState ChartFontResolver::TitleFont(const ooxml::TextData& text) const {
+FontState ChartFontResolver::TitleFont(const document::TextData& text) const {
   const std::string textName = TypefaceOf(text.font).value_or(*chart_.name);
   const double textSize = text.font.size.value_or(InHundredths(*chart_.size * kTitleScale));
   if (text.runFonts.empty()) return FontState{textName, textSize};
-  auto runName = [&](const ooxml::FontData& run) { return TypefaceOf(run).value_or(textName); };
-  auto runSize = [&](const ooxml::FontData& run) { return run.size.value_or(textSize); };
+  auto runName = [&](const document::FontData& run) { return TypefaceOf(run).value_or(textName); };
+  auto runSize = [&](const document::FontData& run) { return run.size.value_or(textSize); };
   FontState font{runName(text.runFonts.front()), runSize(text.runFonts.front())};
-  for (const ooxml::FontData& run : text.runFonts) {
+  for (const document::FontData& run : text.runFonts) {
     if (font.name != runName(run)) font.name = std::nullopt;
     if (font.size != runSize(run)) font.size = std::nullopt;
   }

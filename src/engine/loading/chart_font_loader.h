@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "document/workbook_data.h"
 #include "engine/charts/chart_state.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::engine {
 
@@ -18,25 +18,26 @@ class ChartFontResolver {
  public:
   // `chartText`: the chart's own text properties (the chart space's c:txPr). `theme` must
   // outlive the resolver.
-  ChartFontResolver(const ooxml::FontData& chartText, const std::optional<ooxml::ThemeData>& theme);
+  ChartFontResolver(const document::FontData& chartText,
+                    const std::optional<document::ThemeData>& theme);
 
   // The chart's own text font; both properties are set.
   const FontState& chartFont() const { return chart_; }
 
   // The font of an element (legend, tick labels, data table) whose text properties are
   // `stated`: what they state, the rest the chart's.
-  FontState ElementFont(const ooxml::FontData& stated) const;
+  FontState ElementFont(const document::FontData& stated) const;
 
   // The font of a title whose text is `text`: each run's own properties over the text's
   // default properties. A property that differs among the runs is nullopt (mixed).
-  FontState TitleFont(const ooxml::TextData& text) const;
+  FontState TitleFont(const document::TextData& text) const;
 
  private:
   // The typeface `font` states, theme references resolved; nullopt when it states none that
   // resolves.
-  std::optional<std::string> TypefaceOf(const ooxml::FontData& font) const;
+  std::optional<std::string> TypefaceOf(const document::FontData& font) const;
 
-  const std::optional<ooxml::ThemeData>& theme_;
+  const std::optional<document::ThemeData>& theme_;
   FontState chart_;
 };
 

@@ -5,17 +5,17 @@
 #include <string>
 
 #include "engine/charts/chart.h"
-#include "engine/loading/chart_font_loader.h"
 #include "engine/charts/chart_fonts.h"
-#include "engine/loading/drawing_loader.h"
 #include "engine/charts/series.h"
+#include "engine/loading/chart_font_loader.h"
+#include "engine/loading/drawing_loader.h"
 #include "engine/loading/series_loader.h"
 
 namespace k27093::engine {
 
 namespace {
 
-void LoadChartType(ChartState& state, const ooxml::ChartData& data) {
+void LoadChartType(ChartState& state, const document::ChartData& data) {
   if (!data.chartType) return;
   if (*data.chartType != xl::chart_type::kCombination) {
     state.chartType = *data.chartType;
@@ -29,7 +29,7 @@ void LoadChartType(ChartState& state, const ooxml::ChartData& data) {
   }
 }
 
-void LoadAxis(AxisState& axis, const ooxml::AxisData& data, const ChartFontResolver& fonts) {
+void LoadAxis(AxisState& axis, const document::AxisData& data, const ChartFontResolver& fonts) {
   axis.present = !data.deleted;
   axis.hasTitle = data.title.has_value();
   axis.majorGridlines = data.majorGridlines;
@@ -46,7 +46,7 @@ void LoadAxis(AxisState& axis, const ooxml::AxisData& data, const ChartFontResol
 
 // The category and value axes. A chart drawn without axes (a pie) lists none and keeps a new
 // chart's; a chart that lists axes has those it lists.
-void LoadAxes(ChartState& state, const ooxml::ChartData& data, const ChartFontResolver& fonts) {
+void LoadAxes(ChartState& state, const document::ChartData& data, const ChartFontResolver& fonts) {
   if (data.axes.empty()) return;
   state.categoryAxis.present = false;
   state.valueAxis.present = false;
@@ -61,7 +61,7 @@ void LoadAxes(ChartState& state, const ooxml::ChartData& data, const ChartFontRe
   }
 }
 
-void LoadTitle(ChartImpl& chart, const ooxml::ChartData& data, const ChartFontResolver& fonts) {
+void LoadTitle(ChartImpl& chart, const document::ChartData& data, const ChartFontResolver& fonts) {
   if (!data.title) return;
   chart.SetHasTitle(true);
   ChartState& state = chart.state();
@@ -80,22 +80,23 @@ void LoadAreaFont(ChartState& state, const ChartFontResolver& fonts) {
   state.titleFont = fonts.TitleFont({});
 }
 
-void LoadLegend(ChartState& state, const ooxml::ChartData& data, const ChartFontResolver& fonts) {
+void LoadLegend(ChartState& state, const document::ChartData& data,
+                const ChartFontResolver& fonts) {
   state.hasLegend = data.legend.has_value();
   if (!data.legend) return;
   state.legendPosition = data.legend->position;
   state.legendFont = fonts.ElementFont(data.legend->font);
 }
 
-void LoadDataTable(ChartState& state, const ooxml::ChartData& data,
+void LoadDataTable(ChartState& state, const document::ChartData& data,
                    const ChartFontResolver& fonts) {
   state.hasDataTable = data.dataTable.has_value();
   if (data.dataTable) state.dataTableFont = fonts.ElementFont(data.dataTable->font);
 }
 
-ManualPlotArea::Mode ModeOf(ooxml::ManualLayoutData::Mode mode) {
-  return mode == ooxml::ManualLayoutData::Mode::Edge ? ManualPlotArea::Mode::Edge
-                                                     : ManualPlotArea::Mode::Factor;
+ManualPlotArea::Mode ModeOf(document::ManualLayoutData::Mode mode) {
+  return mode == document::ManualLayoutData::Mode::Edge ? ManualPlotArea::Mode::Edge
+                                                        : ManualPlotArea::Mode::Factor;
 }
 
 std::optional<double> Times(const std::optional<double>& fraction, double size) {
@@ -104,9 +105,9 @@ std::optional<double> Times(const std::optional<double>& fraction, double size) 
 }
 
 // A stored manual layout, its fractions turned into points of the chart's present size.
-void LoadPlotArea(ChartImpl& chart, const ooxml::ChartData& data) {
+void LoadPlotArea(ChartImpl& chart, const document::ChartData& data) {
   if (!data.plotAreaLayout) return;
-  const ooxml::ManualLayoutData& layout = *data.plotAreaLayout;
+  const document::ManualLayoutData& layout = *data.plotAreaLayout;
   ManualPlotArea manual;
   manual.inner = layout.inner;
   manual.xMode = ModeOf(layout.xMode);
@@ -124,17 +125,17 @@ void LoadPlotArea(ChartImpl& chart, const ooxml::ChartData& data) {
 
 // A chart area filled with a picture that it tiles has a texture of its own, named after the
 // picture.
-void LoadAreaTexture(ChartState& state, const ooxml::ChartData& data) {
+void LoadAreaTexture(ChartState& state, const document::ChartData& data) {
   const auto& fill = data.areaFill;
-  if (fill && fill->kind == ooxml::FillData::Kind::Picture && fill->tiled) {
+  if (fill && fill->kind == document::FillData::Kind::Picture && fill->tiled) {
     state.userTexture = fill->pictureName;
   }
 }
 
 }  // namespace
 
-void LoadChart(ChartImpl& chart, const ooxml::ChartData& data,
-               const std::optional<ooxml::ThemeData>& theme) {
+void LoadChart(ChartImpl& chart, const document::ChartData& data,
+               const std::optional<document::ThemeData>& theme) {
   ChartState& state = chart.state();
   const ChartFontResolver fonts(data.areaFont, theme);
   const ColorResolver colors(theme);

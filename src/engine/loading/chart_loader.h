@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "readers/ooxml/workbook_data.h"
+#include "document/workbook_data.h"
 
 namespace k27093::engine {
 
@@ -20,7 +20,7 @@ class ChartImpl;
 // chart's only series, or as a new chart's title text when there are several. The format
 // does not store a chart's ChartSize; it keeps the engine's default. `theme` is the workbook's
 // (nullopt when it has none), for the fonts.
-void LoadChart(ChartImpl& chart, const ooxml::ChartData& data,
-               const std::optional<ooxml::ThemeData>& theme);
+void LoadChart(ChartImpl& chart, const document::ChartData& data,
+               const std::optional<document::ThemeData>& theme);
 
 }  // namespace k27093::engine

@@ -8,13 +8,13 @@
 namespace k27093::engine {
 namespace {
 
-using ooxml::ColorData;
-using ooxml::FillData;
+using document::ColorData;
+using document::FillData;
 
 constexpr std::string_view kPlaceholder = "phClr";
 constexpr std::int64_t kFirstBackgroundStyle = 1001;
 
-ColorData Scheme(std::string name, std::vector<ooxml::ColorTransformData> transforms = {}) {
+ColorData Scheme(std::string name, std::vector<document::ColorTransformData> transforms = {}) {
   ColorData color;
   color.scheme = std::move(name);
   color.transforms = std::move(transforms);
@@ -30,9 +30,9 @@ FillData Styled(FillData::Kind kind, ColorData color) {
 
 // The default Office theme: its colours, and of its format scheme the colours that give its
 // styles' fore colours (a gradient's first stop).
-ooxml::ThemeData MakeOfficeTheme() {
+document::ThemeData MakeOfficeTheme() {
   using Kind = FillData::Kind;
-  ooxml::ThemeData theme;
+  document::ThemeData theme;
   theme.colors = {{"dk1", 0x000000},     {"lt1", 0xFFFFFF},     {"dk2", 0x7D491F},
                   {"lt2", 0xE1ECEE},     {"accent1", 0xBD814F}, {"accent2", 0x4D50C0},
                   {"accent3", 0x59BB9B}, {"accent4", 0xA26480}, {"accent5", 0xC6AC4B},
@@ -52,8 +52,8 @@ ooxml::ThemeData MakeOfficeTheme() {
   return theme;
 }
 
-const ooxml::ThemeData& OfficeTheme() {
-  static const ooxml::ThemeData theme = MakeOfficeTheme();
+const document::ThemeData& OfficeTheme() {
+  static const document::ThemeData theme = MakeOfficeTheme();
   return theme;
 }
 
@@ -77,7 +77,7 @@ ColorData WithPlaceholder(const ColorData& styleColor, const ColorData& placehol
 
 }  // namespace
 
-ColorResolver::ColorResolver(const std::optional<ooxml::ThemeData>& theme)
+ColorResolver::ColorResolver(const std::optional<document::ThemeData>& theme)
     : theme_(theme ? *theme : OfficeTheme()) {}
 
 std::optional<std::int32_t> ColorResolver::ColorOf(const ColorData& color) const {
@@ -98,7 +98,7 @@ std::optional<std::int32_t> ColorResolver::FillColorOf(const FillData& fill) con
 }
 
 std::optional<std::int32_t> ColorResolver::FillReferenceColorOf(
-    const ooxml::StyleReferenceData& reference) const {
+    const document::StyleReferenceData& reference) const {
   if (reference.index >= kFirstBackgroundStyle) {
     return StyleColorOf(theme_.backgroundFillStyles, reference.index - kFirstBackgroundStyle + 1,
                         reference);
@@ -107,13 +107,13 @@ std::optional<std::int32_t> ColorResolver::FillReferenceColorOf(
 }
 
 std::optional<std::int32_t> ColorResolver::LineReferenceColorOf(
-    const ooxml::StyleReferenceData& reference) const {
+    const document::StyleReferenceData& reference) const {
   return StyleColorOf(theme_.lineStyles, reference.index, reference);
 }
 
 std::optional<std::int32_t> ColorResolver::StyleColorOf(
     const std::vector<FillData>& styles, std::int64_t position,
-    const ooxml::StyleReferenceData& reference) const {
+    const document::StyleReferenceData& reference) const {
   if (position < 1 || static_cast<std::size_t>(position) > styles.size()) return std::nullopt;
   FillData style = styles[static_cast<std::size_t>(position - 1)];
   if (style.color && style.color->scheme == kPlaceholder) {

@@ -9,38 +9,38 @@
 #include <cstdint>
 #include <optional>
 
-#include "readers/ooxml/workbook_data.h"
+#include "document/workbook_data.h"
 
 namespace k27093::engine {
 
 class ColorResolver {
  public:
   // Keeps a reference to `theme`, which must outlive the resolver.
-  explicit ColorResolver(const std::optional<ooxml::ThemeData>& theme);
+  explicit ColorResolver(const std::optional<document::ThemeData>& theme);
 
   // nullopt when the base is not known: a scheme colour the theme lacks, the placeholder
   // colour outside a style, a preset or system colour of a name not known.
-  std::optional<std::int32_t> ColorOf(const ooxml::ColorData& color) const;
+  std::optional<std::int32_t> ColorOf(const document::ColorData& color) const;
 
   // The colour a fill reports as its fore colour: a solid fill's colour, a gradient's first
   // stop, a pattern's foreground; nullopt for no fill, a picture or group fill, or a colour
   // not known.
-  std::optional<std::int32_t> FillColorOf(const ooxml::FillData& fill) const;
+  std::optional<std::int32_t> FillColorOf(const document::FillData& fill) const;
 
   // The fore colour of the fill style (1, 2, 3 ...; 1001 on: the background fill styles) or
   // line style a reference names; nullopt for index 0 (no fill, no line), an index the theme
   // does not have, a style without colour, or a colour not known.
   std::optional<std::int32_t> FillReferenceColorOf(
-      const ooxml::StyleReferenceData& reference) const;
+      const document::StyleReferenceData& reference) const;
   std::optional<std::int32_t> LineReferenceColorOf(
-      const ooxml::StyleReferenceData& reference) const;
+      const document::StyleReferenceData& reference) const;
 
  private:
-  std::optional<std::int32_t> StyleColorOf(const std::vector<ooxml::FillData>& styles,
+  std::optional<std::int32_t> StyleColorOf(const std::vector<document::FillData>& styles,
                                            std::int64_t position,
-                                           const ooxml::StyleReferenceData& reference) const;
+                                           const document::StyleReferenceData& reference) const;
 
-  const ooxml::ThemeData& theme_;
+  const document::ThemeData& theme_;
 };
 
 }  // namespace k27093::engine

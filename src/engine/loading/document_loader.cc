@@ -2,20 +2,20 @@
 
 #include <filesystem>
 
-#include "engine/workbooks/cell_address.h"
 #include "engine/charts/chart.h"
 #include "engine/loading/chart_loader.h"
 #include "engine/loading/drawing_loader.h"
-#include "readers/ooxml/reader.h"
+#include "engine/workbooks/cell_address.h"
 #include "engine/workbooks/workbook.h"
 #include "engine/workbooks/worksheet.h"
+#include "readers/ooxml/reader.h"
 
 namespace k27093::engine {
 
 namespace {
 
 // What the password a file stored is checked against.
-PasswordVerifier VerifierOf(const ooxml::PasswordHashData& password) {
+PasswordVerifier VerifierOf(const document::PasswordHashData& password) {
   std::optional<IteratedHash> iterated;
   if (!password.algorithm.empty()) {
     iterated = IteratedHash{password.algorithm, password.hash, password.salt, password.spinCount};
@@ -23,13 +23,13 @@ PasswordVerifier VerifierOf(const ooxml::PasswordHashData& password) {
   return PasswordVerifier::ForHashes(password.legacy, std::move(iterated));
 }
 
-void RestoreProtection(const SheetNode& sheet, const ooxml::SheetData& data) {
+void RestoreProtection(const SheetNode& sheet, const document::SheetData& data) {
   sheet.protection()->Restore(data.protection.on, VerifierOf(data.protection.password));
 }
 
 std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& session,
                                             const std::shared_ptr<WorkbookImpl>& workbook,
-                                            const ooxml::SheetData& data) {
+                                            const document::SheetData& data) {
   auto sheet = WorksheetImpl::Create(session, workbook, data.name);
   for (const auto& cell : data.cells) {
     Variant value = cell.value;
@@ -46,17 +46,17 @@ std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& sess
 
 std::shared_ptr<ChartImpl> AddChartSheet(const std::shared_ptr<Session>& session,
                                          const std::shared_ptr<WorkbookImpl>& workbook,
-                                         const ooxml::SheetData& data) {
+                                         const document::SheetData& data) {
   auto chart = ChartImpl::CreateSheet(session, workbook, data.name);
   workbook->AppendSheet(chart);
   return chart;
 }
 
 // The drawing of a worksheet: its objects, each chart frame with its chart.
-void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data,
-                          const std::optional<ooxml::ThemeData>& theme) {
+void LoadWorksheetDrawing(WorksheetImpl& sheet, const document::SheetData& data,
+                          const std::optional<document::ThemeData>& theme) {
   auto loadChart = [&](const std::shared_ptr<DrawnObject>& frame,
-                       const ooxml::DrawingObjectData& object) {
+                       const document::DrawingObjectData& object) {
     auto chart = sheet.MakeEmbeddedChart(frame);
     if (object.chart && *object.chart < data.charts.size()) {
       LoadChart(*chart, data.charts[*object.chart], theme);
@@ -65,8 +65,8 @@ void LoadWorksheetDrawing(WorksheetImpl& sheet, const ooxml::SheetData& data,
   LoadDrawing(*sheet.drawing(), data.drawing, ColorResolver(theme), loadChart);
 }
 
-void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data,
-                    const std::optional<ooxml::ThemeData>& theme) {
+void LoadChartSheet(ChartImpl& chart, const document::SheetData& data,
+                    const std::optional<document::ThemeData>& theme) {
   if (!data.chartSheet) return;
   if (const auto& frame = data.chartSheet->frame) chart.StoreSheetSize(frame->width, frame->height);
   if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart, theme);
@@ -76,21 +76,21 @@ void LoadChartSheet(ChartImpl& chart, const ooxml::SheetData& data,
 
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path) {
-  ooxml::WorkbookData data = ooxml::ReadWorkbookFile(path);
+  document::WorkbookData data = ooxml::ReadWorkbookFile(path);
   std::filesystem::path location(path);
   return BuildWorkbook(session, data, location.filename().string(),
                        location.parent_path().string());
 }
 
 std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& session,
-                                            const ooxml::WorkbookData& data, std::string name,
+                                            const document::WorkbookData& data, std::string name,
                                             std::string folder) {
   auto workbook = std::make_shared<WorkbookImpl>(session, std::move(name), std::move(folder));
   // The sheets first, so that the charts' series find every sheet they refer to.
   std::vector<std::shared_ptr<WorksheetImpl>> worksheets(data.sheets.size());
   std::vector<std::shared_ptr<ChartImpl>> chartSheets(data.sheets.size());
   for (std::size_t i = 0; i < data.sheets.size(); ++i) {
-    if (data.sheets[i].kind == ooxml::SheetData::Kind::Chart) {
+    if (data.sheets[i].kind == document::SheetData::Kind::Chart) {
       chartSheets[i] = AddChartSheet(session, workbook, data.sheets[i]);
     } else {
       worksheets[i] = AddWorksheet(session, workbook, data.sheets[i]);

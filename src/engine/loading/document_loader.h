@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "readers/ooxml/workbook_data.h"
+#include "document/workbook_data.h"
 
 namespace k27093::engine {
 
@@ -25,7 +25,7 @@ std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& s
 // A workbook named `name` in the folder `folder` (no trailing separator) made of `data`. The
 // workbook is not yet among the application's open workbooks.
 std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& session,
-                                            const ooxml::WorkbookData& data, std::string name,
+                                            const document::WorkbookData& data, std::string name,
                                             std::string folder);
 
 }  // namespace k27093::engine

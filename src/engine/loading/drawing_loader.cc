@@ -9,33 +9,33 @@ namespace k27093::engine {
 
 namespace {
 
-using ObjectKind = ooxml::DrawingObjectData::Kind;
+using ObjectKind = document::DrawingObjectData::Kind;
 
 // MsoShapeType of the objects the engine keeps as others.
 constexpr std::int32_t kMsoFreeform = 5, kMsoLine = 9, kMsoPicture = 13, kMsoShapeTypeMixed = -2;
 
 // The fore colour of an object's fill: its own when its shape properties state a fill (none
 // for no fill), else its style's.
-std::optional<std::int32_t> FillColorOf(const ooxml::DrawingObjectData& object,
+std::optional<std::int32_t> FillColorOf(const document::DrawingObjectData& object,
                                         const ColorResolver& colors) {
   if (object.fill) return colors.FillColorOf(*object.fill);
   if (object.fillReference) return colors.FillReferenceColorOf(*object.fillReference);
   return std::nullopt;
 }
 
-std::optional<std::int32_t> LineColorOf(const ooxml::DrawingObjectData& object,
+std::optional<std::int32_t> LineColorOf(const document::DrawingObjectData& object,
                                         const ColorResolver& colors) {
   if (object.line) return colors.FillColorOf(*object.line);
   if (object.lineReference) return colors.LineReferenceColorOf(*object.lineReference);
   return std::nullopt;
 }
 
-Geometry GeometryOf(const ooxml::GeometryData& geometry) {
+Geometry GeometryOf(const document::GeometryData& geometry) {
   return {geometry.left, geometry.top, geometry.width, geometry.height};
 }
 
 // The drawn kind of an object, and for an other object its MsoShapeType.
-DrawnKind KindOf(const ooxml::DrawingObjectData& object, std::int32_t& otherType,
+DrawnKind KindOf(const document::DrawingObjectData& object, std::int32_t& otherType,
                  bool chartsEmbedded) {
   switch (object.kind) {
     case ObjectKind::Chart:
@@ -66,7 +66,7 @@ DrawnKind KindOf(const ooxml::DrawingObjectData& object, std::int32_t& otherType
 }
 
 // The AutoShapeType the spreadsheet reports for the object.
-std::int32_t AutoShapeTypeOf(const ooxml::DrawingObjectData& object, DrawnKind kind,
+std::int32_t AutoShapeTypeOf(const document::DrawingObjectData& object, DrawnKind kind,
                              std::int32_t otherType) {
   if (kind == DrawnKind::AutoShape) {
     return AutoShapeTypeOfPreset(object.preset).value_or(kShapeMixed);
@@ -76,7 +76,7 @@ std::int32_t AutoShapeTypeOf(const ooxml::DrawingObjectData& object, DrawnKind k
 
 }  // namespace
 
-void LoadDrawing(Drawing& drawing, const std::vector<ooxml::DrawingObjectData>& objects,
+void LoadDrawing(Drawing& drawing, const std::vector<document::DrawingObjectData>& objects,
                  const ColorResolver& colors, const ChartFrameLoader& loadChart) {
   for (const auto& object : objects) {
     std::int32_t otherType = kMsoShapeTypeMixed;

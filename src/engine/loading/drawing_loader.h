@@ -14,20 +14,20 @@
 #include <memory>
 #include <vector>
 
-#include "engine/loading/color_resolver.h"
+#include "document/workbook_data.h"
 #include "engine/drawings/drawing.h"
-#include "readers/ooxml/workbook_data.h"
+#include "engine/loading/color_resolver.h"
 
 namespace k27093::engine {
 
 // Makes and fills the chart of the chart frame `frame` that the file's `object` describes.
 using ChartFrameLoader = std::function<void(const std::shared_ptr<DrawnObject>& frame,
-                                            const ooxml::DrawingObjectData& object)>;
+                                            const document::DrawingObjectData& object)>;
 
 // Adds `objects` to `drawing` in their order, their colours resolved by `colors`. A chart frame is
 // given to `loadChart`; when `loadChart` is empty (a chart's own drawing, where the spreadsheet
 // embeds no chart) the frame becomes an other object of type msoChart (3).
-void LoadDrawing(Drawing& drawing, const std::vector<ooxml::DrawingObjectData>& objects,
+void LoadDrawing(Drawing& drawing, const std::vector<document::DrawingObjectData>& objects,
                  const ColorResolver& colors, const ChartFrameLoader& loadChart);
 
 }  // namespace k27093::engine

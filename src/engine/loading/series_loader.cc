@@ -18,8 +18,8 @@ namespace {
 
 // The series of `data` in plot order: group by group in the file's order of the groups, and
 // within a group by stored order (a series without one comes last, in the file's order).
-std::vector<const ooxml::SeriesData*> PlotOrder(const ooxml::ChartData& data) {
-  std::vector<const ooxml::SeriesData*> ordered;
+std::vector<const document::SeriesData*> PlotOrder(const document::ChartData& data) {
+  std::vector<const document::SeriesData*> ordered;
   for (const auto& series : data.series) ordered.push_back(&series);
   std::stable_sort(ordered.begin(), ordered.end(), [](const auto* a, const auto* b) {
     constexpr std::int32_t kUnordered = std::numeric_limits<std::int32_t>::max();
@@ -51,7 +51,7 @@ SeriesSource Bind(const std::string& text, const std::vector<Variant>& points,
 
 // The source of a series' name, categories or values: its reference, else its literal, else
 // nothing.
-SeriesSource SourceOf(const ooxml::SeriesSourceData& data,
+SeriesSource SourceOf(const document::SeriesSourceData& data,
                       const std::shared_ptr<WorkbookImpl>& workbook,
                       const std::shared_ptr<WorksheetImpl>& defaultSheet) {
   if (!data.reference.empty()) return Bind(data.reference, data.points, workbook, defaultSheet);
@@ -60,8 +60,8 @@ SeriesSource SourceOf(const ooxml::SeriesSourceData& data,
 }
 
 // The series' own chart type, else its group's, else the whole chart's when it has one.
-std::optional<std::int32_t> ChartTypeOf(const ooxml::SeriesData& series,
-                                        const ooxml::ChartData& data) {
+std::optional<std::int32_t> ChartTypeOf(const document::SeriesData& series,
+                                        const document::ChartData& data) {
   if (series.chartType) return series.chartType;
   if (series.group < data.groups.size() && data.groups[series.group].chartType) {
     return data.groups[series.group].chartType;
@@ -72,7 +72,7 @@ std::optional<std::int32_t> ChartTypeOf(const ooxml::SeriesData& series,
 
 // The series' fill colour: the one its fill states, else the automatic colour of its index
 // (of its plot position when it has none).
-std::int32_t ColorOf(const ooxml::SeriesData& series, const ColorResolver& colors,
+std::int32_t ColorOf(const document::SeriesData& series, const ColorResolver& colors,
                      std::size_t position) {
   if (series.fill) {
     if (auto color = colors.FillColorOf(*series.fill)) return *color;
@@ -84,11 +84,11 @@ std::int32_t ColorOf(const ooxml::SeriesData& series, const ColorResolver& color
 
 }  // namespace
 
-void LoadSeries(ChartImpl& chart, const ooxml::ChartData& data, const ColorResolver& colors) {
+void LoadSeries(ChartImpl& chart, const document::ChartData& data, const ColorResolver& colors) {
   auto workbook = chart.book();
   auto defaultSheet = chart.hostSheet();
   std::size_t position = 0;
-  for (const ooxml::SeriesData* stored : PlotOrder(data)) {
+  for (const document::SeriesData* stored : PlotOrder(data)) {
     auto series = chart.AddSeries();
     if (auto type = ChartTypeOf(*stored, data)) series->StoreChartType(*type);
     SeriesSource name =

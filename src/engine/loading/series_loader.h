@@ -8,8 +8,8 @@
 // sheet it does not have) keeps its stored text and the file's cached points.
 #pragma once
 
+#include "document/workbook_data.h"
 #include "engine/loading/color_resolver.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::engine {
 
@@ -18,6 +18,6 @@ class ChartImpl;
 // Adds the series of `data` to `chart`, which has none yet, after the sheets of its workbook
 // exist. A series of a kind the file does not name takes its group's chart type, else the
 // chart's. `colors` resolves the colours the file states.
-void LoadSeries(ChartImpl& chart, const ooxml::ChartData& data, const ColorResolver& colors);
+void LoadSeries(ChartImpl& chart, const document::ChartData& data, const ColorResolver& colors);
 
 }  // namespace k27093::engine

@@ -10,7 +10,7 @@
 namespace k27093::ooxml {
 namespace {
 
-using Element = AxisData::Element;
+using Element = document::AxisData::Element;
 
 struct Named {
   std::string_view name;
@@ -52,9 +52,9 @@ struct Placement {
 };
 
 // Axis id -> the axis type and group of the first chart group that names it.
-std::map<std::string, Placement> PlacementsOf(const std::vector<ChartGroupData>& groups) {
+std::map<std::string, Placement> PlacementsOf(const std::vector<document::ChartGroupData>& groups) {
   std::map<std::string, Placement> placements;
-  for (const ChartGroupData& group : groups) {
+  for (const document::ChartGroupData& group : groups) {
     for (std::size_t i = 0; i < group.axisIds.size(); ++i) {
       placements.emplace(group.axisIds[i],
                          Placement{static_cast<std::int32_t>(i) + 1, group.axisGroup});
@@ -64,7 +64,7 @@ std::map<std::string, Placement> PlacementsOf(const std::vector<ChartGroupData>&
 }
 
 // The axis type and group of the chart group that names the axis; else by its element.
-void PlaceAxis(const std::map<std::string, Placement>& placements, AxisData& axis) {
+void PlaceAxis(const std::map<std::string, Placement>& placements, document::AxisData& axis) {
   if (const auto found = placements.find(axis.id); found != placements.end()) {
     axis.type = found->second.type;
     axis.axisGroup = found->second.axisGroup;
@@ -74,8 +74,8 @@ void PlaceAxis(const std::map<std::string, Placement>& placements, AxisData& axi
   axis.axisGroup = 1;
 }
 
-AxisData ReadAxis(pugi::xml_node node, Element element, PartScope& scope) {
-  AxisData axis;
+document::AxisData ReadAxis(pugi::xml_node node, Element element, PartScope& scope) {
+  document::AxisData axis;
   axis.element = element;
   axis.id = scope.Val(node, "axId");
   axis.position = scope.Val(node, "axPos");
@@ -106,21 +106,21 @@ std::string CachedTitleText(pugi::xml_node reference, PartScope& scope) {
 
 }  // namespace
 
-void ReadAxes(pugi::xml_node plotArea, PartScope& scope, ChartData& chart) {
+void ReadAxes(pugi::xml_node plotArea, PartScope& scope, document::ChartData& chart) {
   const std::map<std::string, Placement> placements = PlacementsOf(chart.groups);
   for (pugi::xml_node node : plotArea.children()) {
     if (node.type() != pugi::node_element) continue;
     const std::optional<Element> element = ElementOf(LocalName(node.name()));
     if (!element) continue;
     scope.Take(0);
-    AxisData axis = ReadAxis(node, *element, scope);
+    document::AxisData axis = ReadAxis(node, *element, scope);
     PlaceAxis(placements, axis);
     chart.axes.push_back(std::move(axis));
   }
 }
 
-TitleData ReadTitle(pugi::xml_node title, PartScope& scope) {
-  TitleData data;
+document::TitleData ReadTitle(pugi::xml_node title, PartScope& scope) {
+  document::TitleData data;
   const pugi::xml_node text = ChildNamed(title, "tx");
   if (const pugi::xml_node rich = ChildNamed(text, "rich")) {
     data.text = TextOf(rich, scope);

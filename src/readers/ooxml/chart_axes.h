@@ -7,8 +7,8 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -16,10 +16,10 @@ namespace k27093::ooxml {
 // group names serves the type of its element (a category, value or series axis) in the
 // primary group. Raises PackageFault Damaged for a setting that is not one of the format's
 // values or a number of the wrong form, or when the budget runs out.
-void ReadAxes(pugi::xml_node plotArea, PartScope& scope, ChartData& chart);
+void ReadAxes(pugi::xml_node plotArea, PartScope& scope, document::ChartData& chart);
 
 // The title element `title` of a chart or an axis: its rich text; or the formula and cached
 // text of the cell it is linked to; or, with neither, an automatic title. Raises as TextOf.
-TitleData ReadTitle(pugi::xml_node title, PartScope& scope);
+document::TitleData ReadTitle(pugi::xml_node title, PartScope& scope);
 
 }  // namespace k27093::ooxml

@@ -1,6 +1,5 @@
 #include "readers/ooxml/chart_kind.h"
 
-
 #include <array>
 #include <string>
 
@@ -90,8 +89,8 @@ std::int32_t ScatterType(pugi::xml_node group, pugi::xml_node series, const Part
   const std::string_view style = scope.Val(group, "scatterStyle");
   const bool styleLines =
       style == "line" || style == "lineMarker" || style == "smooth" || style == "smoothMarker";
-  const std::optional<FillData> line = LineOf(ChildNamed(series, "spPr"), scope);
-  const bool lines = line ? line->kind != FillData::Kind::None : styleLines;
+  const std::optional<document::FillData> line = LineOf(ChildNamed(series, "spPr"), scope);
+  const bool lines = line ? line->kind != document::FillData::Kind::None : styleLines;
   if (!lines) return -4169;
   const pugi::xml_node symbol = ChildNamed(ChildNamed(series, "marker"), "symbol");
   const bool markers = symbol ? std::string_view(PlainAttribute(symbol, "val").value()) != "none"
@@ -164,7 +163,7 @@ std::optional<std::int32_t> SeriesChartType(pugi::xml_node group, pugi::xml_node
   return TypeFor(group, series, scope);
 }
 
-std::optional<std::int32_t> ChartTypeOf(const std::vector<ChartGroupData>& groups) {
+std::optional<std::int32_t> ChartTypeOf(const std::vector<document::ChartGroupData>& groups) {
   if (groups.size() == 2 && groups[0].element == "barChart" && groups[1].element == "stockChart" &&
       groups[1].chartType) {
     if (*groups[1].chartType == 88) return 90;
@@ -172,7 +171,7 @@ std::optional<std::int32_t> ChartTypeOf(const std::vector<ChartGroupData>& group
   }
   std::optional<std::int32_t> common;
   bool unknown = false;
-  for (const ChartGroupData& group : groups) {
+  for (const document::ChartGroupData& group : groups) {
     if (!group.chartType) {
       unknown = true;
     } else if (!common) {

@@ -10,8 +10,8 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -30,6 +30,6 @@ std::optional<std::int32_t> SeriesChartType(pugi::xml_node group, pugi::xml_node
 // The chart type of a chart with these groups: their common type; -4111 when they differ (a
 // column and a line group ...); the volume stock types for a stock group with a bar group;
 // nullopt when no group has a known type.
-std::optional<std::int32_t> ChartTypeOf(const std::vector<ChartGroupData>& groups);
+std::optional<std::int32_t> ChartTypeOf(const std::vector<document::ChartGroupData>& groups);
 
 }  // namespace k27093::ooxml

@@ -26,11 +26,11 @@ std::optional<std::int32_t> Int32Attribute(pugi::xml_node node, std::string_view
 }
 
 // The layout mode stored in `child` of `manual`; factor, the format's default, when absent.
-ManualLayoutData::Mode LayoutMode(pugi::xml_node manual, std::string_view child,
-                                  const PartScope& scope) {
+document::ManualLayoutData::Mode LayoutMode(pugi::xml_node manual, std::string_view child,
+                                            const PartScope& scope) {
   const std::string_view value = scope.Val(manual, child);
-  if (value.empty() || value == "factor") return ManualLayoutData::Mode::Factor;
-  if (value == "edge") return ManualLayoutData::Mode::Edge;
+  if (value.empty() || value == "factor") return document::ManualLayoutData::Mode::Factor;
+  if (value == "edge") return document::ManualLayoutData::Mode::Edge;
   scope.Fail("has the layout mode " + Quoted(value) + ", which is not one of the format's");
 }
 
@@ -43,10 +43,11 @@ bool InnerTarget(pugi::xml_node manual, const PartScope& scope) {
   scope.Fail("has the layout target " + Quoted(value) + ", which is not one of the format's");
 }
 
-std::optional<ManualLayoutData> ReadLayout(pugi::xml_node layout, const PartScope& scope) {
+std::optional<document::ManualLayoutData> ReadLayout(pugi::xml_node layout,
+                                                     const PartScope& scope) {
   const pugi::xml_node manual = ChildNamed(layout, "manualLayout");
   if (!manual) return std::nullopt;
-  ManualLayoutData data;
+  document::ManualLayoutData data;
   data.inner = InnerTarget(manual, scope);
   data.xMode = LayoutMode(manual, "xMode", scope);
   data.yMode = LayoutMode(manual, "yMode", scope);
@@ -76,8 +77,8 @@ std::int32_t LegendPosition(pugi::xml_node legend, const PartScope& scope) {
   scope.Fail("has the legend position " + Quoted(value) + ", which is not one of the format's");
 }
 
-LegendData ReadLegend(pugi::xml_node legend, PartScope& scope) {
-  LegendData data;
+document::LegendData ReadLegend(pugi::xml_node legend, PartScope& scope) {
+  document::LegendData data;
   data.position = LegendPosition(legend, scope);
   data.layout = ReadLayout(ChildNamed(legend, "layout"), scope);
   data.overlay = scope.FlagVal(legend, "overlay").value_or(false);
@@ -94,8 +95,8 @@ LegendData ReadLegend(pugi::xml_node legend, PartScope& scope) {
   return data;
 }
 
-DataTableData ReadDataTable(pugi::xml_node table, const PartScope& scope) {
-  DataTableData data;
+document::DataTableData ReadDataTable(pugi::xml_node table, const PartScope& scope) {
+  document::DataTableData data;
   data.horizontalBorder = scope.FlagVal(table, "showHorzBorder");
   data.verticalBorder = scope.FlagVal(table, "showVertBorder");
   data.outline = scope.FlagVal(table, "showOutline");
@@ -105,8 +106,9 @@ DataTableData ReadDataTable(pugi::xml_node table, const PartScope& scope) {
 }
 
 // The chart's own drawing, through the chart part's relationships.
-std::vector<DrawingObjectData> ReadUserShapes(Package& package, pugi::xml_node userShapes,
-                                              double width, double height, PartScope& scope) {
+std::vector<document::DrawingObjectData> ReadUserShapes(Package& package, pugi::xml_node userShapes,
+                                                        double width, double height,
+                                                        PartScope& scope) {
   const std::string id = RelationshipIdOf(userShapes);
   const Relationships relationships = ReadRelationships(package, scope.part());
   const Relationship* drawing = relationships.Find(id);
@@ -119,9 +121,9 @@ std::vector<DrawingObjectData> ReadUserShapes(Package& package, pugi::xml_node u
 
 // The chart area's fill; a picture fill names its picture by the file name of its part, as
 // the chart part's relationships give it ("" when they do not lead to one).
-std::optional<FillData> ReadAreaFill(Package& package, pugi::xml_node space,
-                                     const PartScope& scope) {
-  std::optional<FillData> fill = FillOf(ChildNamed(space, "spPr"), scope);
+std::optional<document::FillData> ReadAreaFill(Package& package, pugi::xml_node space,
+                                               const PartScope& scope) {
+  std::optional<document::FillData> fill = FillOf(ChildNamed(space, "spPr"), scope);
   if (!fill || fill->pictureId.empty()) return fill;
   const Relationships relationships = ReadRelationships(package, scope.part());
   const Relationship* picture = relationships.Find(fill->pictureId);
@@ -133,12 +135,12 @@ std::optional<FillData> ReadAreaFill(Package& package, pugi::xml_node space,
 
 }  // namespace
 
-ChartData ReadChart(Package& package, std::string_view part, double width, double height,
-                    ContentBudget& budget) {
+document::ChartData ReadChart(Package& package, std::string_view part, double width, double height,
+                              ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlPart(package, part, "chartSpace");
   const pugi::xml_node space = document.document_element();
   PartScope scope(part, budget);
-  ChartData chart;
+  document::ChartData chart;
   chart.part = part;
 
   const pugi::xml_node chartNode = ChildNamed(space, "chart");
@@ -167,8 +169,8 @@ ChartData ReadChart(Package& package, std::string_view part, double width, doubl
   return chart;
 }
 
-PageSetupData ReadPageSetup(pugi::xml_node pageSetup, const PartScope& scope) {
-  PageSetupData data;
+document::PageSetupData ReadPageSetup(pugi::xml_node pageSetup, const PartScope& scope) {
+  document::PageSetupData data;
   data.paperSize = Int32Attribute(pageSetup, "paperSize", scope);
   data.orientation = PlainAttribute(pageSetup, "orientation").value();
   data.firstPageNumber = Int32Attribute(pageSetup, "firstPageNumber", scope);

@@ -8,10 +8,10 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/drawingml.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -19,11 +19,11 @@ namespace k27093::ooxml {
 // places the chart's own shapes). Raises PackageFault Damaged when the part or its own
 // drawing is missing or not well-formed, its drawing's relationship leads nowhere, a value
 // has the wrong form, a bound of the series or points is passed, or `budget` runs out.
-ChartData ReadChart(Package& package, std::string_view part, double width, double height,
-                    ContentBudget& budget);
+document::ChartData ReadChart(Package& package, std::string_view part, double width, double height,
+                              ContentBudget& budget);
 
 // The page setup stated by a pageSetup element (c:pageSetup of a chart, or a sheet's
 // <pageSetup>); all absent for an empty node. Raises Damaged for values of the wrong form.
-PageSetupData ReadPageSetup(pugi::xml_node pageSetup, const PartScope& scope);
+document::PageSetupData ReadPageSetup(pugi::xml_node pageSetup, const PartScope& scope);
 
 }  // namespace k27093::ooxml

@@ -101,8 +101,8 @@ std::string LiteralText(const std::vector<std::string>& raw, bool numeric) {
 
 // A reference with its cache (c:numRef, c:strRef, c:multiLvlStrRef) or a literal
 // (c:numLit, c:strLit) inside `holder` (c:cat, c:val, c:xVal, c:yVal).
-SeriesSourceData ReadSource(pugi::xml_node holder, PartScope& scope) {
-  SeriesSourceData source;
+document::SeriesSourceData ReadSource(pugi::xml_node holder, PartScope& scope) {
+  document::SeriesSourceData source;
   for (pugi::xml_node child : holder.children()) {
     if (child.type() != pugi::node_element) continue;
     const std::string_view kind = LocalName(child.name());
@@ -132,11 +132,11 @@ SeriesSourceData ReadSource(pugi::xml_node holder, PartScope& scope) {
 }
 
 // The series' name (c:tx): a reference with its cached text, or a literal text.
-std::optional<SeriesSourceData> ReadName(pugi::xml_node series, PartScope& scope) {
+std::optional<document::SeriesSourceData> ReadName(pugi::xml_node series, PartScope& scope) {
   const pugi::xml_node name = ChildNamed(series, "tx");
   if (!name) return std::nullopt;
   if (const pugi::xml_node literal = ChildNamed(name, "v")) {
-    SeriesSourceData source;
+    document::SeriesSourceData source;
     const std::string text = ElementText(literal, scope.part());
     scope.Take(text.size());
     source.literal = QuotedLiteral(text);
@@ -146,9 +146,9 @@ std::optional<SeriesSourceData> ReadName(pugi::xml_node series, PartScope& scope
   return ReadSource(name, scope);
 }
 
-SeriesData ReadSeries(pugi::xml_node group, pugi::xml_node series, std::size_t groupIndex,
-                      PartScope& scope) {
-  SeriesData data;
+document::SeriesData ReadSeries(pugi::xml_node group, pugi::xml_node series, std::size_t groupIndex,
+                                PartScope& scope) {
+  document::SeriesData data;
   data.group = groupIndex;
   data.index = Int32Val(series, "idx", scope);
   data.order = Int32Val(series, "order", scope);
@@ -165,8 +165,8 @@ SeriesData ReadSeries(pugi::xml_node group, pugi::xml_node series, std::size_t g
   return data;
 }
 
-ChartGroupData ReadGroup(pugi::xml_node group, PartScope& scope) {
-  ChartGroupData data;
+document::ChartGroupData ReadGroup(pugi::xml_node group, PartScope& scope) {
+  document::ChartGroupData data;
   data.element = LocalName(group.name());
   data.chartType = GroupChartType(group, scope);
   // A group names its category (X), value (Y) and, in 3-D, series axis; more are not read.
@@ -178,10 +178,10 @@ ChartGroupData ReadGroup(pugi::xml_node group, PartScope& scope) {
 }
 
 // Groups that share no axis with the first group are on the secondary axes.
-void AssignAxisGroups(std::vector<ChartGroupData>& groups) {
+void AssignAxisGroups(std::vector<document::ChartGroupData>& groups) {
   if (groups.empty()) return;
   const std::vector<std::string>& primary = groups.front().axisIds;
-  for (ChartGroupData& group : groups) {
+  for (document::ChartGroupData& group : groups) {
     const bool shares =
         std::any_of(group.axisIds.begin(), group.axisIds.end(), [&](const std::string& id) {
           return std::find(primary.begin(), primary.end(), id) != primary.end();
@@ -192,7 +192,7 @@ void AssignAxisGroups(std::vector<ChartGroupData>& groups) {
 
 }  // namespace
 
-void ReadChartGroups(pugi::xml_node plotArea, PartScope& scope, ChartData& chart) {
+void ReadChartGroups(pugi::xml_node plotArea, PartScope& scope, document::ChartData& chart) {
   for (pugi::xml_node group : plotArea.children()) {
     if (!IsGroupElement(group)) continue;
     scope.Take(0);

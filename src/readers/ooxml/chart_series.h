@@ -7,8 +7,8 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -21,6 +21,6 @@ inline constexpr std::size_t kMaxPoints = 32000;
 // first group's axes are the primary ones; a group on other axes is on the secondary ones.
 // Raises PackageFault Damaged past kMaxSeries series or kMaxPoints points, for values of the
 // wrong form, or when the budget runs out.
-void ReadChartGroups(pugi::xml_node plotArea, PartScope& scope, ChartData& chart);
+void ReadChartGroups(pugi::xml_node plotArea, PartScope& scope, document::ChartData& chart);
 
 }  // namespace k27093::ooxml

@@ -12,12 +12,12 @@
 namespace k27093::ooxml {
 
 void ReadChartSheetPart(Package& package, std::string_view part, std::string_view rootElement,
-                        ContentBudget& budget, SheetData& sheet) {
+                        ContentBudget& budget, document::SheetData& sheet) {
   const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
   const pugi::xml_node root = document.document_element();
   const PartScope scope(part, budget);
   sheet.protection = ReadSheetProtection(ChildNamed(root, "sheetProtection"), "content", scope);
-  ChartSheetData& chartSheet = sheet.chartSheet.emplace();
+  document::ChartSheetData& chartSheet = sheet.chartSheet.emplace();
   if (const pugi::xml_node setup = ChildNamed(root, "pageSetup")) {
     chartSheet.pageSetup = ReadPageSetup(setup, scope);
   }

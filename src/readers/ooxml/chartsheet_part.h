@@ -4,9 +4,9 @@
 
 #include <string_view>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -16,6 +16,6 @@ namespace k27093::ooxml {
 // not well-formed, its drawing relationship leads nowhere, the chart cannot be read (see
 // ReadChart) or the protection is not of its form (see ReadSheetProtection).
 void ReadChartSheetPart(Package& package, std::string_view part, std::string_view rootElement,
-                        ContentBudget& budget, SheetData& sheet);
+                        ContentBudget& budget, document::SheetData& sheet);
 
 }  // namespace k27093::ooxml

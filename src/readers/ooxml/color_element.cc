@@ -111,14 +111,14 @@ bool IsColorElement(std::string_view name) {
 
 }  // namespace
 
-std::optional<ColorData> ColorOf(pugi::xml_node element, const PartScope& scope) {
+std::optional<document::ColorData> ColorOf(pugi::xml_node element, const PartScope& scope) {
   const std::string_view name = LocalName(element.name());
   if (element.type() != pugi::node_element || !IsColorElement(name)) return std::nullopt;
-  ColorData color;
+  document::ColorData color;
   color.rgb = BaseOf(element, name, scope, color.scheme);
   for (pugi::xml_node child : element.children()) {
     if (child.type() != pugi::node_element) continue;
-    ColorTransformData transform;
+    document::ColorTransformData transform;
     transform.name = LocalName(child.name());
     if (!HasNoValue(transform.name)) {
       const std::optional<double> value =
@@ -131,9 +131,9 @@ std::optional<ColorData> ColorOf(pugi::xml_node element, const PartScope& scope)
   return color;
 }
 
-std::optional<ColorData> ChildColorOf(pugi::xml_node parent, const PartScope& scope) {
+std::optional<document::ColorData> ChildColorOf(pugi::xml_node parent, const PartScope& scope) {
   for (pugi::xml_node child : parent.children()) {
-    if (std::optional<ColorData> color = ColorOf(child, scope)) return color;
+    if (std::optional<document::ColorData> color = ColorOf(child, scope)) return color;
   }
   return std::nullopt;
 }

@@ -9,8 +9,8 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -18,10 +18,10 @@ namespace k27093::ooxml {
 // colour of a name the reader does not know has no base colour number. Raises PackageFault
 // Damaged when a value is not of its type's form (an RGB value not six hexadecimal digits, a
 // percentage or angle that is not a number).
-std::optional<ColorData> ColorOf(pugi::xml_node element, const PartScope& scope);
+std::optional<document::ColorData> ColorOf(pugi::xml_node element, const PartScope& scope);
 
 // The colour of the first child element of `parent` that is a colour element; nullopt when
 // there is none (or `parent` is empty).
-std::optional<ColorData> ChildColorOf(pugi::xml_node parent, const PartScope& scope);
+std::optional<document::ColorData> ChildColorOf(pugi::xml_node parent, const PartScope& scope);
 
 }  // namespace k27093::ooxml

@@ -142,7 +142,7 @@ RgbColor RgbOfLinear(double red, double green, double blue) {
   return {ToSrgb(red), ToSrgb(green), ToSrgb(blue)};
 }
 
-RgbColor Transformed(const RgbColor& color, const ColorTransformData& transform) {
+RgbColor Transformed(const RgbColor& color, const document::ColorTransformData& transform) {
   const std::string_view name = transform.name;
   const double value = transform.value;
   if (name == "lumMod") return InHsl(color, [&](HslColor& c) { c.luminance *= value; });
@@ -169,9 +169,10 @@ RgbColor Transformed(const RgbColor& color, const ColorTransformData& transform)
 }
 
 std::int32_t TransformedNumber(std::int32_t base,
-                               const std::vector<ColorTransformData>& transforms) {
+                               const std::vector<document::ColorTransformData>& transforms) {
   RgbColor color = RgbOfNumber(base);
-  for (const ColorTransformData& transform : transforms) color = Transformed(color, transform);
+  for (const document::ColorTransformData& transform : transforms)
+    color = Transformed(color, transform);
   return NumberOf(color);
 }
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "readers/ooxml/workbook_data.h"
+#include "document/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -31,10 +31,10 @@ RgbColor RgbOfLinear(double red, double green, double blue);
 
 // `color` with `transform` applied. A transform that changes no colour number (alpha,
 // alphaMod, alphaOff) or that the model does not know leaves the colour as it is.
-RgbColor Transformed(const RgbColor& color, const ColorTransformData& transform);
+RgbColor Transformed(const RgbColor& color, const document::ColorTransformData& transform);
 
 // The colour number of `base` with `transforms` applied in order.
 std::int32_t TransformedNumber(std::int32_t base,
-                               const std::vector<ColorTransformData>& transforms);
+                               const std::vector<document::ColorTransformData>& transforms);
 
 }  // namespace k27093::ooxml

@@ -22,8 +22,8 @@ std::string AuthorOf(const std::vector<std::string>& authors, std::string_view i
 
 }  // namespace
 
-std::vector<CommentData> ReadComments(Package& package, std::string_view part,
-                                      ContentBudget& budget) {
+std::vector<document::CommentData> ReadComments(Package& package, std::string_view part,
+                                                ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlPart(package, part, "comments");
   const pugi::xml_node root = document.document_element();
 
@@ -35,7 +35,7 @@ std::vector<CommentData> ReadComments(Package& package, std::string_view part,
     }
   }
 
-  std::vector<CommentData> comments;
+  std::vector<document::CommentData> comments;
   for (pugi::xml_node comment : ChildNamed(root, "commentList").children()) {
     if (comment.type() != pugi::node_element || LocalName(comment.name()) != "comment") continue;
     // The comment belongs to the top-left cell of its reference ("B2", or "B2:C3").
@@ -46,7 +46,7 @@ std::vector<CommentData> ReadComments(Package& package, std::string_view part,
       FailDamaged("a comment of the part '" + std::string(part) + "' is attached to '" +
                   std::string(reference) + "', which is not a cell of the sheet");
     }
-    CommentData data;
+    document::CommentData data;
     data.row = cell->row;
     data.column = cell->column;
     data.author = AuthorOf(authors, PlainAttribute(comment, "authorId").value());

@@ -5,16 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
 // The comments of the part `part`, in file order. A comment whose author id is missing or
 // unknown has an empty author. Raises PackageFault Damaged when the part is missing or not
 // well-formed, a comment's cell is not valid, a text is too long, or `budget` runs out.
-std::vector<CommentData> ReadComments(Package& package, std::string_view part,
-                                      ContentBudget& budget);
+std::vector<document::CommentData> ReadComments(Package& package, std::string_view part,
+                                                ContentBudget& budget);
 
 }  // namespace k27093::ooxml

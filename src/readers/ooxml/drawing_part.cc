@@ -1,6 +1,5 @@
 #include "readers/ooxml/drawing_part.h"
 
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -52,16 +51,17 @@ double MarkerTop(const SheetLayout& layout, const Marker& marker) {
 }
 
 // Width and height in points of an extent (xdr:ext, cdr:ext).
-void ReadExtent(pugi::xml_node extent, const PartScope& scope, GeometryData& geometry) {
+void ReadExtent(pugi::xml_node extent, const PartScope& scope, document::GeometryData& geometry) {
   geometry.width = std::max(0.0, scope.Number(extent, "cx").value_or(0) / kEmuPerPoint);
   geometry.height = std::max(0.0, scope.Number(extent, "cy").value_or(0) / kEmuPerPoint);
 }
 
 // The place of an anchor of a sheet's drawing; nullopt when `anchor` is no such anchor.
-std::optional<GeometryData> SheetAnchorGeometry(pugi::xml_node anchor, const SheetLayout& layout,
-                                                const PartScope& scope) {
+std::optional<document::GeometryData> SheetAnchorGeometry(pugi::xml_node anchor,
+                                                          const SheetLayout& layout,
+                                                          const PartScope& scope) {
   const std::string_view name = LocalName(anchor.name());
-  GeometryData geometry;
+  document::GeometryData geometry;
   if (name == "twoCellAnchor") {
     const Marker from = MarkerOf(ChildNamed(anchor, "from"), scope);
     const Marker to = MarkerOf(ChildNamed(anchor, "to"), scope);
@@ -92,12 +92,12 @@ std::pair<double, double> RelativePoint(pugi::xml_node point, const PartScope& s
 }
 
 // The place of an anchor of a chart's own drawing; nullopt when `anchor` is no such anchor.
-std::optional<GeometryData> ChartAnchorGeometry(pugi::xml_node anchor, double width, double height,
-                                                const PartScope& scope) {
+std::optional<document::GeometryData> ChartAnchorGeometry(pugi::xml_node anchor, double width,
+                                                          double height, const PartScope& scope) {
   const std::string_view name = LocalName(anchor.name());
   if (name != "relSizeAnchor" && name != "absSizeAnchor") return std::nullopt;
   const auto [fromX, fromY] = RelativePoint(ChildNamed(anchor, "from"), scope);
-  GeometryData geometry;
+  document::GeometryData geometry;
   geometry.left = fromX * width;
   geometry.top = fromY * height;
   if (name == "relSizeAnchor") {
@@ -135,7 +135,8 @@ std::optional<DrawnObjectRead> ObjectOf(pugi::xml_node anchor, PartScope& scope)
 // spreadsheet writes both alike (a chart frame's transform as 0 x 0). Another program lays
 // the anchor out on its own column widths, which the spreadsheet does not derive alike from
 // the widths that program wrote; the frame keeps the place its author gave the object.
-GeometryData PlacedGeometry(const GeometryData& anchor, const DrawnObjectRead& read) {
+document::GeometryData PlacedGeometry(const document::GeometryData& anchor,
+                                      const DrawnObjectRead& read) {
   return read.frame ? *read.frame : anchor;
 }
 
@@ -146,9 +147,9 @@ void CountObject(std::size_t& count, const PartScope& scope) {
 }
 
 // Reads the chart that a chart frame shows, through the drawing's relationships.
-ChartData ChartOfFrame(Package& package, const Relationships& relationships,
-                       const DrawnObjectRead& read, const GeometryData& geometry,
-                       PartScope& scope) {
+document::ChartData ChartOfFrame(Package& package, const Relationships& relationships,
+                                 const DrawnObjectRead& read,
+                                 const document::GeometryData& geometry, PartScope& scope) {
   const Relationship* chart = relationships.Find(read.chartId);
   if (chart == nullptr || chart->external || !IsRelationshipType(chart->type, "chart")) {
     scope.Fail("shows in " + Quoted(read.object.name) + " the chart " + Quoted(read.chartId) +
@@ -159,14 +160,15 @@ ChartData ChartOfFrame(Package& package, const Relationships& relationships,
 
 // True for a shape that the sheet lists among its controls, which marks it as the drawing of
 // a form control even without the compatibility mark (as LibreOffice writes them).
-bool IsListedControl(const DrawingObjectData& object, const ControlParts& controls) {
-  const bool shape = object.kind == DrawingObjectData::Kind::AutoShape ||
-                     object.kind == DrawingObjectData::Kind::TextBox;
+bool IsListedControl(const document::DrawingObjectData& object, const ControlParts& controls) {
+  const bool shape = object.kind == document::DrawingObjectData::Kind::AutoShape ||
+                     object.kind == document::DrawingObjectData::Kind::TextBox;
   return shape && controls.contains(object.id);
 }
 
 // The state of a form control from its properties part (root formControlPr).
-void ReadControlState(Package& package, const ControlParts& controls, DrawingObjectData& object) {
+void ReadControlState(Package& package, const ControlParts& controls,
+                      document::DrawingObjectData& object) {
   const auto found = controls.find(object.id);
   if (found == controls.end()) return;
   const pugi::xml_document document = ParseXmlPart(package, found->second, "formControlPr");
@@ -180,26 +182,28 @@ void ReadControlState(Package& package, const ControlParts& controls, DrawingObj
 }  // namespace
 
 void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLayout& layout,
-                          const ControlParts& controls, ContentBudget& budget, SheetData& sheet) {
+                          const ControlParts& controls, ContentBudget& budget,
+                          document::SheetData& sheet) {
   const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
   const Relationships relationships = ReadRelationships(package, part);
   PartScope scope(part, budget);
   std::size_t count = 0;
   for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
-    const std::optional<GeometryData> geometry = SheetAnchorGeometry(anchor, layout, scope);
+    const std::optional<document::GeometryData> geometry =
+        SheetAnchorGeometry(anchor, layout, scope);
     if (!geometry) continue;
     std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
     if (!read) continue;
     CountObject(count, scope);
     read->object.geometry = PlacedGeometry(*geometry, *read);
     if (IsListedControl(read->object, controls)) {
-      read->object.kind = DrawingObjectData::Kind::FormControl;
+      read->object.kind = document::DrawingObjectData::Kind::FormControl;
     }
-    if (read->object.kind == DrawingObjectData::Kind::Chart) {
+    if (read->object.kind == document::DrawingObjectData::Kind::Chart) {
       sheet.charts.push_back(
           ChartOfFrame(package, relationships, *read, read->object.geometry, scope));
       read->object.chart = sheet.charts.size() - 1;
-    } else if (read->object.kind == DrawingObjectData::Kind::FormControl) {
+    } else if (read->object.kind == document::DrawingObjectData::Kind::FormControl) {
       ReadControlState(package, controls, read->object);
     }
     sheet.drawing.push_back(std::move(read->object));
@@ -207,32 +211,35 @@ void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLa
 }
 
 void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudget& budget,
-                           ChartSheetData& chartSheet) {
+                           document::ChartSheetData& chartSheet) {
   const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
   const Relationships relationships = ReadRelationships(package, part);
   PartScope scope(part, budget);
   const SheetLayout layout;
   std::size_t count = 0;
   for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
-    const std::optional<GeometryData> geometry = SheetAnchorGeometry(anchor, layout, scope);
+    const std::optional<document::GeometryData> geometry =
+        SheetAnchorGeometry(anchor, layout, scope);
     if (!geometry) continue;
     const std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
     if (!read) continue;
     CountObject(count, scope);
-    if (read->object.kind != DrawingObjectData::Kind::Chart) continue;
+    if (read->object.kind != document::DrawingObjectData::Kind::Chart) continue;
     chartSheet.frame = PlacedGeometry(*geometry, *read);
     chartSheet.chart = ChartOfFrame(package, relationships, *read, *chartSheet.frame, scope);
     return;
   }
 }
 
-std::vector<DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
-                                               double width, double height, ContentBudget& budget) {
+std::vector<document::DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
+                                                         double width, double height,
+                                                         ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlPart(package, part, "userShapes");
   PartScope scope(part, budget);
-  std::vector<DrawingObjectData> shapes;
+  std::vector<document::DrawingObjectData> shapes;
   for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
-    const std::optional<GeometryData> geometry = ChartAnchorGeometry(anchor, width, height, scope);
+    const std::optional<document::GeometryData> geometry =
+        ChartAnchorGeometry(anchor, width, height, scope);
     if (!geometry) continue;
     std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
     if (!read) continue;

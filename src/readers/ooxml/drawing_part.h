@@ -17,10 +17,10 @@
 #include <string_view>
 #include <vector>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
 #include "readers/ooxml/sheet_layout.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -38,17 +38,19 @@ using ControlParts = std::map<std::int64_t, std::string>;
 // outside the sheet or holds a value of the wrong form, the drawing holds more than
 // kMaxDrawnObjects objects, or `budget` runs out.
 void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLayout& layout,
-                          const ControlParts& controls, ContentBudget& budget, SheetData& sheet);
+                          const ControlParts& controls, ContentBudget& budget,
+                          document::SheetData& sheet);
 
 // The chart sheet's chart and its frame, from the chart sheet's drawing part `part`: the
 // first chart frame it holds (none: no chart). Raises as ReadWorksheetDrawing.
 void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudget& budget,
-                           ChartSheetData& chartSheet);
+                           document::ChartSheetData& chartSheet);
 
 // The objects of a chart's own drawing part `part` (root c:userShapes), back-most first,
 // placed in a chart area `width` x `height` points large. Charts inside it are not read.
 // Raises as ReadWorksheetDrawing.
-std::vector<DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
-                                               double width, double height, ContentBudget& budget);
+std::vector<document::DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,
+                                                         double width, double height,
+                                                         ContentBudget& budget);
 
 }  // namespace k27093::ooxml

@@ -49,14 +49,15 @@ bool IsElement(pugi::xml_node node, std::string_view localName) {
 }
 
 // The colour of a gradient fill: its stop of the lowest position (the first of those).
-std::optional<ColorData> GradientColorOf(pugi::xml_node gradient, const PartScope& scope) {
-  std::optional<ColorData> color;
+std::optional<document::ColorData> GradientColorOf(pugi::xml_node gradient,
+                                                   const PartScope& scope) {
+  std::optional<document::ColorData> color;
   double lowest = 0;
   for (pugi::xml_node stop : ChildNamed(gradient, "gsLst").children()) {
     if (!IsElement(stop, "gs")) continue;
     const double position = scope.Number(stop, "pos").value_or(0);
     if (color && position >= lowest) continue;
-    if (std::optional<ColorData> stopColor = ChildColorOf(stop, scope)) {
+    if (std::optional<document::ColorData> stopColor = ChildColorOf(stop, scope)) {
       color = std::move(stopColor);
       lowest = position;
     }
@@ -65,26 +66,27 @@ std::optional<ColorData> GradientColorOf(pugi::xml_node gradient, const PartScop
 }
 
 // The fill that the fill element `element` states; nullopt when it is no fill element.
-std::optional<FillData> FillOfFillElement(pugi::xml_node element, const PartScope& scope) {
+std::optional<document::FillData> FillOfFillElement(pugi::xml_node element,
+                                                    const PartScope& scope) {
   const std::string_view name = LocalName(element.name());
-  FillData fill;
+  document::FillData fill;
   if (name == "noFill") {
-    fill.kind = FillData::Kind::None;
+    fill.kind = document::FillData::Kind::None;
   } else if (name == "solidFill") {
-    fill.kind = FillData::Kind::Solid;
+    fill.kind = document::FillData::Kind::Solid;
     fill.color = ChildColorOf(element, scope);
   } else if (name == "gradFill") {
-    fill.kind = FillData::Kind::Gradient;
+    fill.kind = document::FillData::Kind::Gradient;
     fill.color = GradientColorOf(element, scope);
   } else if (name == "pattFill") {
-    fill.kind = FillData::Kind::Pattern;
+    fill.kind = document::FillData::Kind::Pattern;
     fill.color = ChildColorOf(ChildNamed(element, "fgClr"), scope);
   } else if (name == "blipFill") {
-    fill.kind = FillData::Kind::Picture;
+    fill.kind = document::FillData::Kind::Picture;
     fill.tiled = static_cast<bool>(ChildNamed(element, "tile"));
     fill.pictureId = PrefixedAttributeValue(ChildNamed(element, "blip"), "embed");
   } else if (name == "grpFill") {
-    fill.kind = FillData::Kind::Group;
+    fill.kind = document::FillData::Kind::Group;
   } else {
     return std::nullopt;
   }
@@ -93,7 +95,7 @@ std::optional<FillData> FillOfFillElement(pugi::xml_node element, const PartScop
 
 // Appends the text of one paragraph's runs, fields and line breaks; `chars` counts the
 // characters of the whole text.
-void AppendParagraph(pugi::xml_node paragraph, PartScope& scope, TextData& text,
+void AppendParagraph(pugi::xml_node paragraph, PartScope& scope, document::TextData& text,
                      std::size_t& chars) {
   for (pugi::xml_node piece : paragraph.children()) {
     if (piece.type() != pugi::node_element) continue;
@@ -185,38 +187,38 @@ std::optional<std::int64_t> PartScope::IntegerVal(pugi::xml_node parent,
 }
 
 std::optional<std::int32_t> RgbColorOf(pugi::xml_node color, const PartScope& scope) {
-  const std::optional<ColorData> data = ColorOf(color, scope);
+  const std::optional<document::ColorData> data = ColorOf(color, scope);
   if (!data || !data->rgb) return std::nullopt;
   return TransformedNumber(*data->rgb, data->transforms);
 }
 
-std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope) {
+std::optional<document::FillData> FillOf(pugi::xml_node properties, const PartScope& scope) {
   for (pugi::xml_node child : properties.children()) {
     if (child.type() != pugi::node_element) continue;
-    if (std::optional<FillData> fill = FillOfFillElement(child, scope)) return fill;
+    if (std::optional<document::FillData> fill = FillOfFillElement(child, scope)) return fill;
   }
   return std::nullopt;
 }
 
-std::optional<FillData> FillOfElement(pugi::xml_node element, const PartScope& scope) {
+std::optional<document::FillData> FillOfElement(pugi::xml_node element, const PartScope& scope) {
   return FillOfFillElement(element, scope);
 }
 
-std::optional<FillData> LineOf(pugi::xml_node properties, const PartScope& scope) {
+std::optional<document::FillData> LineOf(pugi::xml_node properties, const PartScope& scope) {
   return FillOf(ChildNamed(properties, "ln"), scope);
 }
 
-std::optional<StyleReferenceData> StyleReferenceOf(pugi::xml_node reference,
-                                                   const PartScope& scope) {
+std::optional<document::StyleReferenceData> StyleReferenceOf(pugi::xml_node reference,
+                                                             const PartScope& scope) {
   if (!reference) return std::nullopt;
-  StyleReferenceData data;
+  document::StyleReferenceData data;
   data.index = scope.Integer(reference, "idx").value_or(0);
   data.color = ChildColorOf(reference, scope);
   return data;
 }
 
-FontData FontOf(pugi::xml_node runProperties, const PartScope& scope) {
-  FontData font;
+document::FontData FontOf(pugi::xml_node runProperties, const PartScope& scope) {
+  document::FontData font;
   if (!runProperties) return font;
   if (const std::optional<double> size = scope.Number(runProperties, "sz")) {
     font.size = *size / 100;
@@ -229,14 +231,15 @@ FontData FontOf(pugi::xml_node runProperties, const PartScope& scope) {
   if (const pugi::xml_node latin = ChildNamed(runProperties, "latin")) {
     font.name = PlainAttribute(latin, "typeface").value();
   }
-  if (const std::optional<FillData> fill = FillOf(runProperties, scope); fill && fill->color) {
+  if (const std::optional<document::FillData> fill = FillOf(runProperties, scope);
+      fill && fill->color) {
     font.color = fill->color->PlainRgb();
   }
   return font;
 }
 
-TextData TextOf(pugi::xml_node textBody, PartScope& scope) {
-  TextData text;
+document::TextData TextOf(pugi::xml_node textBody, PartScope& scope) {
+  document::TextData text;
   std::size_t chars = 0;
   bool first = true;
   for (pugi::xml_node paragraph : textBody.children()) {
@@ -253,7 +256,7 @@ TextData TextOf(pugi::xml_node textBody, PartScope& scope) {
   return text;
 }
 
-FontData DefaultFontOf(pugi::xml_node textProperties, const PartScope& scope) {
+document::FontData DefaultFontOf(pugi::xml_node textProperties, const PartScope& scope) {
   return FontOf(ChildNamed(ChildNamed(ChildNamed(textProperties, "p"), "pPr"), "defRPr"), scope);
 }
 

@@ -11,8 +11,8 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -62,31 +62,31 @@ std::optional<std::int32_t> RgbColorOf(pugi::xml_node color, const PartScope& sc
 
 // The fill stated by the shape properties `properties` (spPr): its first fill element;
 // nullopt when it states none.
-std::optional<FillData> FillOf(pugi::xml_node properties, const PartScope& scope);
+std::optional<document::FillData> FillOf(pugi::xml_node properties, const PartScope& scope);
 
 // The fill that the fill element `element` (a:solidFill, a:gradFill ...) states; nullopt when
 // it is no fill element.
-std::optional<FillData> FillOfElement(pugi::xml_node element, const PartScope& scope);
+std::optional<document::FillData> FillOfElement(pugi::xml_node element, const PartScope& scope);
 
 // The fill of the outline (a:ln) of `properties`; nullopt when it states no outline fill.
-std::optional<FillData> LineOf(pugi::xml_node properties, const PartScope& scope);
+std::optional<document::FillData> LineOf(pugi::xml_node properties, const PartScope& scope);
 
 // A shape style's reference (a:fillRef, a:lnRef) with its index (absent: 0) and colour;
 // nullopt for an empty node.
-std::optional<StyleReferenceData> StyleReferenceOf(pugi::xml_node reference,
-                                                   const PartScope& scope);
+std::optional<document::StyleReferenceData> StyleReferenceOf(pugi::xml_node reference,
+                                                             const PartScope& scope);
 
 // The font stated by text run properties (a:rPr, a:defRPr, a:endParaRPr); fields the element
 // leaves out stay absent, and so do all of them for an empty node.
-FontData FontOf(pugi::xml_node runProperties, const PartScope& scope);
+document::FontData FontOf(pugi::xml_node runProperties, const PartScope& scope);
 
 // The text of a text body (xdr:txBody, c:rich, c:txPr): paragraphs, runs, fields and line
 // breaks, paragraphs joined with "\n"; the body's default font is its first paragraph's
 // a:defRPr, each run's own properties follow in `runFonts`. Raises Damaged when the text is
 // longer than kMaxTextChars or the budget runs out.
-TextData TextOf(pugi::xml_node textBody, PartScope& scope);
+document::TextData TextOf(pugi::xml_node textBody, PartScope& scope);
 
 // The default font of a text-properties element (c:txPr): its first paragraph's a:defRPr.
-FontData DefaultFontOf(pugi::xml_node textProperties, const PartScope& scope);
+document::FontData DefaultFontOf(pugi::xml_node textProperties, const PartScope& scope);
 
 }  // namespace k27093::ooxml

@@ -8,7 +8,7 @@
 namespace k27093::ooxml {
 namespace {
 
-using Kind = DrawingObjectData::Kind;
+using Kind = document::DrawingObjectData::Kind;
 
 constexpr std::string_view kChartUri = "http://schemas.openxmlformats.org/drawingml/2006/chart";
 
@@ -37,15 +37,16 @@ bool IsFormControl(pugi::xml_node properties) {
 }
 
 // The frame a transform (a:xfrm, xdr:xfrm) states; nullopt when it states no extent.
-std::optional<GeometryData> FrameOf(pugi::xml_node transform, const PartScope& scope) {
+std::optional<document::GeometryData> FrameOf(pugi::xml_node transform, const PartScope& scope) {
   const pugi::xml_node offset = ChildNamed(transform, "off");
   const pugi::xml_node extent = ChildNamed(transform, "ext");
   const double width = scope.Number(extent, "cx").value_or(0);
   const double height = scope.Number(extent, "cy").value_or(0);
   if (width <= 0 && height <= 0) return std::nullopt;
-  return GeometryData{scope.Number(offset, "x").value_or(0) / kEmuPerPoint,
-                      scope.Number(offset, "y").value_or(0) / kEmuPerPoint,
-                      std::max(0.0, width) / kEmuPerPoint, std::max(0.0, height) / kEmuPerPoint};
+  return document::GeometryData{scope.Number(offset, "x").value_or(0) / kEmuPerPoint,
+                                scope.Number(offset, "y").value_or(0) / kEmuPerPoint,
+                                std::max(0.0, width) / kEmuPerPoint,
+                                std::max(0.0, height) / kEmuPerPoint};
 }
 
 // The transform of an object: in its shape properties, or its own child (a graphic frame's).
@@ -77,7 +78,7 @@ std::optional<DrawnObjectRead> ReadDrawnObject(pugi::xml_node element, PartScope
   if (known == nullptr) return std::nullopt;
 
   DrawnObjectRead read;
-  DrawingObjectData& object = read.object;
+  document::DrawingObjectData& object = read.object;
   object.kind = known->kind;
   const pugi::xml_node nonVisual = ChildNamed(element, known->nonVisual);
   const pugi::xml_node common = ChildNamed(nonVisual, "cNvPr");

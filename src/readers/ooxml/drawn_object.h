@@ -11,17 +11,17 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
 struct DrawnObjectRead {
-  DrawingObjectData object;  // geometry and chart index not set
-  std::string chartId;       // a chart frame's relationship id to its chart part; "" if none
+  document::DrawingObjectData object;  // geometry and chart index not set
+  std::string chartId;  // a chart frame's relationship id to its chart part; "" if none
   // The object's own frame in points (a:xfrm off and ext, EMU): nullopt when the transform is
   // absent or states no extent (a chart frame written by the spreadsheet states 0 x 0).
-  std::optional<GeometryData> frame;
+  std::optional<document::GeometryData> frame;
 };
 
 // The drawn object that `element` is; nullopt when it is none (xdr:from, xdr:clientData ...).

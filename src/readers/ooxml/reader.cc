@@ -1,6 +1,5 @@
 #include "readers/ooxml/reader.h"
 
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -73,25 +72,27 @@ ControlParts ControlPartsOf(const Relationships& relationships,
   return parts;
 }
 
-bool HasFormControl(const SheetData& sheet) {
-  return std::any_of(sheet.drawing.begin(), sheet.drawing.end(), [](const DrawingObjectData& o) {
-    return o.kind == DrawingObjectData::Kind::FormControl;
-  });
+bool HasFormControl(const document::SheetData& sheet) {
+  return std::any_of(sheet.drawing.begin(), sheet.drawing.end(),
+                     [](const document::DrawingObjectData& o) {
+                       return o.kind == document::DrawingObjectData::Kind::FormControl;
+                     });
 }
 
-// The worksheet's cells, selection, comments, protection and drawing (chart objects, text boxes, shapes,
-// form controls). A workbook saved by Excel 2007 keeps its form controls in the legacy VML
+// The worksheet's cells, selection, comments, protection and drawing (chart objects, text boxes,
+// shapes, form controls). A workbook saved by Excel 2007 keeps its form controls in the legacy VML
 // drawing only: its controls are read from there when the drawing has none.
 void ReadWorksheet(Package& package, const SheetEntry& entry,
                    const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                   SheetData& sheet) {
+                   document::SheetData& sheet) {
   WorksheetInfo info;
   ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet, info);
   sheet.protection = info.protection;
   const Relationships relationships = ReadRelationships(package, entry.part);
   for (const Relationship& relationship : relationships.items()) {
     if (relationship.external || !IsRelationshipType(relationship.type, "comments")) continue;
-    std::vector<CommentData> comments = ReadComments(package, relationship.target, budget);
+    std::vector<document::CommentData> comments =
+        ReadComments(package, relationship.target, budget);
     std::move(comments.begin(), comments.end(), std::back_inserter(sheet.comments));
   }
   if (info.drawingId.empty() && info.legacyDrawingId.empty()) return;
@@ -102,7 +103,7 @@ void ReadWorksheet(Package& package, const SheetEntry& entry,
         layout, ControlPartsOf(relationships, info.controls, entry.part), budget, sheet);
   }
   if (!info.legacyDrawingId.empty() && !HasFormControl(sheet)) {
-    std::vector<DrawingObjectData> controls =
+    std::vector<document::DrawingObjectData> controls =
         ReadVmlControls(package,
                         RelatedPart(relationships, info.legacyDrawingId, "vmlDrawing", entry.part,
                                     "legacy drawing"),
@@ -111,7 +112,7 @@ void ReadWorksheet(Package& package, const SheetEntry& entry,
   }
 }
 
-WorkbookData ReadPackage(std::string_view bytes) {
+document::WorkbookData ReadPackage(std::string_view bytes) {
   if (!LooksLikePackage(bytes)) FailNotWorkbook(ForeignBytesReason(bytes));
   Package package(bytes);
   if (!package.Has("[Content_Types].xml") && !package.Has("_rels/.rels")) {
@@ -122,15 +123,15 @@ WorkbookData ReadPackage(std::string_view bytes) {
   const std::vector<std::string> sharedStrings =
       ReadSharedStrings(package, workbook.sharedStringsPart);
 
-  WorkbookData data;
+  document::WorkbookData data;
   data.activeSheet = workbook.activeSheet;
   ContentBudget budget;
   if (!workbook.themePart.empty()) data.theme = ReadTheme(package, workbook.themePart, budget);
   for (const SheetEntry& entry : workbook.sheets) {
-    SheetData sheet;
+    document::SheetData sheet;
     sheet.name = entry.name;
     sheet.kind = entry.kind;
-    if (entry.kind == SheetData::Kind::Chart) {
+    if (entry.kind == document::SheetData::Kind::Chart) {
       ReadChartSheetPart(package, entry.part, entry.rootElement, budget, sheet);
     } else {
       ReadWorksheet(package, entry, sharedStrings, budget, sheet);
@@ -154,7 +155,7 @@ bool LooksLikePackage(std::string_view firstBytes) {
          firstBytes.starts_with(std::string_view("PK\x05\x06", 4));
 }
 
-WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayName) {
+document::WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayName) {
   try {
     return ReadPackage(bytes);
   } catch (const PackageFault& fault) {
@@ -162,7 +163,7 @@ WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayN
   }
 }
 
-WorkbookData ReadWorkbookFile(const std::string& path) {
+document::WorkbookData ReadWorkbookFile(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (!std::filesystem::exists(status)) {

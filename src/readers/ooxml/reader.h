@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "readers/ooxml/workbook_data.h"
+#include "document/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -16,9 +16,9 @@ bool LooksLikePackage(std::string_view firstBytes);
 // Reads the workbook at `path`. Raises Error 1004 (source "Microsoft Office Excel") whose
 // description names the file and the reason (missing, not a workbook, damaged: with the part
 // name and, for XML, the offset of the fault).
-WorkbookData ReadWorkbookFile(const std::string& path);
+document::WorkbookData ReadWorkbookFile(const std::string& path);
 
 // The same from bytes in memory; `displayName` names the file in error descriptions.
-WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayName);
+document::WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayName);
 
 }  // namespace k27093::ooxml

@@ -2,11 +2,11 @@
 
 namespace k27093::ooxml {
 
-std::string SeriesArgumentText(const SeriesSourceData& source) {
+std::string SeriesArgumentText(const document::SeriesSourceData& source) {
   return source.reference.empty() ? source.literal : source.reference;
 }
 
-std::string SeriesFormulaText(const SeriesData& series, std::int32_t order) {
+std::string SeriesFormulaText(const document::SeriesData& series, std::int32_t order) {
   const std::string name = series.name ? SeriesArgumentText(*series.name) : std::string();
   return "=SERIES(" + name + "," + SeriesArgumentText(series.categories) + "," +
          SeriesArgumentText(series.values) + "," + std::to_string(order) + ")";

@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "readers/ooxml/workbook_data.h"
+#include "document/workbook_data.h"
 
 namespace k27093::ooxml {
 
 // The formula of `series` with `order` (1-based) as its fourth argument:
 // "=SERIES(,Sheet1!$A$1:$A$5,Sheet1!$B$1:$B$5,1)".
-std::string SeriesFormulaText(const SeriesData& series, std::int32_t order);
+std::string SeriesFormulaText(const document::SeriesData& series, std::int32_t order);
 
 // One argument: the reference, else the literal, else "".
-std::string SeriesArgumentText(const SeriesSourceData& source);
+std::string SeriesArgumentText(const document::SeriesSourceData& source);
 
 }  // namespace k27093::ooxml

@@ -1,6 +1,5 @@
 #include "readers/ooxml/sheet_protection.h"
 
-
 #include <charconv>
 #include <string>
 
@@ -31,7 +30,8 @@ std::string Base64Attribute(pugi::xml_node element, std::string_view name, const
   return std::move(*bytes);
 }
 
-void ReadIteratedHash(pugi::xml_node element, const PartScope& scope, PasswordHashData& password) {
+void ReadIteratedHash(pugi::xml_node element, const PartScope& scope,
+                      document::PasswordHashData& password) {
   password.algorithm = PlainAttribute(element, "algorithmName").value();
   const bool hashed = static_cast<bool>(PlainAttribute(element, "hashValue"));
   if (password.algorithm.empty() && !hashed) return;
@@ -53,9 +53,10 @@ void ReadIteratedHash(pugi::xml_node element, const PartScope& scope, PasswordHa
 
 }  // namespace
 
-SheetProtectionData ReadSheetProtection(pugi::xml_node element, std::string_view lockAttribute,
-                                        const PartScope& scope) {
-  SheetProtectionData protection;
+document::SheetProtectionData ReadSheetProtection(pugi::xml_node element,
+                                                  std::string_view lockAttribute,
+                                                  const PartScope& scope) {
+  document::SheetProtectionData protection;
   if (!element) return protection;
   protection.on = scope.Boolean(element, lockAttribute).value_or(false);
   if (const pugi::xml_attribute legacy = PlainAttribute(element, "password")) {

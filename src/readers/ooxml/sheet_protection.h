@@ -9,8 +9,8 @@
 
 #include <pugixml.hpp>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -24,7 +24,8 @@ inline constexpr std::size_t kMaxSaltBytes = 65'536;
 // digits, a hash or salt that is not base64, a hash without its algorithm (or an algorithm
 // without its hash), a spin count that is not a whole number up to kMaxSpinCount, a salt
 // longer than kMaxSaltBytes, or a Boolean of another form.
-SheetProtectionData ReadSheetProtection(pugi::xml_node element, std::string_view lockAttribute,
-                                        const PartScope& scope);
+document::SheetProtectionData ReadSheetProtection(pugi::xml_node element,
+                                                  std::string_view lockAttribute,
+                                                  const PartScope& scope);
 
 }  // namespace k27093::ooxml

@@ -19,8 +19,8 @@ std::string TypefaceOf(pugi::xml_node font, std::string_view script, PartScope& 
   return typeface;
 }
 
-ThemeFontData ReadThemeFont(pugi::xml_node font, PartScope& scope) {
-  ThemeFontData data;
+document::ThemeFontData ReadThemeFont(pugi::xml_node font, PartScope& scope) {
+  document::ThemeFontData data;
   data.latin = TypefaceOf(font, "latin", scope);
   data.eastAsian = TypefaceOf(font, "ea", scope);
   data.complexScript = TypefaceOf(font, "cs", scope);
@@ -33,7 +33,7 @@ pugi::xml_node ColorElementOf(pugi::xml_node schemeColor) {
       [](pugi::xml_node child) { return child.type() == pugi::node_element; });
 }
 
-void ReadColorScheme(pugi::xml_node scheme, PartScope& scope, ThemeData& theme) {
+void ReadColorScheme(pugi::xml_node scheme, PartScope& scope, document::ThemeData& theme) {
   for (std::string_view name : kSchemeColors) {
     const pugi::xml_node color = ColorElementOf(ChildNamed(scheme, name));
     scope.Take(0);
@@ -45,19 +45,20 @@ void ReadColorScheme(pugi::xml_node scheme, PartScope& scope, ThemeData& theme) 
 
 // The styles of one of the format scheme's lists: each fill element, or for a line style list
 // each outline's fill (None when it states none).
-std::vector<FillData> ReadStyles(pugi::xml_node list, PartScope& scope, bool lines) {
-  std::vector<FillData> styles;
+std::vector<document::FillData> ReadStyles(pugi::xml_node list, PartScope& scope, bool lines) {
+  std::vector<document::FillData> styles;
   for (pugi::xml_node style : list.children()) {
     if (style.type() != pugi::node_element) continue;
     scope.Take(0);
-    std::optional<FillData> fill = lines ? FillOf(style, scope) : FillOfElement(style, scope);
-    if (!fill && lines) fill = FillData{.kind = FillData::Kind::None};
+    std::optional<document::FillData> fill =
+        lines ? FillOf(style, scope) : FillOfElement(style, scope);
+    if (!fill && lines) fill = document::FillData{.kind = document::FillData::Kind::None};
     if (fill) styles.push_back(std::move(*fill));
   }
   return styles;
 }
 
-void ReadFormatScheme(pugi::xml_node scheme, PartScope& scope, ThemeData& theme) {
+void ReadFormatScheme(pugi::xml_node scheme, PartScope& scope, document::ThemeData& theme) {
   theme.fillStyles = ReadStyles(ChildNamed(scheme, "fillStyleLst"), scope, false);
   theme.lineStyles = ReadStyles(ChildNamed(scheme, "lnStyleLst"), scope, true);
   theme.backgroundFillStyles = ReadStyles(ChildNamed(scheme, "bgFillStyleLst"), scope, false);
@@ -65,12 +66,12 @@ void ReadFormatScheme(pugi::xml_node scheme, PartScope& scope, ThemeData& theme)
 
 }  // namespace
 
-ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budget) {
+document::ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlPart(package, part, "theme");
   PartScope scope(part, budget);
   const pugi::xml_node elements = ChildNamed(document.document_element(), "themeElements");
   const pugi::xml_node fonts = ChildNamed(elements, "fontScheme");
-  ThemeData theme;
+  document::ThemeData theme;
   theme.majorFont = ReadThemeFont(ChildNamed(fonts, "majorFont"), scope);
   theme.minorFont = ReadThemeFont(ChildNamed(fonts, "minorFont"), scope);
   ReadColorScheme(ChildNamed(elements, "clrScheme"), scope, theme);
@@ -79,15 +80,15 @@ ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budg
 }
 
 std::optional<std::string> EffectiveTypeface(std::string_view typeface,
-                                             const std::optional<ThemeData>& theme) {
+                                             const std::optional<document::ThemeData>& theme) {
   if (typeface.empty()) return std::nullopt;
   if (typeface.front() != '+') return std::string(typeface);
   if (!theme || typeface.size() != 6 || typeface[3] != '-') return std::nullopt;
   const std::string_view font = typeface.substr(1, 2);
   const std::string_view script = typeface.substr(4);
-  const ThemeFontData* faces = font == "mj"   ? &theme->majorFont
-                               : font == "mn" ? &theme->minorFont
-                                              : nullptr;
+  const document::ThemeFontData* faces = font == "mj"   ? &theme->majorFont
+                                         : font == "mn" ? &theme->minorFont
+                                                        : nullptr;
   if (faces == nullptr) return std::nullopt;
   std::string face;
   if (script == "ea") {

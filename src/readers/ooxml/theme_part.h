@@ -8,16 +8,16 @@
 #include <string>
 #include <string_view>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
 // Reads the theme part `part`. What its schemes leave out stays empty (ThemeData). Raises
 // PackageFault Damaged naming the part when it is missing or not well-formed, has no a:theme
 // root, states a colour that is not RRGGBB, or `budget` runs out.
-ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budget);
+document::ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budget);
 
 // The typeface that a text stating `typeface` shows. A typeface that does not start with '+'
 // is itself. A theme font reference names a face of `theme`: "+mj-" the major font, "+mn-"
@@ -26,6 +26,6 @@ ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budg
 // an empty typeface, and for a reference without a theme, of another form, or to a face the
 // theme leaves empty.
 std::optional<std::string> EffectiveTypeface(std::string_view typeface,
-                                             const std::optional<ThemeData>& theme);
+                                             const std::optional<document::ThemeData>& theme);
 
 }  // namespace k27093::ooxml

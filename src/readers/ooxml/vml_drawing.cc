@@ -1,6 +1,5 @@
 #include "readers/ooxml/vml_drawing.h"
 
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -80,8 +79,8 @@ std::string NameOf(std::string_view id, const ControlKind& kind) {
 
 // The place of x:Anchor "column, offset, row, offset, column, offset, row, offset" (offsets
 // in pixels): from its first cell corner to its second.
-GeometryData AnchorGeometry(pugi::xml_node anchor, const SheetLayout& layout,
-                            const PartScope& scope) {
+document::GeometryData AnchorGeometry(pugi::xml_node anchor, const SheetLayout& layout,
+                                      const PartScope& scope) {
   const std::string text = ElementText(anchor, scope.part());
   std::array<std::int64_t, 8> values{};
   std::string_view rest = text;
@@ -106,7 +105,7 @@ GeometryData AnchorGeometry(pugi::xml_node anchor, const SheetLayout& layout,
     return layout.RowTop(static_cast<std::int32_t>(values[i])) +
            static_cast<double>(values[i + 1]) * kPointsPerPixel;
   };
-  GeometryData geometry;
+  document::GeometryData geometry;
   geometry.left = column(0);
   geometry.top = row(2);
   geometry.width = std::max(0.0, column(4) - geometry.left);
@@ -126,13 +125,13 @@ std::int32_t CheckValueOf(pugi::xml_node checked, const PartScope& scope) {
              " is neither 0, 1 nor 2");
 }
 
-std::optional<DrawingObjectData> ControlOf(pugi::xml_node shape, const SheetLayout& layout,
-                                           PartScope& scope) {
+std::optional<document::DrawingObjectData> ControlOf(pugi::xml_node shape,
+                                                     const SheetLayout& layout, PartScope& scope) {
   const pugi::xml_node clientData = ChildNamed(shape, "ClientData");
   const ControlKind* kind = KindOf(PlainAttribute(clientData, "ObjectType").value());
   if (kind == nullptr) return std::nullopt;
-  DrawingObjectData control;
-  control.kind = DrawingObjectData::Kind::FormControl;
+  document::DrawingObjectData control;
+  control.kind = document::DrawingObjectData::Kind::FormControl;
   control.controlType = kind->controlType;
   control.name = NameOf(PlainAttribute(shape, "id").value(), *kind);
   const pugi::xml_attribute spid = AttributeNamed(shape, "spid");
@@ -183,14 +182,15 @@ std::string RepairedVml(std::string_view vml) {
   return repaired;
 }
 
-std::vector<DrawingObjectData> ReadVmlControls(Package& package, std::string_view part,
-                                               const SheetLayout& layout, ContentBudget& budget) {
+std::vector<document::DrawingObjectData> ReadVmlControls(Package& package, std::string_view part,
+                                                         const SheetLayout& layout,
+                                                         ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlBytes(RepairedVml(package.Read(part)), part, "xml");
   PartScope scope(part, budget);
-  std::vector<DrawingObjectData> controls;
+  std::vector<document::DrawingObjectData> controls;
   for (pugi::xml_node shape : document.document_element().children()) {
     if (shape.type() != pugi::node_element || LocalName(shape.name()) != "shape") continue;
-    std::optional<DrawingObjectData> control = ControlOf(shape, layout, scope);
+    std::optional<document::DrawingObjectData> control = ControlOf(shape, layout, scope);
     if (!control) continue;
     if (controls.size() == kMaxDrawnObjects) {
       scope.Fail("holds more than " + std::to_string(kMaxDrawnObjects) + " drawn objects");

@@ -1,6 +1,5 @@
 #include "readers/ooxml/workbook_part.h"
 
-
 #include <array>
 #include <charconv>
 
@@ -25,15 +24,16 @@ bool SheetKindOf(const Relationship& relationship, const ContentTypes& types, Sh
   struct Known {
     std::string_view relationshipType;
     std::string_view contentTypeEnd;
-    SheetData::Kind kind;
+    document::SheetData::Kind kind;
     std::string_view root;
   };
   static constexpr std::array<Known, 5> kKnown = {{
-      {"worksheet", ".worksheet+xml", SheetData::Kind::Worksheet, "worksheet"},
-      {"chartsheet", ".chartsheet+xml", SheetData::Kind::Chart, "chartsheet"},
-      {"dialogsheet", ".dialogsheet+xml", SheetData::Kind::Worksheet, "dialogsheet"},
-      {"xlMacrosheet", ".macrosheet+xml", SheetData::Kind::Worksheet, "macrosheet"},
-      {"xlIntlMacrosheet", ".intlmacrosheet+xml", SheetData::Kind::Worksheet, "macrosheet"},
+      {"worksheet", ".worksheet+xml", document::SheetData::Kind::Worksheet, "worksheet"},
+      {"chartsheet", ".chartsheet+xml", document::SheetData::Kind::Chart, "chartsheet"},
+      {"dialogsheet", ".dialogsheet+xml", document::SheetData::Kind::Worksheet, "dialogsheet"},
+      {"xlMacrosheet", ".macrosheet+xml", document::SheetData::Kind::Worksheet, "macrosheet"},
+      {"xlIntlMacrosheet", ".intlmacrosheet+xml", document::SheetData::Kind::Worksheet,
+       "macrosheet"},
   }};
   for (const Known& known : kKnown) {
     if (IsRelationshipType(relationship.type, known.relationshipType)) {

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/package.h"
 #include "readers/ooxml/relationships.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -18,7 +18,7 @@ inline constexpr std::size_t kMaxSheets = 1000;
 
 struct SheetEntry {
   std::string name;
-  SheetData::Kind kind = SheetData::Kind::Worksheet;
+  document::SheetData::Kind kind = document::SheetData::Kind::Worksheet;
   std::string part;         // the sheet's part name
   std::string rootElement;  // local name of the part's root ("worksheet", "chartsheet" ...)
 };

@@ -1,14 +1,13 @@
 #include "readers/ooxml/worksheet_part.h"
 
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 
 #include "readers/ooxml/cell_reference.h"
 #include "readers/ooxml/package_fault.h"
-#include "readers/ooxml/sheet_view.h"
 #include "readers/ooxml/sheet_protection.h"
+#include "readers/ooxml/sheet_view.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_part.h"
 
@@ -194,7 +193,7 @@ std::vector<std::string> ReadSharedStrings(Package& package, std::string_view pa
 
 void ReadWorksheetCells(Package& package, std::string_view part, std::string_view rootElement,
                         const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                        SheetData& sheet, WorksheetInfo& info) {
+                        document::SheetData& sheet, WorksheetInfo& info) {
   const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
   const CellReader reader(part, sharedStrings);
   const pugi::xml_node root = document.document_element();
@@ -234,7 +233,7 @@ void ReadWorksheetCells(Package& package, std::string_view part, std::string_vie
       std::optional<Variant> value = reader.ValueOf(cell, position);
       if (!value) continue;
       budget.Take(part, value->IsText() ? value->AsText().size() : 0);
-      sheet.cells.push_back(CellData{position.row, position.column, std::move(*value)});
+      sheet.cells.push_back(document::CellData{position.row, position.column, std::move(*value)});
     }
   }
 }

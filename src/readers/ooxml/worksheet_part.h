@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
 #include "readers/ooxml/sheet_layout.h"
-#include "readers/ooxml/workbook_data.h"
 
 namespace k27093::ooxml {
 
@@ -30,7 +30,7 @@ struct WorksheetInfo {
     std::string relationshipId;  // of the control's properties part
   };
   std::vector<Control> controls;  // <controls>, file order
-  SheetProtectionData protection;
+  document::SheetProtectionData protection;
 };
 
 // Appends the cells that hold a value of the worksheet part `part` (root element
@@ -42,7 +42,7 @@ struct WorksheetInfo {
 // number, the protection is not of its form (sheet_protection.h), or `budget` runs out.
 void ReadWorksheetCells(Package& package, std::string_view part, std::string_view rootElement,
                         const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                        SheetData& sheet, WorksheetInfo& info);
+                        document::SheetData& sheet, WorksheetInfo& info);
 
 // The date serial number (1900 date system, as the spreadsheet counts: 1 is 1900-01-01, 61
 // is 1900-03-01) of an ISO 8601 date "YYYY-MM-DD" with an optional time "THH:MM[:SS[.fff]]"

@@ -1,5 +1,5 @@
-// WorkbookData: what the reader takes out of a workbook file, in the engine's terms and free
-// of any file-format detail. The engine builds its documents from it.
+// WorkbookData: what a workbook file holds, in the engine's terms and free of any file
+// format. The readers fill it; the engine builds its documents from it.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +12,7 @@
 
 #include "api/variant.h"
 
-namespace k27093::ooxml {
+namespace k27093::document {
 
 struct CellData {
   std::int32_t row = 0;     // 1-based
@@ -302,4 +302,4 @@ struct WorkbookData {
   std::optional<ThemeData> theme;  // nullopt: the workbook has no theme part
 };
 
-}  // namespace k27093::ooxml
+}  // namespace k27093::document
