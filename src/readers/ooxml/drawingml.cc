@@ -13,19 +13,6 @@
 namespace k27093::ooxml {
 namespace {
 
-std::optional<double> ParseNumber(std::string_view text) {
-  text = Trimmed(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-      !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 std::optional<std::int64_t> ParseInteger(std::string_view text) {
   text = Trimmed(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -125,7 +112,7 @@ void PartScope::Fail(const std::string& what) const {
 std::optional<double> PartScope::Number(pugi::xml_node node, std::string_view attribute) const {
   const pugi::xml_attribute value = PlainAttribute(node, attribute);
   if (!value) return std::nullopt;
-  const std::optional<double> number = ParseNumber(value.value());
+  const std::optional<double> number = FiniteNumber(value.value());
   if (!number) {
     Fail("has <" + std::string(node.name()) + " " + std::string(attribute) + "=\"" + value.value() +
          "\">, which is not a number");
@@ -159,7 +146,7 @@ std::optional<bool> PartScope::Boolean(pugi::xml_node node, std::string_view att
 std::optional<double> PartScope::NumberText(pugi::xml_node element) const {
   if (!element) return std::nullopt;
   const std::string text = ElementText(element, part_);
-  const std::optional<double> number = ParseNumber(text);
+  const std::optional<double> number = FiniteNumber(text);
   if (!number) {
     Fail("has <" + std::string(element.name()) + ">" + text.substr(0, 40) + "</" +
          std::string(element.name()) + ">, which is not a number");

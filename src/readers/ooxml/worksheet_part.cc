@@ -25,19 +25,6 @@ std::optional<Number> WholeNumber(std::string_view text) {
   return value;
 }
 
-std::optional<double> FiniteNumber(std::string_view text) {
-  text = Trimmed(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-      !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 // Days from 1970-01-01 to the civil date (proleptic Gregorian calendar).
 std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
   year -= month <= 2 ? 1 : 0;
