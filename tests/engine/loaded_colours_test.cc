@@ -11,7 +11,7 @@
 #include "engine/loading/document_loader.h"
 #include "engine/workbooks/workbook.h"
 #include "engine_fixture.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 
 namespace k27093::engine::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine_fixture.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "support/workbook_fixtures.h"
 
 namespace k27093::engine::testing {

@@ -14,7 +14,7 @@ namespace k27093::ooxml {
 
 // Appends the axes of `plotArea` to `chart`, whose groups are read already. An axis that no
 // group names serves the type of its element (a category, value or series axis) in the
-// primary group. Raises PackageFault Damaged for a setting that is not one of the format's
+// primary group. Raises ReadFault Damaged for a setting that is not one of the format's
 // values or a number of the wrong form, or when the budget runs out.
 void ReadAxes(pugi::xml_node plotArea, PartScope& scope, document::ChartData& chart);
 

@@ -18,7 +18,7 @@ namespace k27093::ooxml {
 inline constexpr std::int32_t kCombinationChart = -4111;  // xlCombination
 
 // The chart type of the chart group element `group`; nullopt for a kind the spreadsheet's
-// enumeration does not name. Raises PackageFault Damaged for a setting (bar direction,
+// enumeration does not name. Raises ReadFault Damaged for a setting (bar direction,
 // grouping, bar shape) that is not one of the format's values.
 std::optional<std::int32_t> GroupChartType(pugi::xml_node group, const PartScope& scope);
 

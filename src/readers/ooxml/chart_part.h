@@ -16,7 +16,7 @@
 namespace k27093::ooxml {
 
 // Reads the chart part `part`, shown in a frame `width` x `height` points large (which
-// places the chart's own shapes). Raises PackageFault Damaged when the part or its own
+// places the chart's own shapes). Raises ReadFault Damaged when the part or its own
 // drawing is missing or not well-formed, its drawing's relationship leads nowhere, a value
 // has the wrong form, a bound of the series or points is passed, or `budget` runs out.
 document::ChartData ReadChart(Package& package, std::string_view part, double width, double height,

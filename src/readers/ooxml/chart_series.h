@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxPoints = 32000;
 
 // Appends the chart groups and series of `plotArea` to `chart` and sets its chart type. The
 // first group's axes are the primary ones; a group on other axes is on the secondary ones.
-// Raises PackageFault Damaged past kMaxSeries series or kMaxPoints points, for values of the
+// Raises ReadFault Damaged past kMaxSeries series or kMaxPoints points, for values of the
 // wrong form, or when the budget runs out.
 void ReadChartGroups(pugi::xml_node plotArea, PartScope& scope, document::ChartData& chart);
 

@@ -4,7 +4,7 @@
 
 #include "readers/ooxml/chart_part.h"
 #include "readers/ooxml/drawing_part.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/relationships.h"
 #include "readers/ooxml/sheet_protection.h"
 #include "readers/ooxml/xml_part.h"

@@ -12,7 +12,7 @@ namespace k27093::ooxml {
 
 // Reads the chart sheet part `part` (root element `rootElement`) into `sheet` (its chartSheet
 // and protection). A chart sheet without a drawing, or whose drawing holds no chart frame,
-// has no chart. Raises PackageFault Damaged when the part or a part it leads to is missing or
+// has no chart. Raises ReadFault Damaged when the part or a part it leads to is missing or
 // not well-formed, its drawing relationship leads nowhere, the chart cannot be read (see
 // ReadChart) or the protection is not of its form (see ReadSheetProtection).
 void ReadChartSheetPart(Package& package, std::string_view part, std::string_view rootElement,

@@ -15,7 +15,7 @@
 namespace k27093::ooxml {
 
 // The colour that `element` states; nullopt when it is no colour element. A preset or system
-// colour of a name the reader does not know has no base colour number. Raises PackageFault
+// colour of a name the reader does not know has no base colour number. Raises ReadFault
 // Damaged when a value is not of its type's form (an RGB value not six hexadecimal digits, a
 // percentage or angle that is not a number).
 std::optional<document::ColorData> ColorOf(pugi::xml_node element, const PartScope& scope);

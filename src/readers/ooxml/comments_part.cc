@@ -4,7 +4,7 @@
 #include <string>
 
 #include "readers/ooxml/cell_reference.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -43,7 +43,7 @@ std::vector<document::CommentData> ReadComments(Package& package, std::string_vi
     const std::optional<CellPosition> cell =
         ParseCellReference(reference.substr(0, reference.find(':')));
     if (!cell) {
-      FailDamaged("a comment of the part '" + std::string(part) + "' is attached to '" +
+      document::FailDamaged("a comment of the part '" + std::string(part) + "' is attached to '" +
                   std::string(reference) + "', which is not a cell of the sheet");
     }
     document::CommentData data;

@@ -12,7 +12,7 @@
 namespace k27093::ooxml {
 
 // The comments of the part `part`, in file order. A comment whose author id is missing or
-// unknown has an empty author. Raises PackageFault Damaged when the part is missing or not
+// unknown has an empty author. Raises ReadFault Damaged when the part is missing or not
 // well-formed, a comment's cell is not valid, a text is too long, or `budget` runs out.
 std::vector<document::CommentData> ReadComments(Package& package, std::string_view part,
                                                 ContentBudget& budget);

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 
 namespace k27093::ooxml {
 
@@ -18,15 +18,15 @@ inline constexpr std::size_t kMaxTextBytesTotal = 256 * 1024 * 1024;
 class ContentBudget {
  public:
   // Counts one more item read from `partName`, carrying `textBytes` bytes of text.
-  // Raises PackageFault Damaged past kMaxItems items or kMaxTextBytesTotal bytes.
+  // Raises ReadFault Damaged past kMaxItems items or kMaxTextBytesTotal bytes.
   void Take(std::string_view partName, std::size_t textBytes) {
     if (++items_ > kMaxItems) {
-      FailDamaged("the workbook holds more than " + std::to_string(kMaxItems) +
+      document::FailDamaged("the workbook holds more than " + std::to_string(kMaxItems) +
                   " cells, comments and other items (reached in '" + std::string(partName) + "')");
     }
     textBytes_ += textBytes;
     if (textBytes_ > kMaxTextBytesTotal) {
-      FailDamaged("the texts of the workbook take more than " +
+      document::FailDamaged("the texts of the workbook take more than " +
                   std::to_string(kMaxTextBytesTotal / (1024 * 1024)) + " MiB (reached in '" +
                   std::string(partName) + "')");
     }

@@ -7,7 +7,7 @@
 
 #include "api/error.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/relationships.h"
 #include "readers/ooxml/text_pieces.h"
@@ -29,7 +29,7 @@ std::vector<std::pair<std::string, std::string>> ReadPropertiesPart(Package& pac
                                                                     const std::string& partName) {
   const std::string bytes = package.Read(partName);
   if (bytes.size() > kMaxCustomPropertiesBytes) {
-    FailDamaged("the custom properties part " + Quoted(partName) + " is larger than " +
+    document::FailDamaged("the custom properties part " + Quoted(partName) + " is larger than " +
                 std::to_string(kMaxCustomPropertiesBytes / 1024) + " KiB");
   }
   const pugi::xml_document document = ParseXmlBytes(bytes, partName, "Properties");
@@ -47,7 +47,7 @@ std::vector<std::pair<std::string, std::string>> ReadPropertiesPart(Package& pac
 }
 
 std::vector<std::pair<std::string, std::string>> ReadFromPackage(std::string_view bytes) {
-  if (!LooksLikePackage(bytes)) FailNotWorkbook("it is not a zip package");
+  if (!LooksLikePackage(bytes)) document::FailNotWorkbook("it is not a zip package");
   Package package(bytes);
   const Relationships relationships = ReadRelationships(package, "");
   const Relationship* custom = relationships.FirstOfType("custom-properties");
@@ -77,8 +77,8 @@ std::vector<std::pair<std::string, std::string>> ReadCustomPropertiesBytes(
     std::string_view bytes, std::string_view displayName) {
   try {
     return ReadFromPackage(bytes);
-  } catch (const PackageFault& fault) {
-    const bool foreign = fault.kind() == PackageFault::Kind::NotWorkbook;
+  } catch (const document::ReadFault& fault) {
+    const bool foreign = fault.kind() == document::ReadFault::Kind::NotWorkbook;
     RaiseReadError(Quoted(displayName) +
                    (foreign ? " is not a workbook: " : " is damaged and cannot be opened: ") +
                    fault.reason() + ".");

@@ -7,7 +7,7 @@
 #include "readers/ooxml/cell_reference.h"
 #include "readers/ooxml/chart_part.h"
 #include "readers/ooxml/drawn_object.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/relationships.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_part.h"
@@ -42,11 +42,11 @@ Marker MarkerOf(pugi::xml_node marker, const PartScope& scope) {
   return result;
 }
 
-double MarkerLeft(const SheetLayout& layout, const Marker& marker) {
+double MarkerLeft(const document::SheetLayout& layout, const Marker& marker) {
   return layout.ColumnLeft(marker.column) + marker.columnOffset;
 }
 
-double MarkerTop(const SheetLayout& layout, const Marker& marker) {
+double MarkerTop(const document::SheetLayout& layout, const Marker& marker) {
   return layout.RowTop(marker.row) + marker.rowOffset;
 }
 
@@ -58,7 +58,7 @@ void ReadExtent(pugi::xml_node extent, const PartScope& scope, document::Geometr
 
 // The place of an anchor of a sheet's drawing; nullopt when `anchor` is no such anchor.
 std::optional<document::GeometryData> SheetAnchorGeometry(pugi::xml_node anchor,
-                                                          const SheetLayout& layout,
+                                                          const document::SheetLayout& layout,
                                                           const PartScope& scope) {
   const std::string_view name = LocalName(anchor.name());
   document::GeometryData geometry;
@@ -181,7 +181,7 @@ void ReadControlState(Package& package, const ControlParts& controls,
 
 }  // namespace
 
-void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLayout& layout,
+void ReadWorksheetDrawing(Package& package, std::string_view part, const document::SheetLayout& layout,
                           const ControlParts& controls, ContentBudget& budget,
                           document::SheetData& sheet) {
   const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
@@ -215,7 +215,7 @@ void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudge
   const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
   const Relationships relationships = ReadRelationships(package, part);
   PartScope scope(part, budget);
-  const SheetLayout layout;
+  const document::SheetLayout layout;
   std::size_t count = 0;
   for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
     const std::optional<document::GeometryData> geometry =

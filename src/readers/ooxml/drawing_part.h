@@ -20,7 +20,7 @@
 #include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/sheet_layout.h"
+#include "document/sheet_layout.h"
 
 namespace k27093::ooxml {
 
@@ -33,11 +33,11 @@ using ControlParts = std::map<std::int64_t, std::string>;
 // Appends the objects of the worksheet drawing part `part` to `sheet.drawing` (back-most
 // first) and the charts they show to `sheet.charts`. A shape that the compatibility mark or
 // `controls` (the sheet's own list of its controls) names as a form control takes its type
-// and state from its properties part. Raises PackageFault Damaged when a part
+// and state from its properties part. Raises ReadFault Damaged when a part
 // is missing or not well-formed, a chart frame's relationship leads nowhere, an anchor lies
 // outside the sheet or holds a value of the wrong form, the drawing holds more than
 // kMaxDrawnObjects objects, or `budget` runs out.
-void ReadWorksheetDrawing(Package& package, std::string_view part, const SheetLayout& layout,
+void ReadWorksheetDrawing(Package& package, std::string_view part, const document::SheetLayout& layout,
                           const ControlParts& controls, ContentBudget& budget,
                           document::SheetData& sheet);
 

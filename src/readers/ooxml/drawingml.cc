@@ -6,7 +6,7 @@
 #include "api/text.h"
 #include "readers/ooxml/color_element.h"
 #include "readers/ooxml/color_model.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_part.h"
 
@@ -106,7 +106,7 @@ void AppendParagraph(pugi::xml_node paragraph, PartScope& scope, document::TextD
 }  // namespace
 
 void PartScope::Fail(const std::string& what) const {
-  FailDamaged("the part " + Quoted(part_) + " " + what);
+  document::FailDamaged("the part " + Quoted(part_) + " " + what);
 }
 
 std::optional<double> PartScope::Number(pugi::xml_node node, std::string_view attribute) const {

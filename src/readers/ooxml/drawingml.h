@@ -29,7 +29,7 @@ class PartScope {
   void Take(std::size_t textBytes) { budget_.Take(part_, textBytes); }
   ContentBudget& budget() { return budget_; }
 
-  // Raises PackageFault Damaged: "the part '<part>' <what>".
+  // Raises ReadFault Damaged: "the part '<part>' <what>".
   [[noreturn]] void Fail(const std::string& what) const;
 
   // The attribute (local name, no prefix) as a finite number, a whole number or a Boolean

@@ -28,7 +28,7 @@ struct DrawnObjectRead {
 // A shape marked as the drawing of a form control (a14:compatExt) is a FormControl; a shape
 // with a text body and no geometry of its own (no preset, no custom geometry: the text frame
 // other programs write for a text box, without the txBox mark) is a TextBox; a graphic frame
-// that holds no chart is Other. Raises PackageFault Damaged for values of the wrong form, a
+// that holds no chart is Other. Raises ReadFault Damaged for values of the wrong form, a
 // text too long, or when the budget runs out.
 std::optional<DrawnObjectRead> ReadDrawnObject(pugi::xml_node element, PartScope& scope);
 

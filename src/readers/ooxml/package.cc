@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "api/text.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/text_pieces.h"
 
 namespace k27093::ooxml {
@@ -27,7 +27,7 @@ Package::Package(std::string_view bytes) {
   if (source == nullptr) {
     std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
-    FailDamaged("the zip archive cannot be opened (" + text + ")");
+    document::FailDamaged("the zip archive cannot be opened (" + text + ")");
   }
   archive_ = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
   if (archive_ == nullptr) {
@@ -36,9 +36,9 @@ Package::Package(std::string_view bytes) {
     std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
     if (code == ZIP_ER_NOZIP) {
-      FailDamaged("the zip archive has no central directory (the file is truncated or broken)");
+      document::FailDamaged("the zip archive has no central directory (the file is truncated or broken)");
     }
-    FailDamaged("the zip archive is broken (" + text + ")");
+    document::FailDamaged("the zip archive is broken (" + text + ")");
   }
   zip_error_fini(&error);
 
@@ -46,7 +46,7 @@ Package::Package(std::string_view bytes) {
   if (count < 0 || static_cast<std::uint64_t>(count) > kMaxEntries) {
     zip_discard(archive_);
     archive_ = nullptr;
-    FailDamaged("the zip archive holds more than " + std::to_string(kMaxEntries) + " entries");
+    document::FailDamaged("the zip archive holds more than " + std::to_string(kMaxEntries) + " entries");
   }
   for (zip_uint64_t index = 0; index < static_cast<zip_uint64_t>(count); ++index) {
     const char* name = zip_get_name(archive_, index, 0);
@@ -65,7 +65,7 @@ bool Package::Has(std::string_view partName) const {
 
 std::uint64_t Package::IndexOf(std::string_view partName) const {
   auto found = entries_.find(AsciiLower(partName));
-  if (found == entries_.end()) FailDamaged("the part " + Quoted(partName) + " is missing");
+  if (found == entries_.end()) document::FailDamaged("the part " + Quoted(partName) + " is missing");
   return found->second;
 }
 
@@ -74,7 +74,7 @@ std::string Package::Read(std::string_view partName) {
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat_index(archive_, index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_COMP_SIZE) == 0) {
-    FailDamaged("the part " + Quoted(partName) + " has no readable zip header");
+    document::FailDamaged("the part " + Quoted(partName) + " has no readable zip header");
   }
   // Bounds that do not trust the declared inflated size: checked on what actually comes out.
   const std::uint64_t ratioBound =
@@ -85,7 +85,7 @@ std::string Package::Read(std::string_view partName) {
 
   std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive_, index, 0));
   if (!file) {
-    FailDamaged("the part " + Quoted(partName) + " cannot be opened (" + zip_strerror(archive_) +
+    document::FailDamaged("the part " + Quoted(partName) + " cannot be opened (" + zip_strerror(archive_) +
                 ")");
   }
   std::string content;
@@ -93,21 +93,21 @@ std::string Package::Read(std::string_view partName) {
   for (;;) {
     const zip_int64_t got = zip_fread(file.get(), chunk.data(), chunk.size());
     if (got < 0) {
-      FailDamaged("the part " + Quoted(partName) + " cannot be inflated (" +
+      document::FailDamaged("the part " + Quoted(partName) + " cannot be inflated (" +
                   zip_file_strerror(file.get()) + ")");
     }
     if (got == 0) break;
     const std::uint64_t size = content.size() + static_cast<std::uint64_t>(got);
     if (size > kMaxPartBytes) {
-      FailDamaged("the part " + Quoted(partName) + " is larger than " +
+      document::FailDamaged("the part " + Quoted(partName) + " is larger than " +
                   std::to_string(kMaxPartBytes / (1024 * 1024)) + " MiB");
     }
     if (size > ratioBound) {
-      FailDamaged("the part " + Quoted(partName) + " inflates to more than " +
+      document::FailDamaged("the part " + Quoted(partName) + " inflates to more than " +
                   std::to_string(kMaxInflationRatio) + " times its compressed size");
     }
     if (size > budgetLeft) {
-      FailDamaged("the parts inflate to more than " +
+      document::FailDamaged("the parts inflate to more than " +
                   std::to_string(kMaxInflatedTotal / (1024 * 1024)) + " MiB together");
     }
     content.append(chunk.data(), static_cast<std::size_t>(got));

@@ -25,7 +25,7 @@ inline constexpr std::uint64_t kMaxInflatedTotal = 256ull * 1024 * 1024;
 class Package {
  public:
   // Opens the archive in `bytes`, which must outlive the package; the caller has checked
-  // that they start like a zip archive. Raises PackageFault Damaged when the archive is
+  // that they start like a zip archive. Raises ReadFault Damaged when the archive is
   // truncated or broken, or holds more than kMaxEntries entries.
   explicit Package(std::string_view bytes);
   ~Package();
@@ -36,7 +36,7 @@ class Package {
   // format says).
   bool Has(std::string_view partName) const;
 
-  // The whole inflated content of the part. Raises PackageFault Damaged when the part is
+  // The whole inflated content of the part. Raises ReadFault Damaged when the part is
   // missing, fails to inflate (bad data, wrong checksum), or passes a bound.
   std::string Read(std::string_view partName);
 

@@ -1,21 +1,17 @@
 #include "readers/ooxml/reader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 
-#include "api/error.h"
+#include "document/workbook_file.h"
 #include "readers/ooxml/chartsheet_part.h"
 #include "readers/ooxml/comments_part.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/drawing_part.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/relationships.h"
-#include "readers/ooxml/sheet_layout.h"
+#include "document/sheet_layout.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/theme_part.h"
 #include "readers/ooxml/vml_drawing.h"
@@ -24,14 +20,6 @@
 
 namespace k27093::ooxml {
 namespace {
-
-constexpr std::string_view kExcelSource = "Microsoft Office Excel";
-// Largest file the reader loads; the parts it holds are bounded separately.
-constexpr std::uintmax_t kMaxFileBytes = 256ull * 1024 * 1024;
-
-[[noreturn]] void RaiseOpenError(std::string description) {
-  Raise(errors::kApplication, std::move(description), std::string(kExcelSource));
-}
 
 // Why bytes that do not start like a zip package are no workbook.
 std::string ForeignBytesReason(std::string_view bytes) {
@@ -49,7 +37,7 @@ std::string RelatedPart(const Relationships& relationships, const std::string& i
                         std::string_view type, std::string_view part, std::string_view what) {
   const Relationship* related = relationships.Find(id);
   if (related == nullptr || related->external || !IsRelationshipType(related->type, type)) {
-    FailDamaged("the part " + Quoted(part) + " refers to the " + std::string(what) + " " +
+    document::FailDamaged("the part " + Quoted(part) + " refers to the " + std::string(what) + " " +
                 Quoted(id) + ", which leads to no " + std::string(what) + " part");
   }
   return related->target;
@@ -64,7 +52,7 @@ ControlParts ControlPartsOf(const Relationships& relationships,
     const Relationship* properties = relationships.Find(control.relationshipId);
     if (properties == nullptr || properties->external ||
         !IsRelationshipType(properties->type, "ctrlProp")) {
-      FailDamaged("a control of the part " + Quoted(part) + " refers to " +
+      document::FailDamaged("a control of the part " + Quoted(part) + " refers to " +
                   Quoted(control.relationshipId) + ", which leads to no control properties part");
     }
     parts.emplace(control.shapeId, properties->target);
@@ -96,7 +84,7 @@ void ReadWorksheet(Package& package, const SheetEntry& entry,
     std::move(comments.begin(), comments.end(), std::back_inserter(sheet.comments));
   }
   if (info.drawingId.empty() && info.legacyDrawingId.empty()) return;
-  const SheetLayout layout(info.layout);
+  const document::SheetLayout layout(info.layout);
   if (!info.drawingId.empty()) {
     ReadWorksheetDrawing(
         package, RelatedPart(relationships, info.drawingId, "drawing", entry.part, "drawing"),
@@ -113,10 +101,10 @@ void ReadWorksheet(Package& package, const SheetEntry& entry,
 }
 
 document::WorkbookData ReadPackage(std::string_view bytes) {
-  if (!LooksLikePackage(bytes)) FailNotWorkbook(ForeignBytesReason(bytes));
+  if (!LooksLikePackage(bytes)) document::FailNotWorkbook(ForeignBytesReason(bytes));
   Package package(bytes);
   if (!package.Has("[Content_Types].xml") && !package.Has("_rels/.rels")) {
-    FailNotWorkbook("the zip archive is not an Office Open XML package");
+    document::FailNotWorkbook("the zip archive is not an Office Open XML package");
   }
   const ContentTypes types = ReadContentTypes(package);
   const WorkbookPart workbook = ReadWorkbookPart(package, types, FindWorkbookPart(package, types));
@@ -141,13 +129,6 @@ document::WorkbookData ReadPackage(std::string_view bytes) {
   return data;
 }
 
-std::string FaultDescription(std::string_view name, const PackageFault& fault) {
-  if (fault.kind() == PackageFault::Kind::NotWorkbook) {
-    return Quoted(name) + " is not a workbook: " + fault.reason() + ".";
-  }
-  return Quoted(name) + " is damaged and cannot be opened: " + fault.reason() + ".";
-}
-
 }  // namespace
 
 bool LooksLikePackage(std::string_view firstBytes) {
@@ -158,39 +139,13 @@ bool LooksLikePackage(std::string_view firstBytes) {
 document::WorkbookData ReadWorkbookBytes(std::string_view bytes, std::string_view displayName) {
   try {
     return ReadPackage(bytes);
-  } catch (const PackageFault& fault) {
-    RaiseOpenError(FaultDescription(displayName, fault));
+  } catch (const document::ReadFault& fault) {
+    document::RaiseOpenError(document::OpenFaultDescription(displayName, fault));
   }
 }
 
 document::WorkbookData ReadWorkbookFile(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (!std::filesystem::exists(status)) {
-    RaiseOpenError(Quoted(path) +
-                   " could not be found. Check the spelling of the file name, and verify that "
-                   "the file location is correct.");
-  }
-  if (!std::filesystem::is_regular_file(status)) {
-    RaiseOpenError(Quoted(path) + " is not a workbook: it is not a file.");
-  }
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size > kMaxFileBytes) {
-    RaiseOpenError(Quoted(path) + " is too large to open: it holds more than " +
-                   std::to_string(kMaxFileBytes / (1024 * 1024)) + " MiB.");
-  }
-  // Read-only: the file is only ever opened for reading.
-  std::ifstream file(path, std::ios::binary | std::ios::in);
-  if (!file) {
-    RaiseOpenError(Quoted(path) + " cannot be read: " + std::strerror(errno) + ".");
-  }
-  std::string bytes;
-  bytes.reserve(error ? 0 : static_cast<std::size_t>(size));
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  if (file.bad() || bytes.size() > kMaxFileBytes) {
-    RaiseOpenError(Quoted(path) + " cannot be read completely.");
-  }
-  return ReadWorkbookBytes(bytes, path);
+  return ReadWorkbookBytes(document::ReadWorkbookFileBytes(path), path);
 }
 
 }  // namespace k27093::ooxml

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "api/text.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/xml_part.h"
 
 namespace k27093::ooxml {
@@ -102,7 +102,7 @@ std::string ResolveTarget(std::string_view sourcePart, std::string_view target) 
     const std::string_view segment = path.substr(start, slash - start);
     if (segment == "..") {
       if (segments.empty()) {
-        FailDamaged("the relationship target '" + std::string(target) + "' of '" +
+        document::FailDamaged("the relationship target '" + std::string(target) + "' of '" +
                     std::string(sourcePart) + "' lies outside the package");
       }
       segments.pop_back();

@@ -47,12 +47,12 @@ std::string RelationshipsPartOf(std::string_view partName);
 
 // The part name that `target` designates from `sourcePart` ("" for the package): relative
 // targets are resolved against the source's folder, "%20" escapes decoded, a leading "/"
-// starts at the package root. Raises PackageFault Damaged for a target that leaves the
+// starts at the package root. Raises ReadFault Damaged for a target that leaves the
 // package ("../../x").
 std::string ResolveTarget(std::string_view sourcePart, std::string_view target);
 
 // The relationships of `sourcePart`; none when it has no relationships part. Raises
-// PackageFault Damaged when the relationships part is not well-formed.
+// ReadFault Damaged when the relationships part is not well-formed.
 Relationships ReadRelationships(Package& package, std::string_view sourcePart);
 
 class ContentTypes {
@@ -67,7 +67,7 @@ class ContentTypes {
   std::map<std::string, std::string> overrides_;  // lower-cased part name -> type
 };
 
-// Reads [Content_Types].xml. Raises PackageFault Damaged when it is missing or not
+// Reads [Content_Types].xml. Raises ReadFault Damaged when it is missing or not
 // well-formed.
 ContentTypes ReadContentTypes(Package& package);
 

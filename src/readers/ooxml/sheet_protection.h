@@ -20,7 +20,7 @@ inline constexpr std::size_t kMaxSaltBytes = 65'536;
 
 // The protection that `element` states; off for an empty node. `lockAttribute` names the
 // Boolean that turns it on ("sheet" for a worksheet, "content" for a chart sheet). Raises
-// PackageFault Damaged (through `scope`) for a legacy hash that is not one to four hexadecimal
+// ReadFault Damaged (through `scope`) for a legacy hash that is not one to four hexadecimal
 // digits, a hash or salt that is not base64, a hash without its algorithm (or an algorithm
 // without its hash), a spin count that is not a whole number up to kMaxSpinCount, a salt
 // longer than kMaxSaltBytes, or a Boolean of another form.

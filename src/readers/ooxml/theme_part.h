@@ -15,7 +15,7 @@
 namespace k27093::ooxml {
 
 // Reads the theme part `part`. What its schemes leave out stays empty (ThemeData). Raises
-// PackageFault Damaged naming the part when it is missing or not well-formed, has no a:theme
+// ReadFault Damaged naming the part when it is missing or not well-formed, has no a:theme
 // root, states a colour that is not RRGGBB, or `budget` runs out.
 document::ThemeData ReadTheme(Package& package, std::string_view part, ContentBudget& budget);
 

@@ -79,7 +79,7 @@ std::string NameOf(std::string_view id, const ControlKind& kind) {
 
 // The place of x:Anchor "column, offset, row, offset, column, offset, row, offset" (offsets
 // in pixels): from its first cell corner to its second.
-document::GeometryData AnchorGeometry(pugi::xml_node anchor, const SheetLayout& layout,
+document::GeometryData AnchorGeometry(pugi::xml_node anchor, const document::SheetLayout& layout,
                                       const PartScope& scope) {
   const std::string text = ElementText(anchor, scope.part());
   std::array<std::int64_t, 8> values{};
@@ -126,7 +126,7 @@ std::int32_t CheckValueOf(pugi::xml_node checked, const PartScope& scope) {
 }
 
 std::optional<document::DrawingObjectData> ControlOf(pugi::xml_node shape,
-                                                     const SheetLayout& layout, PartScope& scope) {
+                                                     const document::SheetLayout& layout, PartScope& scope) {
   const pugi::xml_node clientData = ChildNamed(shape, "ClientData");
   const ControlKind* kind = KindOf(PlainAttribute(clientData, "ObjectType").value());
   if (kind == nullptr) return std::nullopt;
@@ -183,7 +183,7 @@ std::string RepairedVml(std::string_view vml) {
 }
 
 std::vector<document::DrawingObjectData> ReadVmlControls(Package& package, std::string_view part,
-                                                         const SheetLayout& layout,
+                                                         const document::SheetLayout& layout,
                                                          ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlBytes(RepairedVml(package.Read(part)), part, "xml");
   PartScope scope(part, budget);

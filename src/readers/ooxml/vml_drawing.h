@@ -12,7 +12,7 @@
 #include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/sheet_layout.h"
+#include "document/sheet_layout.h"
 
 namespace k27093::ooxml {
 
@@ -23,11 +23,11 @@ namespace k27093::ooxml {
 // control there, and the shape's own id in o:spid); an id that is the shape's own number
 // names the control by its kind and number ("Check Box 1" for "_x0000_s1025"). VML is not
 // always well-formed XML: conditional markers (<![if ...]>, <![endif]>) are dropped and HTML
-// line breaks (<br>) closed before parsing. Raises PackageFault Damaged when the part is missing or
+// line breaks (<br>) closed before parsing. Raises ReadFault Damaged when the part is missing or
 // still not well-formed, an anchor or a check value is not of its form, the drawing holds more than
 // kMaxDrawnObjects controls, or `budget` runs out.
 std::vector<document::DrawingObjectData> ReadVmlControls(Package& package, std::string_view part,
-                                                         const SheetLayout& layout,
+                                                         const document::SheetLayout& layout,
                                                          ContentBudget& budget);
 
 // `vml` with the constructs that keep VML from being well-formed XML repaired (see above);

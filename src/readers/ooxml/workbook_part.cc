@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_part.h"
 
@@ -67,18 +67,18 @@ std::size_t ActiveTabOf(pugi::xml_node workbook, std::size_t sheetCount) {
 std::string FindWorkbookPart(Package& package, const ContentTypes& types) {
   const Relationships root = ReadRelationships(package, "");
   const Relationship* main = root.FirstOfType("officeDocument");
-  if (main == nullptr) FailNotWorkbook("the package has no workbook part");
+  if (main == nullptr) document::FailNotWorkbook("the package has no workbook part");
   if (!package.Has(main->target)) {
-    FailNotWorkbook("the package has no workbook part (" + Quoted(main->target) + " is missing)");
+    document::FailNotWorkbook("the package has no workbook part (" + Quoted(main->target) + " is missing)");
   }
   const std::string contentType = types.Of(main->target);
   if (contentType.empty()) {
-    FailDamaged("the part " + Quoted(main->target) + " has no content type");
+    document::FailDamaged("the part " + Quoted(main->target) + " has no content type");
   }
   for (std::string_view known : kSpreadsheetTypes) {
     if (contentType == known) return main->target;
   }
-  FailNotWorkbook("the package holds a document of the type " + Quoted(contentType) +
+  document::FailNotWorkbook("the package holds a document of the type " + Quoted(contentType) +
                   ", not a workbook");
 }
 
@@ -92,26 +92,26 @@ WorkbookPart ReadWorkbookPart(Package& package, const ContentTypes& types, std::
   for (pugi::xml_node node : ChildNamed(workbook, "sheets").children()) {
     if (node.type() != pugi::node_element || LocalName(node.name()) != "sheet") continue;
     if (result.sheets.size() == kMaxSheets) {
-      FailDamaged("the part " + Quoted(part) + " lists more than " + std::to_string(kMaxSheets) +
+      document::FailDamaged("the part " + Quoted(part) + " lists more than " + std::to_string(kMaxSheets) +
                   " sheets");
     }
     SheetEntry entry;
     entry.name = DecodeEscapes(PlainAttribute(node, "name").value());
-    if (entry.name.empty()) FailDamaged("a sheet of the part " + Quoted(part) + " has no name");
+    if (entry.name.empty()) document::FailDamaged("a sheet of the part " + Quoted(part) + " has no name");
     const std::string id = RelationshipIdOf(node);
     const Relationship* relationship = relationships.Find(id);
     if (relationship == nullptr || relationship->external) {
-      FailDamaged("the sheet " + Quoted(entry.name) + " refers to the relationship " + Quoted(id) +
+      document::FailDamaged("the sheet " + Quoted(entry.name) + " refers to the relationship " + Quoted(id) +
                   ", which " + Quoted(part) + " does not have");
     }
     entry.part = relationship->target;
     if (!SheetKindOf(*relationship, types, entry)) {
-      FailDamaged("the sheet " + Quoted(entry.name) + " is stored in " + Quoted(entry.part) +
+      document::FailDamaged("the sheet " + Quoted(entry.name) + " is stored in " + Quoted(entry.part) +
                   ", a part of an unknown kind");
     }
     result.sheets.push_back(std::move(entry));
   }
-  if (result.sheets.empty()) FailDamaged("the part " + Quoted(part) + " lists no sheet");
+  if (result.sheets.empty()) document::FailDamaged("the part " + Quoted(part) + " lists no sheet");
   result.activeSheet = ActiveTabOf(workbook, result.sheets.size());
   if (const Relationship* strings = relationships.FirstOfType("sharedStrings")) {
     result.sharedStringsPart = strings->target;

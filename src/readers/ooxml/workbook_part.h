@@ -31,12 +31,12 @@ struct WorkbookPart {
   std::string themePart;           // "" when the workbook has no theme
 };
 
-// The name of the workbook part. Raises PackageFault NotWorkbook when the package has no
+// The name of the workbook part. Raises ReadFault NotWorkbook when the package has no
 // main document, or its main document is not a spreadsheet (or is missing); Damaged when the
 // package's wiring cannot be read.
 std::string FindWorkbookPart(Package& package, const ContentTypes& types);
 
-// Reads the workbook part `part`. Raises PackageFault Damaged when it is not well-formed,
+// Reads the workbook part `part`. Raises ReadFault Damaged when it is not well-formed,
 // lists no sheets or more than kMaxSheets, or names a sheet whose relationship or kind is
 // unknown.
 WorkbookPart ReadWorkbookPart(Package& package, const ContentTypes& types, std::string_view part);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "readers/ooxml/cell_reference.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/sheet_protection.h"
 #include "readers/ooxml/sheet_view.h"
 #include "readers/ooxml/text_pieces.h"
@@ -66,7 +66,7 @@ class CellReader {
 
  private:
   [[noreturn]] void Fail(CellPosition position, const std::string& what) const {
-    FailDamaged("the cell " + CellReferenceText(position) + " of the part " + Quoted(part_) + " " +
+    document::FailDamaged("the cell " + CellReferenceText(position) + " of the part " + Quoted(part_) + " " +
                 what);
   }
 
@@ -103,7 +103,7 @@ std::optional<double> SizeAttribute(pugi::xml_node node, std::string_view name,
   if (!attribute) return std::nullopt;
   const std::optional<double> value = FiniteNumber(attribute.value());
   if (!value) {
-    FailDamaged("the part " + Quoted(part) + " has the " + std::string(name) + " " +
+    document::FailDamaged("the part " + Quoted(part) + " has the " + std::string(name) + " " +
                 Quoted(attribute.value()) + ", which is not a number");
   }
   return value;
@@ -115,7 +115,7 @@ bool FlagAttribute(pugi::xml_node node, std::string_view name) {
 }
 
 void ReadRowHeight(pugi::xml_node row, std::int32_t rowNumber, std::string_view part,
-                   SheetLayoutSource& layout) {
+                   document::SheetLayoutSource& layout) {
   const std::optional<double> height = SizeAttribute(row, "ht", part);
   if (FlagAttribute(row, "hidden")) {
     layout.rows.emplace_back(rowNumber, 0.0);
@@ -133,7 +133,7 @@ void ReadControls(pugi::xml_node root, std::string_view part, ContentBudget& bud
       const std::optional<std::int64_t> id =
           WholeNumber<std::int64_t>(PlainAttribute(control, "shapeId").value());
       if (!id) {
-        FailDamaged("a control of the part " + Quoted(part) + " has no valid shape id");
+        document::FailDamaged("a control of the part " + Quoted(part) + " has no valid shape id");
       }
       controls.push_back({*id, RelationshipIdOf(control)});
     }
@@ -156,7 +156,7 @@ void ReadSheetInfo(pugi::xml_node root, std::string_view part, ContentBudget& bu
     const auto first = WholeNumber<std::int32_t>(PlainAttribute(column, "min").value());
     const auto last = WholeNumber<std::int32_t>(PlainAttribute(column, "max").value());
     if (!first || !last || *first < 1 || *last < *first || *last > kMaxColumns) {
-      FailDamaged("the part " + Quoted(part) + " describes columns outside the sheet");
+      document::FailDamaged("the part " + Quoted(part) + " describes columns outside the sheet");
     }
     info.layout.columns.push_back(
         {*first, *last, SizeAttribute(column, "width", part), FlagAttribute(column, "hidden")});
@@ -195,12 +195,12 @@ void ReadWorksheetCells(Package& package, std::string_view part, std::string_vie
     if (rowAttribute) {
       const std::optional<std::int32_t> number = WholeNumber<std::int32_t>(rowAttribute.value());
       if (!number || *number < 1 || *number > kMaxRows) {
-        FailDamaged("a row of the part " + Quoted(part) + " has the number " +
+        document::FailDamaged("a row of the part " + Quoted(part) + " has the number " +
                     Quoted(rowAttribute.value()) + ", outside the sheet");
       }
       rowNumber = *number;
     } else if (++rowNumber > kMaxRows) {
-      FailDamaged("the part " + Quoted(part) + " has more rows than a sheet");
+      document::FailDamaged("the part " + Quoted(part) + " has more rows than a sheet");
     }
     ReadRowHeight(row, rowNumber, part, info.layout);
     CellPosition position{rowNumber, 0};
@@ -210,12 +210,12 @@ void ReadWorksheetCells(Package& package, std::string_view part, std::string_vie
       if (reference) {
         const std::optional<CellPosition> parsed = ParseCellReference(reference.value());
         if (!parsed) {
-          FailDamaged("the part " + Quoted(part) + " has a cell at " + Quoted(reference.value()) +
+          document::FailDamaged("the part " + Quoted(part) + " has a cell at " + Quoted(reference.value()) +
                       ", which is not a cell of the sheet");
         }
         position = *parsed;
       } else if (++position.column > kMaxColumns) {
-        FailDamaged("a row of the part " + Quoted(part) + " has more cells than a sheet");
+        document::FailDamaged("a row of the part " + Quoted(part) + " has more cells than a sheet");
       }
       std::optional<Variant> value = reader.ValueOf(cell, position);
       if (!value) continue;

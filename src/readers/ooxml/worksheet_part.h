@@ -11,12 +11,12 @@
 #include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "readers/ooxml/sheet_layout.h"
+#include "document/sheet_layout.h"
 
 namespace k27093::ooxml {
 
 // The plain texts of the shared-string table `part`, in order; none for "". Raises
-// PackageFault Damaged when the part is missing or not well-formed, or a text is too long.
+// ReadFault Damaged when the part is missing or not well-formed, or a text is too long.
 std::vector<std::string> ReadSharedStrings(Package& package, std::string_view part);
 
 // What a worksheet part states besides its cells: its drawings, layout, controls and
@@ -24,7 +24,7 @@ std::vector<std::string> ReadSharedStrings(Package& package, std::string_view pa
 struct WorksheetInfo {
   std::string drawingId;        // the relationship id of <drawing>; "" when the sheet has none
   std::string legacyDrawingId;  // of <legacyDrawing> (the VML drawing); "" when none
-  SheetLayoutSource layout;
+  document::SheetLayoutSource layout;
   struct Control {
     std::int64_t shapeId = 0;    // the drawn object's id
     std::string relationshipId;  // of the control's properties part
@@ -36,7 +36,7 @@ struct WorksheetInfo {
 // Appends the cells that hold a value of the worksheet part `part` (root element
 // `rootElement`) to `sheet.cells`, in file order (cells without a value are left out), and
 // sets `sheet.selection` from its view (sheet_view.h); fills `info` with the part's drawings,
-// column widths, row heights, controls and protection. Raises PackageFault Damaged when the
+// column widths, row heights, controls and protection. Raises ReadFault Damaged when the
 // part is missing or not well-formed, a cell reference is not valid or lies beyond the sheet,
 // a value does not fit its type, a shared string does not exist, a width or height is not a
 // number, the protection is not of its form (sheet_protection.h), or `budget` runs out.

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 #include "readers/ooxml/text_pieces.h"
 
 namespace k27093::ooxml {
@@ -70,7 +70,7 @@ class BoundedText {
   void Append(std::string_view piece) {
     chars_ += CodePointCount(piece);
     if (chars_ > kMaxTextChars) {
-      FailDamaged("a text of the part " + Quoted(partName_) + " is longer than " +
+      document::FailDamaged("a text of the part " + Quoted(partName_) + " is longer than " +
                   std::to_string(kMaxTextChars) + " characters");
     }
     text_ += piece;
@@ -100,18 +100,18 @@ pugi::xml_document ParseXmlBytes(std::string_view bytes, std::string_view partNa
   const pugi::xml_parse_result result =
       document.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_auto);
   if (!result) {
-    FailDamaged("the part " + Quoted(partName) + " is not well-formed XML (" +
+    document::FailDamaged("the part " + Quoted(partName) + " is not well-formed XML (" +
                 result.description() + " at offset " + std::to_string(result.offset) + ")");
   }
   for (pugi::xml_node node : document.children()) {
     if (node.type() == pugi::node_doctype) {
-      FailDamaged("the part " + Quoted(partName) +
+      document::FailDamaged("the part " + Quoted(partName) +
                   " declares a document type (DOCTYPE), which a workbook part never has");
     }
   }
   const pugi::xml_node root = document.document_element();
   if (!root || LocalName(root.name()) != rootLocalName) {
-    FailDamaged("the part " + Quoted(partName) + " has no <" + std::string(rootLocalName) +
+    document::FailDamaged("the part " + Quoted(partName) + " has no <" + std::string(rootLocalName) +
                 "> root element");
   }
   return document;

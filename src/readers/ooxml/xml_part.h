@@ -18,7 +18,7 @@ namespace k27093::ooxml {
 // Longest text (in characters) that one cell, shared string or comment may hold.
 inline constexpr std::size_t kMaxTextChars = 10 * 1024 * 1024;
 
-// Parses the part `partName` of `package`. Raises PackageFault Damaged when the part is
+// Parses the part `partName` of `package`. Raises ReadFault Damaged when the part is
 // missing, is not well-formed (the reason names the part, pugixml's description and the byte
 // offset), declares a DOCTYPE, or has no root element whose local name is `rootLocalName`.
 pugi::xml_document ParseXmlPart(Package& package, std::string_view partName,
@@ -63,7 +63,7 @@ std::string DecodeEscapes(std::string_view text);
 
 // The plain text of a rich-text element (a shared string, an inline string, a comment's
 // text): its own <t> and the <t> of every run, joined in order; phonetic runs are left out.
-// Raises PackageFault Damaged when the text passes kMaxTextChars; `partName` names the part.
+// Raises ReadFault Damaged when the text passes kMaxTextChars; `partName` names the part.
 std::string PlainText(pugi::xml_node richText, std::string_view partName);
 
 // The character data of one element (a cell's <v>, a <t>), _xHHHH_ escapes decoded; bounded

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {

@@ -1,4 +1,4 @@
-// PackageFault: why a workbook package cannot be read, stated without the file's name. The
+// ReadFault: why a workbook file cannot be read, stated without the file's name. The
 // parts of the reader raise it; the reader's entry points turn it into the spreadsheet's
 // error 1004 whose description names the file.
 #pragma once
@@ -6,16 +6,16 @@
 #include <exception>
 #include <string>
 
-namespace k27093::ooxml {
+namespace k27093::document {
 
-class PackageFault : public std::exception {
+class ReadFault : public std::exception {
  public:
   enum class Kind {
-    NotWorkbook,  // the bytes are not a workbook package at all
-    Damaged,      // a workbook package that is broken, or too costly to read safely
+    NotWorkbook,  // the bytes are not a workbook at all
+    Damaged,      // a workbook that is broken, or too costly to read safely
   };
 
-  PackageFault(Kind kind, std::string reason) : kind_(kind), reason_(std::move(reason)) {}
+  ReadFault(Kind kind, std::string reason) : kind_(kind), reason_(std::move(reason)) {}
 
   Kind kind() const noexcept { return kind_; }
   // What is wrong, naming the part (and the offset in it) where that is known.
@@ -27,12 +27,12 @@ class PackageFault : public std::exception {
   std::string reason_;
 };
 
-// Raise a PackageFault of the named kind.
+// Raise a ReadFault of the named kind.
 [[noreturn]] inline void FailNotWorkbook(std::string reason) {
-  throw PackageFault(PackageFault::Kind::NotWorkbook, std::move(reason));
+  throw ReadFault(ReadFault::Kind::NotWorkbook, std::move(reason));
 }
 [[noreturn]] inline void FailDamaged(std::string reason) {
-  throw PackageFault(PackageFault::Kind::Damaged, std::move(reason));
+  throw ReadFault(ReadFault::Kind::Damaged, std::move(reason));
 }
 
-}  // namespace k27093::ooxml
+}  // namespace k27093::document

@@ -2,9 +2,9 @@
 // and row heights, defaults, custom and hidden columns and rows.
 #include <gtest/gtest.h>
 
-#include "readers/ooxml/sheet_layout.h"
+#include "document/sheet_layout.h"
 
-namespace k27093::ooxml {
+namespace k27093::document {
 namespace {
 
 TEST(ColumnPixels, FollowsTheSpreadsheetsRuleForSevenPixelDigits) {
@@ -76,4 +76,4 @@ TEST(SheetLayout, PositionsOutsideTheSheetStopAtItsEdges) {
 }
 
 }  // namespace
-}  // namespace k27093::ooxml
+}  // namespace k27093::document

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "api/error.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/base64.h"
 #include "readers/ooxml/reader.h"
 #include "support/raised_error.h"

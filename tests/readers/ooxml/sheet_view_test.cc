@@ -5,7 +5,7 @@
 #include <string>
 
 #include "readers/ooxml/reader.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 
 namespace k27093::ooxml {
 namespace {

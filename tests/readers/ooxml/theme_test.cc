@@ -9,7 +9,7 @@
 #include <string>
 
 #include "api/error.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/theme_part.h"
 

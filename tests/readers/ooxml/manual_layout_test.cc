@@ -6,7 +6,7 @@
 #include <string>
 
 #include "api/error.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {

@@ -10,25 +10,25 @@
 #include <utility>
 #include <vector>
 
-namespace k27093::ooxml {
+namespace k27093::document {
 
 // The default column width in pixels when the sheet states none.
 inline constexpr std::int32_t kDefaultColumnPixels = 64;
 // The default row height in points when the sheet states none.
 inline constexpr double kDefaultRowPoints = 15;
 
-// What a worksheet part states about its columns and rows, as read.
+// What a worksheet states about its columns and rows, as read.
 struct SheetLayoutSource {
-  std::optional<double> defaultColumnWidth;  // sheetFormatPr defaultColWidth (characters)
-  std::optional<double> baseColumnWidth;     // sheetFormatPr baseColWidth (characters)
-  std::optional<double> defaultRowHeight;    // sheetFormatPr defaultRowHeight (points)
+  std::optional<double> defaultColumnWidth;  // the default width with padding (characters)
+  std::optional<double> baseColumnWidth;     // the default width without padding (characters)
+  std::optional<double> defaultRowHeight;    // points
   struct Columns {
     std::int32_t first = 1;  // 1-based, inclusive
     std::int32_t last = 1;
     std::optional<double> width;  // characters; nullopt: the default width
     bool hidden = false;
   };
-  std::vector<Columns> columns;                       // <cols>, file order (a later one wins)
+  std::vector<Columns> columns;                       // file order (a later one wins)
   std::vector<std::pair<std::int32_t, double>> rows;  // 1-based row, height in points (0 hidden)
 };
 
@@ -62,4 +62,4 @@ class SheetLayout {
   std::vector<double> deltaBefore_;
 };
 
-}  // namespace k27093::ooxml
+}  // namespace k27093::document

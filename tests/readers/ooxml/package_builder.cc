@@ -1,4 +1,4 @@
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 
 #include <zip.h>
 

@@ -1,4 +1,4 @@
-#include "readers/ooxml/sheet_layout.h"
+#include "document/sheet_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "readers/ooxml/cell_reference.h"
 
-namespace k27093::ooxml {
+namespace k27093::document {
 namespace {
 
 constexpr double kPointsPerPixel = 0.75;
@@ -84,4 +84,4 @@ double SheetLayout::RowTop(std::int32_t row) const {
   return row * defaultRowHeight_ + delta;
 }
 
-}  // namespace k27093::ooxml
+}  // namespace k27093::document

@@ -2,7 +2,7 @@
 // comments, and workbooks whose parts are named and wired unlike Excel's.
 #include <gtest/gtest.h>
 
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/series_formula_text.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "api/error.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 #include "readers/ooxml/vml_drawing.h"
 #include "support/raised_error.h"

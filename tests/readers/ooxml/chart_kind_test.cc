@@ -7,7 +7,7 @@
 #include <string>
 
 #include "readers/ooxml/chart_kind.h"
-#include "readers/ooxml/package_fault.h"
+#include "document/read_fault.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -137,9 +137,9 @@ TEST_F(ChartKind, ScatterSeriesByLinesMarkersAndSmoothing) {
 }
 
 TEST_F(ChartKind, ValuesOutsideTheFormatMakeThePartDamaged) {
-  EXPECT_THROW(TypeOf(Bar("diagonal", "clustered")), PackageFault);
-  EXPECT_THROW(TypeOf(Bar("col", "heaped")), PackageFault);
-  EXPECT_THROW(TypeOf(Bar3D("col", "clustered", "sphere")), PackageFault);
+  EXPECT_THROW(TypeOf(Bar("diagonal", "clustered")), document::ReadFault);
+  EXPECT_THROW(TypeOf(Bar("col", "heaped")), document::ReadFault);
+  EXPECT_THROW(TypeOf(Bar3D("col", "clustered", "sphere")), document::ReadFault);
 }
 
 document::ChartGroupData GroupOf(const std::string& element, std::optional<std::int32_t> type) {

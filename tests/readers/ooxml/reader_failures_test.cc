@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "api/error.h"
-#include "ooxml/package_builder.h"
+#include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 
 namespace k27093::ooxml {

@@ -1,0 +1,61 @@
+#include "document/workbook_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "api/error.h"
+
+namespace k27093::document {
+namespace {
+
+constexpr std::string_view kExcelSource = "Microsoft Office Excel";
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+}  // namespace
+
+void RaiseOpenError(std::string description) {
+  Raise(errors::kApplication, std::move(description), std::string(kExcelSource));
+}
+
+std::string OpenFaultDescription(std::string_view name, const ReadFault& fault) {
+  if (fault.kind() == ReadFault::Kind::NotWorkbook) {
+    return Quoted(name) + " is not a workbook: " + fault.reason() + ".";
+  }
+  return Quoted(name) + " is damaged and cannot be opened: " + fault.reason() + ".";
+}
+
+std::string ReadWorkbookFileBytes(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) {
+    RaiseOpenError(Quoted(path) +
+                   " could not be found. Check the spelling of the file name, and verify that "
+                   "the file location is correct.");
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    RaiseOpenError(Quoted(path) + " is not a workbook: it is not a file.");
+  }
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kMaxWorkbookFileBytes) {
+    RaiseOpenError(Quoted(path) + " is too large to open: it holds more than " +
+                   std::to_string(kMaxWorkbookFileBytes / (1024 * 1024)) + " MiB.");
+  }
+  // Read-only: the file is only ever opened for reading.
+  std::ifstream file(path, std::ios::binary | std::ios::in);
+  if (!file) {
+    RaiseOpenError(Quoted(path) + " cannot be read: " + std::strerror(errno) + ".");
+  }
+  std::string bytes;
+  bytes.reserve(error ? 0 : static_cast<std::size_t>(size));
+  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  if (file.bad() || bytes.size() > kMaxWorkbookFileBytes) {
+    RaiseOpenError(Quoted(path) + " cannot be read completely.");
+  }
+  return bytes;
+}
+
+}  // namespace k27093::document
