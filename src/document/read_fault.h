@@ -13,6 +13,7 @@ class ReadFault : public std::exception {
   enum class Kind {
     NotWorkbook,  // the bytes are not a workbook at all
     Damaged,      // a workbook that is broken, or too costly to read safely
+    Refused,      // a workbook the spreadsheet does not open (encrypted, too old a format)
   };
 
   ReadFault(Kind kind, std::string reason) : kind_(kind), reason_(std::move(reason)) {}
@@ -33,6 +34,9 @@ class ReadFault : public std::exception {
 }
 [[noreturn]] inline void FailDamaged(std::string reason) {
   throw ReadFault(ReadFault::Kind::Damaged, std::move(reason));
+}
+[[noreturn]] inline void FailRefused(std::string reason) {
+  throw ReadFault(ReadFault::Kind::Refused, std::move(reason));
 }
 
 }  // namespace k27093::document

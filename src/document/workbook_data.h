@@ -215,6 +215,9 @@ struct PageSetupData {
   std::optional<std::int32_t> copies;
   std::optional<bool> blackAndWhite;
   std::optional<bool> draft;
+  // How a chart is printed, as XlObjectSize (1 screen size, 2 fit to page, 3 full page);
+  // nullopt when the file does not state it.
+  std::optional<std::int32_t> chartSize;
 };
 
 struct ChartData {

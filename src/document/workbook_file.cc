@@ -25,6 +25,9 @@ std::string OpenFaultDescription(std::string_view name, const ReadFault& fault) 
   if (fault.kind() == ReadFault::Kind::NotWorkbook) {
     return Quoted(name) + " is not a workbook: " + fault.reason() + ".";
   }
+  if (fault.kind() == ReadFault::Kind::Refused) {
+    return Quoted(name) + " cannot be opened: " + fault.reason() + ".";
+  }
   return Quoted(name) + " is damaged and cannot be opened: " + fault.reason() + ".";
 }
 

@@ -22,7 +22,8 @@ std::string ReadWorkbookFileBytes(const std::string& path);
 [[noreturn]] void RaiseOpenError(std::string description);
 
 // The description of Error 1004 for the file `name` that a reader refused with `fault`:
-// "'name' is not a workbook: reason." or "'name' is damaged and cannot be opened: reason.".
+// "'name' is not a workbook: reason.", "'name' is damaged and cannot be opened: reason." or
+// "'name' cannot be opened: reason." (a workbook the spreadsheet refuses).
 std::string OpenFaultDescription(std::string_view name, const ReadFault& fault);
 
 }  // namespace k27093::document
