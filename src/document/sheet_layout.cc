@@ -4,7 +4,6 @@
 #include <cmath>
 #include <map>
 
-#include "readers/ooxml/cell_reference.h"
 
 namespace k27093::document {
 namespace {
@@ -38,15 +37,15 @@ double RowPoints(double height) {
 SheetLayout::SheetLayout() : SheetLayout(SheetLayoutSource()) {}
 
 SheetLayout::SheetLayout(const SheetLayoutSource& source) {
-  std::vector<std::int32_t> pixels(kMaxColumns, DefaultColumnPixels(source));
+  std::vector<std::int32_t> pixels(kMaxSheetColumns, DefaultColumnPixels(source));
   for (const SheetLayoutSource::Columns& span : source.columns) {
     const std::int32_t first = std::max(span.first, 1);
-    const std::int32_t last = std::min(span.last, kMaxColumns);
+    const std::int32_t last = std::min(span.last, kMaxSheetColumns);
     const std::int32_t width =
         span.hidden ? 0 : (span.width ? ColumnPixels(*span.width) : DefaultColumnPixels(source));
     for (std::int32_t column = first; column <= last; ++column) pixels[column - 1] = width;
   }
-  columnLeftPixels_.assign(kMaxColumns + 1, 0);
+  columnLeftPixels_.assign(kMaxSheetColumns + 1, 0);
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     columnLeftPixels_[i + 1] = columnLeftPixels_[i] + pixels[i];
   }
@@ -56,7 +55,7 @@ SheetLayout::SheetLayout(const SheetLayoutSource& source) {
   }
   std::map<std::int32_t, double> heights;  // a later statement of a row wins
   for (const auto& [row, height] : source.rows) {
-    if (row >= 1 && row <= kMaxRows) heights[row - 1] = RowPoints(height);
+    if (row >= 1 && row <= kMaxSheetRows) heights[row - 1] = RowPoints(height);
   }
   double sum = 0;
   for (const auto& [row, height] : heights) {
@@ -68,12 +67,12 @@ SheetLayout::SheetLayout(const SheetLayoutSource& source) {
 }
 
 double SheetLayout::ColumnLeft(std::int32_t column) const {
-  column = std::clamp(column, 0, kMaxColumns);
+  column = std::clamp(column, 0, kMaxSheetColumns);
   return static_cast<double>(columnLeftPixels_[static_cast<std::size_t>(column)]) * kPointsPerPixel;
 }
 
 double SheetLayout::RowTop(std::int32_t row) const {
-  row = std::clamp(row, 0, kMaxRows);
+  row = std::clamp(row, 0, kMaxSheetRows);
   // The rows with their own height that lie above `row`.
   const auto above = std::lower_bound(rows_.begin(), rows_.end(), row);
   double delta = 0;

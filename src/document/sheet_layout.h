@@ -12,6 +12,10 @@
 
 namespace k27093::document {
 
+// The largest sheet of any format the readers read: columns A to XFD, rows 1 to 1048576.
+inline constexpr std::int32_t kMaxSheetColumns = 16384;
+inline constexpr std::int32_t kMaxSheetRows = 1048576;
+
 // The default column width in pixels when the sheet states none.
 inline constexpr std::int32_t kDefaultColumnPixels = 64;
 // The default row height in points when the sheet states none.
