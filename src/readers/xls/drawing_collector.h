@@ -33,8 +33,9 @@ struct DrawnObject {
   // type ("rect", "ellipse"), text, fill and line as stated or as the format's defaults, and
   // for a check box its type "CheckBox" and value (xlOn 1, xlOff -4146, xlMixed 2).
   document::DrawingObjectData object;
-  std::uint16_t objectId = 0;    // the OBJ record's object id (NOTE records refer to it)
-  std::uint16_t objectType = 0;  // the OBJ record's type: 5 chart, 6 text box, 11 check box, 25 note ...
+  std::uint16_t objectId = 0;  // the OBJ record's object id (NOTE records refer to it)
+  std::uint16_t objectType =
+      0;  // the OBJ record's type: 5 chart, 6 text box, 11 check box, 25 note ...
 };
 
 class DrawingCollector {
