@@ -76,7 +76,8 @@ TEST(ByteReader, ReadsLittleEndianNumbersAcrossContinueRecords) {
   ByteReader reader(stream, record);
   EXPECT_EQ(reader.U16(), 0x0201);
   EXPECT_EQ(reader.U16(), 0x0403);  // runs on into the CONTINUE record
-  EXPECT_EQ(reader.I16(), 0);       // only one byte left
+  EXPECT_EQ(reader.U8(), 0xFF);
+  EXPECT_TRUE(reader.AtEnd());
 }
 
 TEST(ByteReader, ReadingPastTheDataIsDamageNamingTheRecord) {
@@ -92,7 +93,7 @@ TEST(ByteReader, ReadingPastTheDataIsDamageNamingTheRecord) {
 
 TEST(ByteReader, StringCharactersRunOnIntoTheNextRecordWithAWidthOfTheirOwn) {
   // Five characters: "ab" 8-bit in the record, "cde" UTF-16 after the CONTINUE's option byte.
-  const std::string utf16 = std::string("c\0d\0", 4) + "\xE9\x00";
+  const std::string utf16 = std::string("c\0d\0", 4) + std::string("\xE9\x00", 2);
   const std::string bytes = RecordBytes(0x00FC, Le16(5) + std::string("\x00", 1) + "ab") +
                             RecordBytes(0x003C, "\x01" + utf16);
   RecordStream stream(bytes, "Workbook");
@@ -104,8 +105,9 @@ TEST(ByteReader, StringCharactersRunOnIntoTheNextRecordWithAWidthOfTheirOwn) {
 
 TEST(ByteReader, RichAndExtendedStringsSkipTheirRunsAndData) {
   // Rich (2 runs of 4 bytes) and extended (3 bytes) 8-bit string "xy", then a 16-bit value.
-  const std::string data = Le16(2) + std::string("\x0C", 1) + Le16(2) + "\x03\x00\x00\x00" + "xy" +
-                           std::string(8, 'r') + "ext" + Le16(0x1234);
+  const std::string data = Le16(2) + std::string("\x0C", 1) + Le16(2) +
+                           std::string("\x03\x00\x00\x00", 4) + "xy" + std::string(8, 'r') + "ext" +
+                           Le16(0x1234);
   ByteReader reader(data, "the test data");
   EXPECT_EQ(reader.UnicodeString(), "xy");
   EXPECT_EQ(reader.U16(), 0x1234);
