@@ -28,7 +28,6 @@ TxoText ReadTxoRecord(const RecordStream& stream, const Record& record) {
   text.text = reader.Characters(characters, false);
   const std::size_t runs = runBytes / kRunSize;
   if (runs == 0) return text;
-  SkipRestOfPiece(reader);
   if (reader.Remaining() < runs * kRunSize) reader.Fail("is shorter than its formatting runs");
   for (std::size_t i = 0; i + 1 < runs; ++i) {
     TextRun run;

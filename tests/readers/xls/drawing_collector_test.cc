@@ -160,6 +160,7 @@ TEST_F(DrawingCollectorTest, ObjectsComeBackMostFirstWithTheirOwnObjAndTxo) {
   EXPECT_EQ(objects[1].object.name, "Rectangle 3");
   EXPECT_FALSE(objects[1].object.text);
   EXPECT_EQ(objects[2].object.name, "Text Box 4");
+  ASSERT_TRUE(objects[2].object.text);
   EXPECT_EQ(objects[2].object.text->text, "third");
 }
 
