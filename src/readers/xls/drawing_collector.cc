@@ -121,7 +121,8 @@ namespace {
 // that hold it.
 class ShapePlacer {
  public:
-  ShapePlacer(const OfficeArtDrawing& drawing, const AnchorPlacement& placement, std::string_view context)
+  ShapePlacer(const OfficeArtDrawing& drawing, const AnchorPlacement& placement,
+              std::string_view context)
       : drawing_(drawing), placement_(placement), context_(context) {}
 
   document::GeometryData GeometryOf(std::size_t index, std::size_t depth = 0) const {
@@ -143,9 +144,11 @@ class ShapePlacer {
   }
 
  private:
-  double ColumnPoint(std::uint16_t column, std::uint16_t offset, const OfficeArtShape& shape) const {
+  double ColumnPoint(std::uint16_t column, std::uint16_t offset,
+                     const OfficeArtShape& shape) const {
     if (column >= document::kMaxSheetColumns) {
-      document::FailDamaged(std::string(context_) + " anchors a shape outside the sheet at offset " +
+      document::FailDamaged(std::string(context_) +
+                            " anchors a shape outside the sheet at offset " +
                             std::to_string(shape.offset));
     }
     const double left = placement_.sheet->ColumnLeft(column);
@@ -215,10 +218,12 @@ std::vector<DrawnObject> DrawingCollector::Objects(const AnchorPlacement& placem
     const OfficeArtShape& shape = drawing.shapes[index];
     const ObjRecord* obj = nullptr;
     const TxoText* txo = nullptr;
-    if (shape.clientData && nextObject < state_->objects.size()) obj = &state_->objects[nextObject++];
+    if (shape.clientData && nextObject < state_->objects.size())
+      obj = &state_->objects[nextObject++];
     if (shape.clientTextbox && nextText < state_->texts.size()) txo = &state_->texts[nextText++];
     const bool placed = shape.clientAnchor || (shape.group && shape.childAnchor);
-    if ((shape.flags & (shape_flags::kPatriarch | shape_flags::kDeleted | shape_flags::kGroup)) != 0 ||
+    if ((shape.flags & (shape_flags::kPatriarch | shape_flags::kDeleted | shape_flags::kGroup)) !=
+            0 ||
         !placed) {
       continue;
     }
@@ -241,7 +246,8 @@ std::vector<DrawnObject> DrawingCollector::Objects(const AnchorPlacement& placem
     } else if (kind) {
       object.name = std::string(kind->name) + " " + std::to_string(obj->id);
     }
-    object.hidden = shape.properties.Flag(properties::kGroupBooleans, properties::kHiddenBit).value_or(false);
+    object.hidden =
+        shape.properties.Flag(properties::kGroupBooleans, properties::kHiddenBit).value_or(false);
     object.preset = std::string(PresetOfShapeType(shape.shapeType));
     object.geometry = placer.GeometryOf(index);
     object.fill = FillOfProperties(shape.properties, state_->globals);

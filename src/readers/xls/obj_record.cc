@@ -26,7 +26,8 @@ ObjRecord ReadObjRecord(const RecordStream& stream, const Record& record) {
     reader.Fail("does not start with the common object data");
   }
   std::size_t length = reader.U16();
-  if (length < kCmoMinimum || length > reader.Remaining()) reader.Fail("has common object data of the wrong length");
+  if (length < kCmoMinimum || length > reader.Remaining())
+    reader.Fail("has common object data of the wrong length");
   obj.type = reader.U16();
   obj.id = reader.U16();
   reader.Skip(length - kCmoMinimum);

@@ -36,11 +36,14 @@ struct RecordHeader {
   std::size_t end() const { return dataOffset() + length; }
 };
 
-std::int32_t Signed32(std::string_view bytes) { return static_cast<std::int32_t>(LittleEndian32(bytes)); }
+std::int32_t Signed32(std::string_view bytes) {
+  return static_cast<std::int32_t>(LittleEndian32(bytes));
+}
 
 class DrawingReader {
  public:
-  DrawingReader(std::string_view bytes, std::string_view context) : bytes_(bytes), context_(context) {}
+  DrawingReader(std::string_view bytes, std::string_view context)
+      : bytes_(bytes), context_(context) {}
 
   OfficeArtDrawing Read() {
     ForEachRecord(0, bytes_.size(), 0, [&](const RecordHeader& header) {
@@ -72,8 +75,8 @@ class DrawingReader {
       header.length = LittleEndian32(raw.substr(4));
       header.offset = offset;
       if (header.length > end - header.dataOffset()) {
-        FailAt(offset, "has an OfficeArt record 0x" + Hex(header.type) +
-                           " longer than its container");
+        FailAt(offset,
+               "has an OfficeArt record 0x" + Hex(header.type) + " longer than its container");
       }
       visit(header);
       offset = header.end();
@@ -192,7 +195,9 @@ class DrawingReader {
 SheetAnchor OfficeArtShape::SheetAnchorOf() const {
   SheetAnchor anchor;
   if (!clientAnchor) return anchor;
-  const auto at = [&](std::size_t i) { return LittleEndian16(std::string_view(*clientAnchor).substr(i)); };
+  const auto at = [&](std::size_t i) {
+    return LittleEndian16(std::string_view(*clientAnchor).substr(i));
+  };
   anchor.columnLeft = at(0);
   anchor.dxLeft = at(2);
   anchor.rowTop = at(4);

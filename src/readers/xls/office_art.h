@@ -51,16 +51,16 @@ struct ChartAnchor {
 struct OfficeArtShape {
   std::uint16_t shapeType = 0;  // MSOSPT: 1 rectangle, 3 ellipse, 202 text box ...
   std::uint32_t shapeId = 0;
-  std::uint32_t flags = 0;      // shape_flags
-  std::size_t offset = 0;       // of its shape container in the drawing
-  PropertyTable properties;     // the primary table, then what the tertiary one adds
+  std::uint32_t flags = 0;   // shape_flags
+  std::size_t offset = 0;    // of its shape container in the drawing
+  PropertyTable properties;  // the primary table, then what the tertiary one adds
   // The 16 bytes after the client anchor's flags, read as a sheet or a chart anchor by where
   // the drawing lies; nullopt when the shape has no client anchor.
   std::optional<std::string> clientAnchor;
   std::optional<OfficeArtRect> childAnchor;
   std::optional<OfficeArtRect> groupFrame;  // FSPGR of a group's own shape
-  bool clientData = false;     // an OBJ record belongs to it
-  bool clientTextbox = false;  // a TXO record belongs to it
+  bool clientData = false;                  // an OBJ record belongs to it
+  bool clientTextbox = false;               // a TXO record belongs to it
   // The index in OfficeArtDrawing::shapes of the group shape that holds it; nullopt for a
   // shape at the top of the drawing (and for the drawing's own patriarch shape).
   std::optional<std::size_t> group;

@@ -20,9 +20,12 @@ constexpr std::int32_t kWhite = 0xFFFFFF;
 // 65) and of charts (77, 78), and the chart neutral colour (79).
 std::optional<std::int32_t> ColorOfTableIndex(std::uint16_t index, const WorkbookGlobals& globals) {
   switch (index) {
-    case 0x40: case 0x4D: case 0x4F:
+    case 0x40:
+    case 0x4D:
+    case 0x4F:
       return kBlack;
-    case 0x41: case 0x4E:
+    case 0x41:
+    case 0x4E:
       return kWhite;
     default:
       return globals.ColorOfIndex(index);
@@ -32,14 +35,24 @@ std::optional<std::int32_t> ColorOfTableIndex(std::uint16_t index, const Workboo
 // fillType: solid 0, pattern 1, texture 2, picture 3, shades 4 to 8, background 9.
 FillKind FillKindOf(std::uint32_t type) {
   switch (type) {
-    case 1: return FillKind::Pattern;
-    case 2: case 3: return FillKind::Picture;
-    case 4: case 5: case 6: case 7: case 8: return FillKind::Gradient;
-    default: return FillKind::Solid;
+    case 1:
+      return FillKind::Pattern;
+    case 2:
+    case 3:
+      return FillKind::Picture;
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+      return FillKind::Gradient;
+    default:
+      return FillKind::Solid;
   }
 }
 
-std::optional<document::ColorData> ColorDataOf(std::uint32_t color, const WorkbookGlobals& globals) {
+std::optional<document::ColorData> ColorDataOf(std::uint32_t color,
+                                               const WorkbookGlobals& globals) {
   const std::optional<std::int32_t> rgb = ColorOfReference(color, globals);
   if (!rgb) return std::nullopt;
   document::ColorData data;
@@ -69,7 +82,8 @@ document::FillData FillOfProperties(const PropertyTable& table, const WorkbookGl
     fill.pictureName = table.Text(properties::kFillBlipName).value_or("");
     return fill;
   }
-  fill.color = ColorDataOf(table.Value(properties::kFillColor).value_or(kDefaultFillColor), globals);
+  fill.color =
+      ColorDataOf(table.Value(properties::kFillColor).value_or(kDefaultFillColor), globals);
   return fill;
 }
 
@@ -79,7 +93,8 @@ document::FillData LineOfProperties(const PropertyTable& table, const WorkbookGl
     line.kind = FillKind::None;
     return line;
   }
-  line.color = ColorDataOf(table.Value(properties::kLineColor).value_or(kDefaultLineColor), globals);
+  line.color =
+      ColorDataOf(table.Value(properties::kLineColor).value_or(kDefaultLineColor), globals);
   return line;
 }
 

@@ -24,9 +24,11 @@ std::optional<std::int32_t> ColorOfReference(std::uint32_t color, const Workbook
 // The fill: None when fFilled is off; Solid, Pattern (its foreground colour), Gradient (the
 // fill colour as its first stop) or Picture (tiled for a texture, its name from
 // fillBlipName) by fillType.
-document::FillData FillOfProperties(const PropertyTable& properties, const WorkbookGlobals& globals);
+document::FillData FillOfProperties(const PropertyTable& properties,
+                                    const WorkbookGlobals& globals);
 
 // The outline's fill: None when fLine is off, else Solid in lineColor.
-document::FillData LineOfProperties(const PropertyTable& properties, const WorkbookGlobals& globals);
+document::FillData LineOfProperties(const PropertyTable& properties,
+                                    const WorkbookGlobals& globals);
 
 }  // namespace k27093::xls

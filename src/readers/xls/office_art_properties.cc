@@ -60,7 +60,8 @@ void PropertyTable::AddMissing(const PropertyTable& other) {
   for (const auto& [id, property] : other.properties_) properties_.emplace(id, property);
 }
 
-PropertyTable ReadPropertyTable(std::string_view bytes, std::size_t count, std::string_view context) {
+PropertyTable ReadPropertyTable(std::string_view bytes, std::size_t count,
+                                std::string_view context) {
   if (count > kMaxProperties) FailAt(context, 0, "holds too many properties");
   if (count * kEntrySize > bytes.size()) {
     FailAt(context, bytes.size(), "has property entries that run past its end");

@@ -67,6 +67,7 @@ inline constexpr std::size_t kMaxProperties = 4096;
 // document::ReadFault Damaged ("<context> ... at offset N") when the entries or their complex
 // data run past `bytes` or count exceeds kMaxProperties. Bytes after the complex data are
 // ignored.
-PropertyTable ReadPropertyTable(std::string_view bytes, std::size_t count, std::string_view context);
+PropertyTable ReadPropertyTable(std::string_view bytes, std::size_t count,
+                                std::string_view context);
 
 }  // namespace k27093::xls

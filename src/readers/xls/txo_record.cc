@@ -6,7 +6,7 @@
 namespace k27093::xls {
 namespace {
 
-constexpr std::size_t kRunSize = 8;  // first character, font, 4 unused bytes
+constexpr std::size_t kRunSize = 8;         // first character, font, 4 unused bytes
 constexpr std::size_t kBeforeLengths = 10;  // flags, rotation and 6 reserved (or control) bytes
 
 // Moves to the start of the next CONTINUE record: the text and the runs each begin one.

@@ -65,7 +65,8 @@ inline std::string Fopt(const std::vector<Property>& properties, std::uint16_t t
   for (const Property& property : properties) {
     const bool isComplex = !property.complex.empty();
     entries += Le16(property.id | (isComplex ? 0x8000 : 0));
-    entries += Le32(isComplex ? static_cast<std::uint32_t>(property.complex.size()) : property.value);
+    entries +=
+        Le32(isComplex ? static_cast<std::uint32_t>(property.complex.size()) : property.value);
     complex += property.complex;
   }
   return Art(type, entries + complex, static_cast<std::uint16_t>(properties.size()), false);
@@ -97,8 +98,9 @@ inline std::string Obj(std::uint16_t objectType, std::uint16_t id, const std::st
   return Biff(0x005D, Cmo(objectType, id) + more + Subrecord(0, ""));
 }
 inline std::string CheckBoxObj(std::uint16_t id, std::uint16_t checked) {
-  return Obj(0x0B, id, Subrecord(0x0A, std::string(12, '\0')) +
-                           Subrecord(0x12, Le16(checked) + Le16(0) + Le16(0) + Le16(0)));
+  return Obj(0x0B, id,
+             Subrecord(0x0A, std::string(12, '\0')) +
+                 Subrecord(0x12, Le16(checked) + Le16(0) + Le16(0) + Le16(0)));
 }
 // A TXO record whose text is `pieces` (each the characters of one CONTINUE record, UTF-16 when
 // `wide`) and whose runs are (first character, font) pairs.
@@ -113,7 +115,8 @@ inline std::string Txo(const std::vector<std::string>& pieces, bool wide,
                                          Le16(runBytes) + Le16(0) + Le32(0));
   for (const std::string& piece : pieces) {
     std::string characters(1, wide ? '\1' : '\0');
-    for (char c : piece) characters += wide ? Le16(static_cast<unsigned char>(c)) : std::string(1, c);
+    for (char c : piece)
+      characters += wide ? Le16(static_cast<unsigned char>(c)) : std::string(1, c);
     records += Biff(0x003C, characters);
   }
   std::string runData;

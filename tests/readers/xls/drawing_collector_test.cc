@@ -11,8 +11,9 @@ using namespace testing;
 using Kind = document::DrawingObjectData::Kind;
 
 // A sheet shape: its FSP, properties, anchor and client data, then its OBJ (and TXO).
-std::string SheetShape(std::uint16_t shapeType, std::uint32_t shapeId, const std::vector<Property>& properties,
-                       const std::string& anchor, const std::string& obj, const std::string& txo = "") {
+std::string SheetShape(std::uint16_t shapeType, std::uint32_t shapeId,
+                       const std::vector<Property>& properties, const std::string& anchor,
+                       const std::string& obj, const std::string& txo = "") {
   const std::string records = Fsp(shapeType, shapeId) + Fopt(properties) + anchor + ClientData();
   if (txo.empty()) return MsoDrawing(Shape(records)) + obj;
   return MsoDrawing(Shape(records + ClientTextbox())) + obj + txo;
@@ -66,8 +67,8 @@ class DrawingCollectorTest : public ::testing::Test {
 };
 
 TEST_F(DrawingCollectorTest, RectangleTakesItsColoursPresetAndExcelName) {
-  const auto objects = Read({SheetShape(1, 1026, {{0x0181, 0x0000FFCC}, {0x01C0, 0x08000000 | 10}}, Anchor(),
-                                        Obj(0x02, 2))});
+  const auto objects = Read({SheetShape(1, 1026, {{0x0181, 0x0000FFCC}, {0x01C0, 0x08000000 | 10}},
+                                        Anchor(), Obj(0x02, 2))});
   ASSERT_EQ(objects.size(), 1u);
   const auto& object = objects[0].object;
   EXPECT_EQ(object.kind, Kind::AutoShape);
@@ -93,8 +94,9 @@ TEST_F(DrawingCollectorTest, AbsentPropertiesTakeTheFormatsDefaults) {
 
 TEST_F(DrawingCollectorTest, FillAndLineOffAreNone) {
   // fFilled and fLine cleared with their use bits set; the shape hidden.
-  const auto objects = Read({SheetShape(1, 1026, {{0x01BF, 0x00100000}, {0x01FF, 0x00080000}, {0x03BF, 0x00020002}},
-                                        Anchor(), Obj(0x02, 2))});
+  const auto objects =
+      Read({SheetShape(1, 1026, {{0x01BF, 0x00100000}, {0x01FF, 0x00080000}, {0x03BF, 0x00020002}},
+                       Anchor(), Obj(0x02, 2))});
   ASSERT_EQ(objects.size(), 1u);
   EXPECT_EQ(objects[0].object.fill->kind, document::FillData::Kind::None);
   EXPECT_EQ(objects[0].object.line->kind, document::FillData::Kind::None);
@@ -111,8 +113,8 @@ TEST_F(DrawingCollectorTest, StatedNameWinsOverExcelsName) {
 }
 
 TEST_F(DrawingCollectorTest, TextBoxTakesItsTextAndTheFirstRunsFont) {
-  const auto objects = Read({SheetShape(202, 1026, {}, Anchor(), Obj(0x06, 2),
-                                        Txo({"Hello"}, false, {{0, 5}, {3, 0}}))});
+  const auto objects = Read(
+      {SheetShape(202, 1026, {}, Anchor(), Obj(0x06, 2), Txo({"Hello"}, false, {{0, 5}, {3, 0}}))});
   ASSERT_EQ(objects.size(), 1u);
   const auto& object = objects[0].object;
   EXPECT_EQ(object.kind, Kind::TextBox);
@@ -142,8 +144,8 @@ TEST_F(DrawingCollectorTest, CheckBoxesGiveTheirValueInExcelsTerms) {
 
 TEST_F(DrawingCollectorTest, NoteIsGivenWithItsTextForTheComment) {
   const std::string nts = Subrecord(0x0D, std::string(22, '\0'));
-  const auto objects = Read({SheetShape(202, 1026, {{0x03BF, 0x00020002}}, Anchor(), Obj(0x19, 7, nts),
-                                        Txo({"Note text"}, false, {{0, 0}}))});
+  const auto objects = Read({SheetShape(202, 1026, {{0x03BF, 0x00020002}}, Anchor(),
+                                        Obj(0x19, 7, nts), Txo({"Note text"}, false, {{0, 0}}))});
   ASSERT_EQ(objects.size(), 1u);
   EXPECT_EQ(objects[0].objectType, 25);
   EXPECT_EQ(objects[0].objectId, 7);
@@ -151,9 +153,10 @@ TEST_F(DrawingCollectorTest, NoteIsGivenWithItsTextForTheComment) {
 }
 
 TEST_F(DrawingCollectorTest, ObjectsComeBackMostFirstWithTheirOwnObjAndTxo) {
-  const auto objects = Read({SheetShape(202, 1026, {}, Anchor(), Obj(0x06, 2), Txo({"first"}, false, {{0, 0}})),
-                             SheetShape(1, 1027, {}, Anchor(), Obj(0x02, 3)),
-                             SheetShape(202, 1028, {}, Anchor(), Obj(0x06, 4), Txo({"third"}, false, {{0, 0}}))});
+  const auto objects =
+      Read({SheetShape(202, 1026, {}, Anchor(), Obj(0x06, 2), Txo({"first"}, false, {{0, 0}})),
+            SheetShape(1, 1027, {}, Anchor(), Obj(0x02, 3)),
+            SheetShape(202, 1028, {}, Anchor(), Obj(0x06, 4), Txo({"third"}, false, {{0, 0}}))});
   ASSERT_EQ(objects.size(), 3u);
   EXPECT_EQ(objects[0].object.name, "Text Box 2");
   EXPECT_EQ(objects[0].object.text->text, "first");
@@ -170,7 +173,8 @@ TEST_F(DrawingCollectorTest, SheetAnchorFollowsCustomColumnWidthsAndRowHeights) 
   source.rows.push_back({2, 30.0});               // row 2: 30 points
   layout_ = document::SheetLayout(source);
   // From B2, half a column and half a row in, to C3.
-  const auto objects = Read({SheetShape(1, 1026, {}, SheetAnchor(1, 512, 1, 128, 2, 0, 2, 0), Obj(0x02, 2))});
+  const auto objects =
+      Read({SheetShape(1, 1026, {}, SheetAnchor(1, 512, 1, 128, 2, 0, 2, 0), Obj(0x02, 2))});
   ASSERT_EQ(objects.size(), 1u);
   const auto& geometry = objects[0].object.geometry;
   EXPECT_DOUBLE_EQ(geometry.left, 48 + 52.5);
@@ -182,7 +186,8 @@ TEST_F(DrawingCollectorTest, SheetAnchorFollowsCustomColumnWidthsAndRowHeights) 
 TEST_F(DrawingCollectorTest, ChartAnchorIsInThousandthsOfTheChartArea) {
   placement_.chartWidth = 400;
   placement_.chartHeight = 200;
-  const std::string stream = DrawingOf({SheetShape(202, 1026, {}, ChartAnchor(1000, 2000, 3000, 4000), Obj(0x06, 2))});
+  const std::string stream =
+      DrawingOf({SheetShape(202, 1026, {}, ChartAnchor(1000, 2000, 3000, 4000), Obj(0x06, 2))});
   placement_.sheet = nullptr;
   const auto objects = Collect(stream, globals_, placement_);
   ASSERT_EQ(objects.size(), 1u);
@@ -194,14 +199,17 @@ TEST_F(DrawingCollectorTest, ChartAnchorIsInThousandthsOfTheChartArea) {
 
 TEST_F(DrawingCollectorTest, GroupMembersArePlacedThroughTheGroupsFrameAndAnchor) {
   // The group spans A1:C5 (0 to 96 points across, 0 to 60 down) over a frame of 0..1000.
-  const std::string groupShape = Shape(Fspgr(0, 0, 1000, 1000) + Fsp(0, 1026, 0x0201) + SheetAnchor(0, 0, 0, 0, 2, 0, 4, 0) + ClientData());
-  const std::string first = Shape(Fsp(1, 1027, 0x0A02) + ChildAnchor(0, 0, 500, 500) + ClientData());
-  const std::string second = Shape(Fsp(3, 1028, 0x0A02) + ChildAnchor(500, 500, 1000, 1000) + ClientData());
+  const std::string groupShape = Shape(Fspgr(0, 0, 1000, 1000) + Fsp(0, 1026, 0x0201) +
+                                       SheetAnchor(0, 0, 0, 0, 2, 0, 4, 0) + ClientData());
+  const std::string first =
+      Shape(Fsp(1, 1027, 0x0A02) + ChildAnchor(0, 0, 500, 500) + ClientData());
+  const std::string second =
+      Shape(Fsp(3, 1028, 0x0A02) + ChildAnchor(500, 500, 1000, 1000) + ClientData());
   const std::string art = Group(groupShape + first + second);
   const std::string whole = Drawing(Patriarch() + art);
-  const std::string stream = MsoDrawing(whole.substr(0, whole.size() - art.size() + 8 + groupShape.size())) +
-                             Obj(0x00, 2) +
-                             MsoDrawing(first) + Obj(0x02, 3) + MsoDrawing(second) + Obj(0x03, 4);
+  const std::string stream =
+      MsoDrawing(whole.substr(0, whole.size() - art.size() + 8 + groupShape.size())) +
+      Obj(0x00, 2) + MsoDrawing(first) + Obj(0x02, 3) + MsoDrawing(second) + Obj(0x03, 4);
   placement_.sheet = &layout_;
   const auto objects = Collect(stream, globals_, placement_);
   ASSERT_EQ(objects.size(), 2u);
@@ -230,7 +238,8 @@ TEST_F(DrawingCollectorTest, ContainerLongerThanItsParentIsDamage) {
   whole.replace(at, 4, Le32(static_cast<std::uint32_t>(shape.size() - 8 + 4)));
   placement_.sheet = &layout_;
   ExpectDamaged([&] { Collect(MsoDrawing(whole) + Obj(0x02, 2), globals_, placement_); },
-                "the drawing of the sheet 'Sheet1' has an OfficeArt record 0xF004 longer than its container at offset");
+                "the drawing of the sheet 'Sheet1' has an OfficeArt record 0xF004 longer than its "
+                "container at offset");
 }
 
 TEST_F(DrawingCollectorTest, ContainersNestedTooDeeplyAreDamage) {
@@ -243,8 +252,11 @@ TEST_F(DrawingCollectorTest, ContainersNestedTooDeeplyAreDamage) {
 
 TEST_F(DrawingCollectorTest, AnchorBeyondTheSheetsColumnsIsDamage) {
   placement_.sheet = &layout_;
-  ExpectDamaged([&] { Read({SheetShape(1, 1026, {}, SheetAnchor(20000, 0, 0, 0, 20001, 0, 1, 0), Obj(0x02, 2))}); },
-                "anchors a shape outside the sheet");
+  ExpectDamaged(
+      [&] {
+        Read({SheetShape(1, 1026, {}, SheetAnchor(20000, 0, 0, 0, 20001, 0, 1, 0), Obj(0x02, 2))});
+      },
+      "anchors a shape outside the sheet");
 }
 
 }  // namespace

@@ -67,7 +67,8 @@ std::vector<std::string> NamesOf(const std::vector<DrawnObject>& objects) {
 
 TEST(DrawingExcelFiles, SheetWithPictureButtonAndDropDownNamesThemByKindAndId) {
   const auto objects = ObjectsOf("50939.xls", "sheet2");
-  EXPECT_EQ(NamesOf(objects), (std::vector<std::string>{"Picture 132", "Button 540", "Drop Down 415"}));
+  EXPECT_EQ(NamesOf(objects),
+            (std::vector<std::string>{"Picture 132", "Button 540", "Drop Down 415"}));
   ASSERT_EQ(objects.size(), 3u);
   EXPECT_EQ(objects[0].object.kind, Kind::Picture);
   EXPECT_EQ(objects[1].object.kind, Kind::FormControl);

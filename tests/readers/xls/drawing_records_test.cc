@@ -42,18 +42,19 @@ TEST(DrawingPropertyTable, GivesValuesComplexTextAndStatedFlags) {
 TEST(DrawingPropertyTable, ComplexDataPastTheEndIsDamage) {
   std::string record = Fopt({Name("Chart 1")});
   record.resize(record.size() - 4);
-  EXPECT_THROW(ReadPropertyTable(std::string_view(record).substr(8), 1, "the table"), document::ReadFault);
+  EXPECT_THROW(ReadPropertyTable(std::string_view(record).substr(8), 1, "the table"),
+               document::ReadFault);
   EXPECT_THROW(ReadPropertyTable("", 1, "the table"), document::ReadFault);
 }
 
 TEST(DrawingColors, ReferencesAreRgbBytesOrIndicesIntoTheWorkbookPalette) {
   WorkbookGlobals globals;
   EXPECT_EQ(ColorOfReference(0x00336699, globals), 0x336699);
-  EXPECT_EQ(ColorOfReference(0x08000000 | 8, globals), 0);            // palette 8: black
+  EXPECT_EQ(ColorOfReference(0x08000000 | 8, globals), 0);          // palette 8: black
   EXPECT_EQ(ColorOfReference(0x08000000 | 24, globals), 0xFF9999);  // palette 24: 9999FF
-  EXPECT_EQ(ColorOfReference(0x08000040, globals), 0);                // default foreground
-  EXPECT_EQ(ColorOfReference(0x08000041, globals), 0xFFFFFF);         // default background
-  EXPECT_EQ(ColorOfReference(0x10000005, globals), std::nullopt);     // a system colour
+  EXPECT_EQ(ColorOfReference(0x08000040, globals), 0);              // default foreground
+  EXPECT_EQ(ColorOfReference(0x08000041, globals), 0xFFFFFF);       // default background
+  EXPECT_EQ(ColorOfReference(0x10000005, globals), std::nullopt);   // a system colour
   globals.palette = std::vector<std::int32_t>(56, 0x010203);
   EXPECT_EQ(ColorOfReference(0x08000000 | 17, globals), 0x010203);
 }
@@ -78,7 +79,8 @@ TEST(DrawingObj, ReadsTypeIdCheckStateAndNoteMark) {
 TEST(DrawingObj, IgnoresPaddingAfterTheEndAndAListsData) {
   EXPECT_EQ(ReadObj(Biff(0x5D, Cmo(0x02, 9) + Subrecord(0, "") + std::string(6, '\0'))).id, 9);
   // A drop-down's list data, whose length field is not its length, runs to the record's end.
-  EXPECT_EQ(ReadObj(Biff(0x5D, Cmo(0x14, 5) + Le16(0x13) + Le16(0x1FEE) + std::string(20, '\0'))).id, 5);
+  EXPECT_EQ(
+      ReadObj(Biff(0x5D, Cmo(0x14, 5) + Le16(0x13) + Le16(0x1FEE) + std::string(20, '\0'))).id, 5);
 }
 
 TEST(DrawingObj, MalformedRecordsAreDamage) {
