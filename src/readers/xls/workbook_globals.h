@@ -45,8 +45,9 @@ struct WorkbookGlobals {
   std::vector<SheetEntry> sheets;          // BOUNDSHEET order (tab order)
   std::size_t activeSheet = 0;             // WINDOW1's itabCur, kept within the sheets
   std::vector<std::string> sharedStrings;  // the SST, in UTF-8
-  // The colour numbers (R + 256 G + 65536 B) of the palette's indices 8 to 63 that the PALETTE
-  // record states; empty when the workbook has none (the default palette).
+  // The colour numbers (R + 256 G + 65536 B) of the palette's indices 8 to 63 as the PALETTE
+  // record states them (indices it leaves out keep their default colours); empty when the
+  // workbook has none (the default palette).
   std::vector<std::int32_t> palette;
   // Fonts by the index cells and charts give: the file's FONT records in order, with index 4
   // left out as the format numbers them (the fifth record has index 5).
