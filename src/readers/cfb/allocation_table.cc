@@ -62,8 +62,8 @@ std::vector<std::uint32_t> LinksIn(const SectorFile& file,
 
 std::vector<std::uint32_t> ReadFat(const SectorFile& file, const Header& header) {
   if (header.fatSectorCount > file.SectorCount()) {
-    FailCompoundFile("header declares " + std::to_string(header.fatSectorCount) +
-                     " FAT sectors, more than the file's " + std::to_string(file.SectorCount()) +
+    FailCompoundFile("header's count of FAT sectors, " + std::to_string(header.fatSectorCount) +
+                     ", is more than the file's " + std::to_string(file.SectorCount()) +
                      " sectors");
   }
   std::vector<std::uint32_t> locations(

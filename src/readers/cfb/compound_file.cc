@@ -65,6 +65,16 @@ std::vector<std::string_view> StreamPieces(
   return pieces;
 }
 
+// The pieces of a stream of `size` bytes in regular sectors of the file.
+std::vector<std::string_view> RegularStreamPieces(const SectorFile& file,
+                                                  const std::vector<std::uint32_t>& fat,
+                                                  std::uint32_t start, std::uint64_t size,
+                                                  std::string_view owner) {
+  return StreamPieces(
+      FileSpace(fat, file), file.SectorSize(),
+      [&file](std::uint32_t sector) { return file.InFile(sector); }, start, size, owner);
+}
+
 // The name as the format compares names: each UTF-16 unit upper-cased on its own.
 std::u16string ComparableName(std::u16string_view name) {
   std::u16string upper(name);
@@ -121,9 +131,7 @@ CompoundFile::CompoundFile(std::string_view bytes) : bytes_(bytes) {
                      " bytes, more than the file holds");
   }
   miniStreamSize_ = root.size;
-  miniStream_ = StreamPieces(
-      sectors, file.SectorSize(), [&file](std::uint32_t sector) { return file.InFile(sector); },
-      root.startSector, root.size, "the mini stream");
+  miniStream_ = RegularStreamPieces(file, fat_, root.startSector, root.size, "the mini stream");
   miniFat_ = LinksIn(file, WholeChain(sectors, header.firstMiniFatSector, "mini FAT"), "mini FAT");
 
   for (DirectoryEntry& child : directory.Children(root)) {
@@ -165,7 +173,6 @@ std::string CompoundFile::ReadStream(const RootChild& child) const {
                      (inMiniStream ? "the mini stream" : "the file") + " holds");
   }
 
-  const SectorFile file(bytes_, sectorShift_);
   std::vector<std::string_view> pieces;
   if (inMiniStream) {
     const std::uint64_t miniSectorCount = (miniStreamSize_ + kMiniSectorSize - 1) / kMiniSectorSize;
@@ -179,10 +186,8 @@ std::string CompoundFile::ReadStream(const RootChild& child) const {
     };
     pieces = StreamPieces(space, kMiniSectorSize, miniSectorBytes, child.startSector, size, owner);
   } else {
-    pieces = StreamPieces(
-        FileSpace(fat_, file), file.SectorSize(),
-        [&file](std::uint32_t sector) { return file.InFile(sector); }, child.startSector, size,
-        owner);
+    pieces =
+        RegularStreamPieces(SectorFile(bytes_, sectorShift_), fat_, child.startSector, size, owner);
   }
   std::string content;
   content.reserve(size);

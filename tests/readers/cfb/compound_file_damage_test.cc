@@ -108,8 +108,8 @@ TEST(DamagedFat, MoreFatSectorsThanTheFileHas) {
   BuiltFile built = TwoStreams();
   built.SetUint32(0x2C, 0x10000000);
   ExpectOpenDamaged(built.bytes,
-                    "the compound document's header declares 268435456 FAT sectors, more than "
-                    "the file's 14 sectors");
+                    "the compound document's header's count of FAT sectors, 268435456, is more "
+                    "than the file's 14 sectors");
 }
 
 TEST(DamagedFat, ADifatEntryThatIsNoSectorOfTheFile) {
