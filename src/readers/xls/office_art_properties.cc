@@ -24,7 +24,8 @@ OfficeArtProperties OfficeArtProperties::Read(std::string_view bytes, const std:
     const std::uint32_t length = reader.U32();
     if (type != kPropertyTable && type != kTertiaryPropertyTable) break;
     if (length > reader.Remaining()) reader.Fail("has a property table longer than its data");
-    ByteReader table(reader.Bytes(length), context);
+    const std::string tableBytes = reader.Bytes(length);
+    ByteReader table(tableBytes, context);
     const std::size_t count = versionAndCount >> 4;  // recInstance: the number of properties
     if (count * 6 > length) table.Fail("announces more properties than its table holds");
     std::vector<std::pair<std::uint16_t, bool>> order;
