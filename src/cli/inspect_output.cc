@@ -9,7 +9,19 @@ const char* KindName(SheetView::Kind kind) {
 }
 
 nlohmann::ordered_json ChartJson(const ChartView& chart) {
-  return {{"name", chart.name}, {"chartType", chart.chartType}, {"series", chart.seriesFormulas}};
+  nlohmann::ordered_json axes = nlohmann::ordered_json::array();
+  for (const AxisView& axis : chart.axes) {
+    axes.push_back({{"type", axis.type},
+                    {"hasTitle", axis.hasTitle},
+                    {"majorGridlines", axis.majorGridlines}});
+  }
+  return {{"name", chart.name},
+          {"chartType", chart.chartType},
+          {"series", chart.seriesFormulas},
+          {"title", chart.title ? nlohmann::ordered_json(*chart.title) : nullptr},
+          {"legendPosition",
+           chart.legendPosition ? nlohmann::ordered_json(*chart.legendPosition) : nullptr},
+          {"axes", axes}};
 }
 
 nlohmann::ordered_json SheetJson(const SheetView& sheet) {
@@ -36,6 +48,13 @@ void PrintChart(std::ostream& out, const ChartView& chart) {
   out << "    chart \"" << chart.name << "\" type " << chart.chartType << ", "
       << chart.seriesFormulas.size() << " series\n";
   for (const std::string& formula : chart.seriesFormulas) out << "      " << formula << '\n';
+  out << "      title: " << (chart.title ? "\"" + *chart.title + "\"" : "none")
+      << "; legend: " << (chart.legendPosition ? std::to_string(*chart.legendPosition) : "none")
+      << '\n';
+  for (const AxisView& axis : chart.axes) {
+    out << "      axis " << axis.type << (axis.hasTitle ? ", titled" : "")
+        << (axis.majorGridlines ? ", major gridlines" : "") << '\n';
+  }
 }
 
 void PrintSheet(std::ostream& out, std::size_t position, const SheetView& sheet) {
@@ -85,11 +104,12 @@ nlohmann::ordered_json ValueJson(const Variant& value) {
 nlohmann::ordered_json WorkbookJson(const WorkbookView& view) {
   nlohmann::ordered_json sheets = nlohmann::ordered_json::array();
   for (const SheetView& sheet : view.sheets) sheets.push_back(SheetJson(sheet));
-  return {{"workbook", view.name}, {"sheets", sheets}};
+  return {{"workbook", view.name}, {"activeSheet", view.activeSheet}, {"sheets", sheets}};
 }
 
 void PrintWorkbook(std::ostream& out, const WorkbookView& view) {
-  out << "Workbook \"" << view.name << "\": " << view.sheets.size() << " sheet(s)\n";
+  out << "Workbook \"" << view.name << "\": " << view.sheets.size() << " sheet(s), \""
+      << view.activeSheet << "\" active\n";
   for (std::size_t i = 0; i < view.sheets.size(); ++i) PrintSheet(out, i + 1, view.sheets[i]);
 }
 

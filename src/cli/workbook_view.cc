@@ -14,6 +14,14 @@ ChartView ReadChart(std::string name, xl::Chart& chart) {
   for (std::int32_t i = 1; i <= series->Count(); ++i) {
     view.seriesFormulas.push_back(series->Item(Variant(i))->Formula());
   }
+  if (chart.HasTitle()) view.title = chart.ChartTitle()->Text();
+  if (chart.HasLegend()) view.legendPosition = chart.Legend()->Position();
+  constexpr std::int32_t kPrimary = 1;
+  for (std::int32_t type = 1; type <= 3; ++type) {
+    if (!chart.HasAxis(type, kPrimary)) continue;
+    Ref<xl::Axis> axis = chart.Axes(type, kPrimary);
+    view.axes.push_back({type, axis->HasTitle(), axis->HasMajorGridlines()});
+  }
   return view;
 }
 
@@ -75,6 +83,7 @@ WorkbookView ReadWorkbookView(xl::Workbook& workbook) {
   for (std::int32_t i = 1; i <= sheets->Count(); ++i) {
     view.sheets.push_back(ReadSheet(sheets->Item(Variant(i))));
   }
+  view.activeSheet = workbook.ActiveSheet()->Name();
   return view;
 }
 

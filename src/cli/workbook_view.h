@@ -1,9 +1,11 @@
 // WorkbookView: what the spreadsheet's object model shows of an open workbook, read through
-// the object model only (sheets, cell values, comments, charts and their series, shapes).
+// the object model only (sheets, cell values, comments, charts with their series, title,
+// legend and axes, shapes).
 // The inspect command prints it; reading never changes the workbook.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,10 +29,20 @@ struct CommentView {
   std::string text;     // the whole text, as NoteText gives it
 };
 
+// A primary axis that the chart has.
+struct AxisView {
+  std::int32_t type = 0;  // XlAxisType: 1 category, 2 value, 3 series
+  bool hasTitle = false;
+  bool majorGridlines = false;
+};
+
 struct ChartView {
   std::string name;            // the chart object's name; the sheet's name for a chart sheet
   std::int32_t chartType = 0;  // XlChartType
-  std::vector<std::string> seriesFormulas;  // "=SERIES(...)", in plot order
+  std::vector<std::string> seriesFormulas;     // "=SERIES(...)", in plot order
+  std::optional<std::string> title;            // the title's text; nullopt without a title
+  std::optional<std::int32_t> legendPosition;  // XlLegendPosition; nullopt without a legend
+  std::vector<AxisView> axes;                  // category, value, series axis, those it has
 };
 
 struct ShapeView {
@@ -51,6 +63,7 @@ struct SheetView {
 struct WorkbookView {
   std::string name;
   std::vector<SheetView> sheets;  // tab order
+  std::string activeSheet;        // the active sheet's name
 };
 
 // Reads the workbook through the object model. The object model's errors pass through.

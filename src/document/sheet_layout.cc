@@ -4,7 +4,6 @@
 #include <cmath>
 #include <map>
 
-
 namespace k27093::document {
 namespace {
 

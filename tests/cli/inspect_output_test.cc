@@ -13,13 +13,14 @@ client::WorkbookView SampleView() {
   table.name = "Année N";
   table.cells = {{"E4", Variant("Téléviseurs")}, {"F4", Variant(1520.5)}, {"H1", Variant(true)}};
   table.comments = {{"G9", "Repère"}};
-  table.charts = {{"Chart 1", 51, {"=SERIES(1)", "=SERIES(2)"}}};
+  table.charts = {
+      {"Chart 1", 51, {"=SERIES(1)", "=SERIES(2)"}, "Ventes", -4152, {{2, false, true}}}};
   table.shapes = {{"Chart 1", 3}};
   client::SheetView chartSheet;
   chartSheet.name = "Graphique";
   chartSheet.kind = client::SheetView::Kind::kChart;
   chartSheet.charts = {{"Graphique", 4, {}}};
-  return {"Ventes.xls", {table, chartSheet}};
+  return {"Ventes.xls", {table, chartSheet}, "Graphique"};
 }
 
 TEST(InspectOutput, ValuesKeepTheirJsonTypes) {
@@ -40,7 +41,13 @@ TEST(InspectOutput, JsonHoldsEverySheetWithItsKindAndParts) {
   EXPECT_EQ(table["cells"][1]["value"].get<double>(), 1520.5);
   EXPECT_EQ(table["cells"][2]["value"], true);
   EXPECT_EQ(table["comments"][0]["text"], "Repère");
+  EXPECT_EQ(json["activeSheet"], "Graphique");
   EXPECT_EQ(table["charts"][0]["series"][1], "=SERIES(2)");
+  EXPECT_EQ(table["charts"][0]["title"], "Ventes");
+  EXPECT_EQ(table["charts"][0]["legendPosition"], -4152);
+  EXPECT_EQ(table["charts"][0]["axes"][0]["type"], 2);
+  EXPECT_EQ(table["charts"][0]["axes"][0]["majorGridlines"], true);
+  EXPECT_TRUE(json["sheets"][1]["charts"][0]["title"].is_null());
   EXPECT_EQ(table["shapes"][0]["type"], 3);
   EXPECT_EQ(json["sheets"][1]["kind"], "chart");
   EXPECT_TRUE(json["sheets"][1]["cells"].empty());
@@ -50,7 +57,9 @@ TEST(InspectOutput, TextHasOneLinePerCellCommentChartAndSeries) {
   std::ostringstream out;
   client::PrintWorkbook(out, SampleView());
   std::string text = out.str();
-  EXPECT_NE(text.find("Workbook \"Ventes.xls\": 2 sheet(s)\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Workbook \"Ventes.xls\": 2 sheet(s), \"Graphique\" active\n"),
+            std::string::npos)
+      << text;
   EXPECT_NE(text.find("Sheet 1 \"Année N\" (worksheet)\n"), std::string::npos);
   EXPECT_NE(text.find("    E4\tTéléviseurs\n"), std::string::npos);
   EXPECT_NE(text.find("    F4\t1520.5\n"), std::string::npos);
@@ -58,7 +67,10 @@ TEST(InspectOutput, TextHasOneLinePerCellCommentChartAndSeries) {
   EXPECT_NE(text.find("    G9\tRepère\n"), std::string::npos);
   EXPECT_NE(text.find("chart \"Chart 1\" type 51, 2 series\n      =SERIES(1)\n"),
             std::string::npos);
+  EXPECT_NE(text.find("      title: \"Ventes\"; legend: -4152\n      axis 2, major gridlines\n"),
+            std::string::npos);
   EXPECT_NE(text.find("Sheet 2 \"Graphique\" (chart)\n  charts (1):\n"), std::string::npos);
+  EXPECT_NE(text.find("      title: none; legend: none\n"), std::string::npos);
 }
 
 TEST(InspectOutput, InvalidUtf8IsReplacedNotRefused) {

@@ -132,6 +132,13 @@ void LoadAreaTexture(ChartState& state, const document::ChartData& data) {
   }
 }
 
+// How the chart is printed, where the file states it (a binary workbook's PRINTSIZE).
+void LoadChartSize(ChartState& state, const document::ChartData& data) {
+  if (!data.pageSetup || !data.pageSetup->chartSize) return;
+  const std::int32_t size = *data.pageSetup->chartSize;
+  if (size >= 1 && size <= 3) state.chartSize = size;
+}
+
 }  // namespace
 
 void LoadChart(ChartImpl& chart, const document::ChartData& data,
@@ -148,6 +155,7 @@ void LoadChart(ChartImpl& chart, const document::ChartData& data,
   LoadDataTable(state, data, fonts);
   LoadPlotArea(chart, data);
   LoadAreaTexture(state, data);
+  LoadChartSize(state, data);
   LoadDrawing(*chart.drawing(), data.shapes, colors, {});
 }
 

@@ -17,8 +17,9 @@ class ChartImpl;
 
 // Fills `chart`, a new chart in its frame or chart sheet, once the sheets of its workbook
 // exist. An automatic title (a title without text of its own) reads as the name of the
-// chart's only series, or as a new chart's title text when there are several. The format
-// does not store a chart's ChartSize; it keeps the engine's default. `theme` is the workbook's
+// chart's only series, or as a new chart's title text when there are several. A chart's
+// ChartSize is the page setup's where the file states it (a binary workbook does; an Office
+// Open XML package does not), the engine's default otherwise. `theme` is the workbook's
 // (nullopt when it has none), for the fonts.
 void LoadChart(ChartImpl& chart, const document::ChartData& data,
                const std::optional<document::ThemeData>& theme);

@@ -33,8 +33,9 @@ struct DrawnObject {
   // type ("rect", "ellipse"), text, fill and line as stated or as the format's defaults, and
   // for a check box its type "CheckBox" and value (xlOn 1, xlOff -4146, xlMixed 2).
   document::DrawingObjectData object;
-  std::uint16_t objectId = 0;    // the OBJ record's object id (NOTE records refer to it)
-  std::uint16_t objectType = 0;  // the OBJ record's type: 5 chart, 6 text box, 11 check box, 25 note ...
+  std::uint16_t objectId = 0;  // the OBJ record's object id (NOTE records refer to it)
+  std::uint16_t objectType =
+      0;  // the OBJ record's type: 5 chart, 6 text box, 11 check box, 25 note ...
 };
 
 class DrawingCollector {
@@ -49,7 +50,12 @@ class DrawingCollector {
   bool Take(const RecordStream& stream, const Record& record);
 
   // The objects drawn so far, back-most first, placed by `placement`. Group shapes are not
-  // objects of their own; their members are placed through the group's anchor.
+  // objects of their own; their members are placed through the group's anchor. The shapes
+  // with client data take the OBJ records in order, those with a client text box the TXO
+  // records. A note (objectType 25, kind Other) is given with its text for the sheet's
+  // comment and belongs in no drawing. Raises document::ReadFault Damaged ("the drawing of
+  // <context> ... at offset N") when the drawing is not well-formed (see office_art.h) or
+  // anchors a shape beyond the sheet's columns.
   std::vector<DrawnObject> Objects(const AnchorPlacement& placement) const;
 
  private:

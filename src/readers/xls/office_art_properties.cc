@@ -2,58 +2,38 @@
 
 #include <vector>
 
+#include "document/read_fault.h"
 #include "readers/xls/byte_reader.h"
 
 namespace k27093::xls {
 namespace {
 
-constexpr std::uint16_t kPropertyTable = 0xF00B;          // OfficeArtFOPT
-constexpr std::uint16_t kTertiaryPropertyTable = 0xF122;  // OfficeArtTertiaryFOPT
-constexpr std::size_t kHeaderBytes = 8;
-constexpr std::uint16_t kComplex = 0x8000;
-constexpr std::uint16_t kIdBits = 0x3FFF;
+constexpr std::uint16_t kIdMask = 0x3FFF;
+constexpr std::uint16_t kBlipIdBit = 0x4000;
+constexpr std::uint16_t kComplexBit = 0x8000;
+constexpr std::size_t kEntrySize = 6;
+
+[[noreturn]] void FailAt(std::string_view context, std::size_t offset, std::string_view what) {
+  document::FailDamaged(std::string(context) + " " + std::string(what) + " at offset " +
+                        std::to_string(offset));
+}
 
 }  // namespace
 
-OfficeArtProperties OfficeArtProperties::Read(std::string_view bytes, const std::string& context) {
-  OfficeArtProperties properties;
-  ByteReader reader(bytes, context);
-  while (reader.Remaining() >= kHeaderBytes) {
-    const std::uint16_t versionAndCount = reader.U16();
-    const std::uint16_t type = reader.U16();
-    const std::uint32_t length = reader.U32();
-    if (type != kPropertyTable && type != kTertiaryPropertyTable) break;
-    if (length > reader.Remaining()) reader.Fail("has a property table longer than its data");
-    const std::string tableBytes = reader.Bytes(length);
-    ByteReader table(tableBytes, context);
-    const std::size_t count = versionAndCount >> 4;  // recInstance: the number of properties
-    if (count * 6 > length) table.Fail("announces more properties than its table holds");
-    std::vector<std::pair<std::uint16_t, bool>> order;
-    for (std::size_t i = 0; i < count; ++i) {
-      const std::uint16_t id = table.U16();
-      OfficeArtProperty& property = properties.properties_[id & kIdBits];
-      property = OfficeArtProperty{table.U32(), {}};
-      order.emplace_back(id & kIdBits, (id & kComplex) != 0);
-    }
-    // The complex properties' data follow the table, in the order of the properties.
-    for (const auto& [id, complex] : order) {
-      if (!complex) continue;
-      OfficeArtProperty& property = properties.properties_[id];
-      if (property.value > table.Remaining()) table.Fail("has complex data beyond its table");
-      property.complexData = table.Bytes(property.value);
-    }
-  }
-  return properties;
-}
-
-const OfficeArtProperty* OfficeArtProperties::Find(std::uint16_t id) const {
+const OfficeArtProperty* PropertyTable::Find(std::uint16_t id) const {
   const auto found = properties_.find(id);
   return found == properties_.end() ? nullptr : &found->second;
 }
 
-std::optional<std::string> OfficeArtProperties::Text(std::uint16_t id) const {
+std::optional<std::uint32_t> PropertyTable::Value(std::uint16_t id) const {
   const OfficeArtProperty* property = Find(id);
   if (property == nullptr) return std::nullopt;
+  return property->value;
+}
+
+std::optional<std::string> PropertyTable::Text(std::uint16_t id) const {
+  const OfficeArtProperty* property = Find(id);
+  if (property == nullptr || !property->complex) return std::nullopt;
   std::vector<std::uint16_t> units;
   const std::string& data = property->complexData;
   for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
@@ -64,6 +44,52 @@ std::optional<std::string> OfficeArtProperties::Text(std::uint16_t id) const {
   std::string text;
   AppendUtf16AsUtf8(units, text);
   return text;
+}
+
+std::optional<bool> PropertyTable::Flag(std::uint16_t id, unsigned bit) const {
+  const std::optional<std::uint32_t> value = Value(id);
+  if (!value || ((*value >> (bit + 16)) & 1u) == 0) return std::nullopt;
+  return ((*value >> bit) & 1u) != 0;
+}
+
+void PropertyTable::Add(std::uint16_t id, OfficeArtProperty property) {
+  properties_.emplace(id, std::move(property));
+}
+
+void PropertyTable::AddMissing(const PropertyTable& other) {
+  for (const auto& [id, property] : other.properties_) properties_.emplace(id, property);
+}
+
+PropertyTable ReadPropertyTable(std::string_view bytes, std::size_t count,
+                                std::string_view context) {
+  if (count > kMaxProperties) FailAt(context, 0, "holds too many properties");
+  if (count * kEntrySize > bytes.size()) {
+    FailAt(context, bytes.size(), "has property entries that run past its end");
+  }
+  std::vector<std::pair<std::uint16_t, OfficeArtProperty>> entries;
+  entries.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view entry = bytes.substr(i * kEntrySize, kEntrySize);
+    const std::uint16_t opid = LittleEndian16(entry);
+    OfficeArtProperty property;
+    property.value = LittleEndian32(entry.substr(2));
+    property.blipId = (opid & kBlipIdBit) != 0;
+    property.complex = (opid & kComplexBit) != 0;
+    entries.emplace_back(static_cast<std::uint16_t>(opid & kIdMask), std::move(property));
+  }
+  std::size_t offset = count * kEntrySize;
+  PropertyTable table;
+  for (auto& [id, property] : entries) {
+    if (property.complex) {
+      if (property.value > bytes.size() - offset) {
+        FailAt(context, offset, "has complex property data that runs past its end");
+      }
+      property.complexData = std::string(bytes.substr(offset, property.value));
+      offset += property.value;
+    }
+    table.Add(id, std::move(property));
+  }
+  return table;
 }
 
 }  // namespace k27093::xls

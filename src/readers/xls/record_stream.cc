@@ -54,9 +54,10 @@ std::optional<Record> RecordStream::Next() {
   record.type = type;
   record.data = stream_.substr(offset_ + kHeaderBytes, length);
   offset_ += kHeaderBytes + length;
-  while (offset_ < stream_.size()) {
-    const auto [nextType, nextLength] = HeaderAt(offset_);
-    if (nextType != record_types::kContinue) break;
+  // A damaged header after the record is the next record's fault, found when it is read.
+  while (stream_.size() - offset_ >= kHeaderBytes &&
+         LittleEndian16(stream_.substr(offset_)) == record_types::kContinue) {
+    const std::size_t nextLength = HeaderAt(offset_).second;
     record.continues.push_back(stream_.substr(offset_ + kHeaderBytes, nextLength));
     offset_ += kHeaderBytes + nextLength;
   }

@@ -19,17 +19,18 @@ class RecordStream;
 struct SheetEntry {
   std::string name;
   document::SheetData::Kind kind = document::SheetData::Kind::Worksheet;
-  std::uint8_t type = 0;        // BOUNDSHEET's sheet type: 0 worksheet, 1 macro sheet, 2 chart, 6 VB module
-  std::uint8_t visibility = 0;  // 0 visible, 1 hidden, 2 very hidden
+  std::uint8_t type =
+      0;  // BOUNDSHEET's sheet type: 0 worksheet, 1 macro sheet, 2 chart, 6 VB module
+  std::uint8_t visibility = 0;   // 0 visible, 1 hidden, 2 very hidden
   std::size_t streamOffset = 0;  // of the sheet's BOF in the workbook stream
 };
 
 struct FontEntry {
-  std::string name;        // "Arial"
-  double points = 10;      // height / 20
-  bool bold = false;       // weight >= 700
+  std::string name;    // "Arial"
+  double points = 10;  // height / 20
+  bool bold = false;   // weight >= 700
   bool italic = false;
-  bool underline = false;  // any underline style
+  bool underline = false;             // any underline style
   std::uint16_t colorIndex = 0x7FFF;  // icv; 0x7FFF: the automatic colour
 };
 
@@ -41,11 +42,12 @@ struct ExternSheetEntry {
 };
 
 struct WorkbookGlobals {
-  std::vector<SheetEntry> sheets;  // BOUNDSHEET order (tab order)
-  std::size_t activeSheet = 0;     // WINDOW1's itabCur, kept within the sheets
+  std::vector<SheetEntry> sheets;          // BOUNDSHEET order (tab order)
+  std::size_t activeSheet = 0;             // WINDOW1's itabCur, kept within the sheets
   std::vector<std::string> sharedStrings;  // the SST, in UTF-8
-  // The colour numbers (R + 256 G + 65536 B) of the palette's indices 8 to 63 that the PALETTE
-  // record states; empty when the workbook has none (the default palette).
+  // The colour numbers (R + 256 G + 65536 B) of the palette's indices 8 to 63 as the PALETTE
+  // record states them (indices it leaves out keep their default colours); empty when the
+  // workbook has none (the default palette).
   std::vector<std::int32_t> palette;
   // Fonts by the index cells and charts give: the file's FONT records in order, with index 4
   // left out as the format numbers them (the fifth record has index 5).
