@@ -163,25 +163,4 @@ std::optional<std::int32_t> SeriesChartType(pugi::xml_node group, pugi::xml_node
   return TypeFor(group, series, scope);
 }
 
-std::optional<std::int32_t> ChartTypeOf(const std::vector<document::ChartGroupData>& groups) {
-  if (groups.size() == 2 && groups[0].element == "barChart" && groups[1].element == "stockChart" &&
-      groups[1].chartType) {
-    if (*groups[1].chartType == 88) return 90;
-    if (*groups[1].chartType == 89) return 91;
-  }
-  std::optional<std::int32_t> common;
-  bool unknown = false;
-  for (const document::ChartGroupData& group : groups) {
-    if (!group.chartType) {
-      unknown = true;
-    } else if (!common) {
-      common = group.chartType;
-    } else if (*common != *group.chartType) {
-      return kCombinationChart;
-    }
-  }
-  if (common && unknown) return kCombinationChart;
-  return common;
-}
-
 }  // namespace k27093::ooxml

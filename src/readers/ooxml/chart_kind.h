@@ -1,7 +1,8 @@
 // The spreadsheet's chart type (XlChartType) of a chart group of a chart part (c:barChart,
-// c:lineChart, c:bar3DChart ...), of each of its series, and of a whole chart. Where the kind
-// of a group depends on its series (markers of lines, shapes of 3-D bars, lines of scatter
-// charts, explosion of pies), the group's first series decides and each series has its own.
+// c:lineChart, c:bar3DChart ...) and of each of its series; the whole chart's follows from its
+// groups' (document/chart_type.h). Where the kind of a group depends on its series (markers of
+// lines, shapes of 3-D bars, lines of scatter charts, explosion of pies), the group's first
+// series decides and each series has its own.
 #pragma once
 
 #include <cstdint>
@@ -10,12 +11,14 @@
 
 #include <pugixml.hpp>
 
+#include "document/chart_type.h"
 #include "document/workbook_data.h"
 #include "readers/ooxml/drawingml.h"
 
 namespace k27093::ooxml {
 
-inline constexpr std::int32_t kCombinationChart = -4111;  // xlCombination
+using document::ChartTypeOf;
+using document::kCombinationChart;
 
 // The chart type of the chart group element `group`; nullopt for a kind the spreadsheet's
 // enumeration does not name. Raises ReadFault Damaged for a setting (bar direction,
@@ -27,9 +30,5 @@ std::optional<std::int32_t> GroupChartType(pugi::xml_node group, const PartScope
 std::optional<std::int32_t> SeriesChartType(pugi::xml_node group, pugi::xml_node series,
                                             const PartScope& scope);
 
-// The chart type of a chart with these groups: their common type; -4111 when they differ (a
-// column and a line group ...); the volume stock types for a stock group with a bar group;
-// nullopt when no group has a known type.
-std::optional<std::int32_t> ChartTypeOf(const std::vector<document::ChartGroupData>& groups);
 
 }  // namespace k27093::ooxml
