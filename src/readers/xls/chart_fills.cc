@@ -1,5 +1,6 @@
 #include "readers/xls/chart_fills.h"
 
+#include "readers/xls/byte_reader.h"
 #include "readers/xls/workbook_globals.h"
 
 namespace k27093::xls {
@@ -7,6 +8,11 @@ namespace {
 
 using Kind = document::FillData::Kind;
 
+constexpr std::uint16_t kPropertyTable = 0xF00B;          // OfficeArtFOPT
+constexpr std::uint16_t kTertiaryPropertyTable = 0xF122;  // OfficeArtTertiaryFOPT
+constexpr std::size_t kTableHeaderBytes = 8;
+constexpr std::uint32_t kFillTexture = 2;
+constexpr std::uint32_t kFillPicture = 3;
 constexpr std::uint32_t kFirstGradient = 4;  // msofillShade ... msofillShadeTitle
 constexpr std::uint32_t kLastGradient = 8;
 
@@ -26,15 +32,31 @@ document::FillData Filled(Kind kind, std::optional<document::ColorData> color) {
 
 }  // namespace
 
+PropertyTable ReadGelFrame(std::string_view bytes, const std::string& context) {
+  PropertyTable properties;
+  ByteReader reader(bytes, context);
+  while (reader.Remaining() >= kTableHeaderBytes) {
+    const std::uint16_t versionAndCount = reader.U16();
+    const std::uint16_t type = reader.U16();
+    const std::uint32_t length = reader.U32();
+    if (type != kPropertyTable && type != kTertiaryPropertyTable) break;
+    if (length > reader.Remaining()) reader.Fail("has a property table longer than its data");
+    const std::string table = reader.Bytes(length);
+    // recInstance: the number of properties.
+    properties.AddMissing(ReadPropertyTable(table, versionAndCount >> 4, context));
+  }
+  return properties;
+}
+
 std::optional<document::FillData> FillOf(const std::optional<AreaFormat>& area,
-                                         const OfficeArtProperties* gel,
+                                         const PropertyTable* gel,
                                          const WorkbookGlobals& globals) {
-  const OfficeArtProperty* type = gel != nullptr ? gel->Find(office_art::kFillType) : nullptr;
+  const OfficeArtProperty* type = gel != nullptr ? gel->Find(office_art_properties::kFillType) : nullptr;
   if (type != nullptr &&
-      (type->value == office_art::kFillTexture || type->value == office_art::kFillPicture)) {
+      (type->value == kFillTexture || type->value == kFillPicture)) {
     document::FillData fill = Filled(Kind::Picture, std::nullopt);
-    fill.tiled = type->value == office_art::kFillTexture;
-    fill.pictureName = gel->Text(office_art::kFillBlipName).value_or("");
+    fill.tiled = type->value == kFillTexture;
+    fill.pictureName = gel->Text(office_art_properties::kFillBlipName).value_or("");
     return fill;
   }
   if (!area || area->automatic) return std::nullopt;

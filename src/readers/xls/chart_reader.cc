@@ -45,7 +45,7 @@ struct SeriesSlot {
   document::SeriesData data;
   SeriesKindFormat kind;
   std::optional<AreaFormat> area;
-  std::optional<OfficeArtProperties> gel;
+  std::optional<PropertyTable> gel;
   std::uint16_t chartGroup = 0;  // SERTOCRT
   bool auxiliary = false;        // a trendline's or error bars' series (SERPARENT)
   std::uint8_t nameType = 0;     // the name's BRAI rt
@@ -64,7 +64,7 @@ struct GroupSlot {
 struct FormatTarget {
   SeriesKindFormat* kind = nullptr;
   std::optional<AreaFormat>* area = nullptr;
-  std::optional<OfficeArtProperties>* gel = nullptr;
+  std::optional<PropertyTable>* gel = nullptr;
 };
 
 struct AxisTitle {
@@ -164,7 +164,7 @@ class ChartReader {
   std::vector<AxisTitle> axisTitles_;
 
   std::optional<AreaFormat> chartArea_;
-  std::optional<OfficeArtProperties> chartAreaGel_;
+  std::optional<PropertyTable> chartAreaGel_;
   std::optional<Position> plotPosition_;  // of the primary axis group
   std::optional<document::ManualLayoutData> plotLayout12_;  // CrtLayout12A
   bool manualPlotArea_ = false;
@@ -315,8 +315,7 @@ void ChartReader::TakeFormatRecord(const Record& record, ByteReader& reader) {
       return;
     case records::kGelFrame:
       if (format_.gel != nullptr) {
-        *format_.gel =
-            OfficeArtProperties::Read(record.Joined(), stream_.Describe(record, "holds a fill that"));
+        *format_.gel = ReadGelFrame(record.Joined(), Context(record));
       }
       return;
     case records::kLineFormat:

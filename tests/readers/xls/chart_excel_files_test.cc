@@ -138,7 +138,7 @@ TEST(ChartExcelFiles, PieScatterAndFrenchCharts) {
   EXPECT_EQ(embedded.chartType, -4169);
   EXPECT_EQ(Formulas(embedded), (std::vector<std::string>{"=SERIES(Sheet1!$B$1,Sheet1!$A$2:$A$3,Sheet1!$B$2:$B$3,1)"}));
   EXPECT_EQ(scatter.charts.at(1).size(), 1u);  // the chart sheet
-  const document::ChartData& french = ChartsOf("44861.xls").charts.at(0).at(0);
+  const document::ChartData french = ChartsOf("44861.xls").charts.at(0).at(0);
   EXPECT_EQ(Formulas(french), (std::vector<std::string>{"=SERIES(data!$B$19,data!$A$20:$A$24,data!$B$20:$B$24,1)"}));
 }
 

@@ -322,7 +322,7 @@ std::string FillProperties(std::uint32_t fillType, const std::string& name) {
   std::string nameData;
   for (char c : name) nameData += std::string(1, c) + '\0';
   nameData += std::string(2, '\0');
-  const std::string properties = U16(0x0180) + U32(fillType) + U16(0x8186) +
+  const std::string properties = U16(0x0180) + U32(fillType) + U16(0x8187) +
                                  U32(static_cast<std::uint32_t>(nameData.size()));
   const std::string table = properties + nameData;
   return U16((2 << 4) | 3) + U16(0xF00B) + U32(static_cast<std::uint32_t>(table.size())) + table;
