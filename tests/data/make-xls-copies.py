@@ -1,8 +1,8 @@
 # Saves each workbook named on the command line again in the binary 97-2003 format (.xls) with
-# LibreOffice Calc's filter "MS Excel 97", into the folder `xls/` beside this script, under the
-# same name with the extension .xls. The copies carry what Calc read of each workbook, so a
-# copy of a workbook Calc saved itself holds what that workbook holds.
-#   /usr/bin/python3 make-xls-copies.py PROFILE WORKBOOK...
+# LibreOffice Calc's filter "MS Excel 97", into the folder FOLDER, under the same name with the
+# extension .xls. The copies carry what Calc read of each workbook, so a copy of a workbook
+# Calc saved itself holds what that workbook holds.
+#   /usr/bin/python3 make-xls-copies.py PROFILE FOLDER WORKBOOK...
 import os
 import sys
 
@@ -12,8 +12,7 @@ from libreoffice_session import Office, prop
 
 
 def main():
-    profile, workbooks = sys.argv[1], sys.argv[2:]
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "xls")
+    profile, folder, workbooks = sys.argv[1], os.path.abspath(sys.argv[2]), sys.argv[3:]
     os.makedirs(folder, exist_ok=True)
     with Office(profile) as office:
         for workbook in workbooks:

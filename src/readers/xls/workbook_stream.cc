@@ -12,7 +12,8 @@ namespace k27093::xls {
 namespace {
 
 constexpr std::string_view kStreamName = "Workbook";
-// BOUNDSHEET's type of a VB module, whose code lives outside the workbook stream.
+// BOUNDSHEET's type of a VB module (a workbook of Excel 5.0 kept in the 97 format), whose code
+// lives outside the workbook stream.
 constexpr std::uint8_t kVbModuleType = 6;
 
 // The record where the substream of the sheet `entry` starts (SubstreamTypeOf checks that it
@@ -51,12 +52,15 @@ document::WorkbookData ReadWorkbookStream(std::string_view stream) {
   RecordStream records(stream, std::string(kStreamName));
   const WorkbookGlobals globals = ReadWorkbookGlobals(records);
   document::WorkbookData workbook;
-  workbook.activeSheet = globals.activeSheet;
-  for (const SheetEntry& entry : globals.sheets) {
+  for (std::size_t i = 0; i < globals.sheets.size(); ++i) {
+    const SheetEntry& entry = globals.sheets[i];
+    // A VB module is no sheet of the workbook's Sheets: the tabs after it move up.
+    if (entry.type == kVbModuleType) continue;
+    if (i == globals.activeSheet) workbook.activeSheet = workbook.sheets.size();
     document::SheetData sheet;
     sheet.name = entry.name;
     sheet.kind = entry.kind;
-    if (entry.type != kVbModuleType) ReadSheet(records, globals, entry, sheet);
+    ReadSheet(records, globals, entry, sheet);
     workbook.sheets.push_back(std::move(sheet));
   }
   return workbook;

@@ -61,17 +61,18 @@ ReadFault FaultOf(const std::string& stream) {
 }
 
 TEST(WorkbookStream, ReadsEachSheetsSubstreamWhereItsBoundSheetSays) {
+  // The third tab is active; the VB module before it is no sheet, so it is the second sheet.
   StreamBuilder globals;
-  globals.Add(0x003D, U16(0) + U16(0) + U16(100) + U16(100) + U16(0x38) + U16(1) + U16(0) + U16(1) +
+  globals.Add(0x003D, U16(0) + U16(0) + U16(100) + U16(100) + U16(0x38) + U16(2) + U16(0) + U16(1) +
                           U16(600));
   const std::string stream = WorkbookStream(
-      {{"First", 0, Worksheet(StreamBuilder().Add(0x0203, Number(0, 0, 1.5)))},
+      {{"Module1", 6, ""},
+       {"First", 0, Worksheet(StreamBuilder().Add(0x0203, Number(0, 0, 1.5)))},
        {"Second", 0, Worksheet(StreamBuilder().Add(0x0203, Number(1, 1, 2.5)))},
-       {"Macro1", 1, Worksheet(StreamBuilder().Add(0x0203, Number(2, 2, 3.5)), 0x0040)},
-       {"Module1", 6, ""}},
+       {"Macro1", 1, Worksheet(StreamBuilder().Add(0x0203, Number(2, 2, 3.5)), 0x0040)}},
       globals);
   const document::WorkbookData workbook = ReadWorkbookStream(stream);
-  ASSERT_EQ(workbook.sheets.size(), 4u);
+  ASSERT_EQ(workbook.sheets.size(), 3u);
   EXPECT_EQ(workbook.activeSheet, 1u);
   const std::pair<std::int32_t, double> expected[] = {{1, 1.5}, {2, 2.5}, {3, 3.5}};
   for (std::size_t i = 0; i < 3; ++i) {
@@ -83,8 +84,7 @@ TEST(WorkbookStream, ReadsEachSheetsSubstreamWhereItsBoundSheetSays) {
     EXPECT_DOUBLE_EQ(sheet.cells[0].value.AsDouble(), expected[i].second);
   }
   EXPECT_EQ(workbook.sheets[0].name, "First");
-  EXPECT_EQ(workbook.sheets[3].name, "Module1");
-  EXPECT_TRUE(workbook.sheets[3].cells.empty());
+  EXPECT_EQ(workbook.sheets[2].name, "Macro1");
 }
 
 TEST(WorkbookStream, SheetsWhoseOffsetLeadsNowhereAreDamageNamingTheSheet) {
