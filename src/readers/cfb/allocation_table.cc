@@ -76,7 +76,7 @@ std::vector<std::uint32_t> ReadFat(const SectorFile& file, const Header& header)
     const std::uint32_t sector = locations[index];
     const std::string entry = "DIFAT entry " + std::to_string(index);
     if (sector > kMaxRegularSector) {
-      FailCompoundFile(entry + " gives " + std::string(SpecialLinkName(sector)) +
+      FailCompoundFile(entry + " gives " + std::string(MarkerName(sector)) +
                        " for one of the header's " + std::to_string(header.fatSectorCount) +
                        " FAT sectors");
     }

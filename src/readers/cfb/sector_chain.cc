@@ -4,7 +4,7 @@
 
 namespace k27093::cfb {
 
-std::string_view SpecialLinkName(std::uint32_t link) {
+std::string_view MarkerName(std::uint32_t link) {
   switch (link) {
     case kDifatSector:
       return "DIFSECT";
@@ -52,7 +52,7 @@ std::vector<std::uint32_t> FollowChain(const ChainSpace& space, std::uint32_t st
       FailChain(space, owner,
                 (chain.empty() ? "starts at "
                                : "breaks after " + sectorText(chain.back()) + ", whose link is ") +
-                    std::string(SpecialLinkName(sector)));
+                    std::string(MarkerName(sector)));
     }
     if (sector >= space.sectorCount) {
       FailChain(space, owner,

@@ -13,21 +13,21 @@
 
 namespace k27093::cfb {
 
-// Special values of a link (anything up to kMaxRegularSector is a sector number).
+// Marker values of a link (anything up to kMaxRegularSector is a sector number).
 inline constexpr std::uint32_t kMaxRegularSector = 0xFFFFFFFA;
 inline constexpr std::uint32_t kDifatSector = 0xFFFFFFFC;
 inline constexpr std::uint32_t kFatSector = 0xFFFFFFFD;
 inline constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
 inline constexpr std::uint32_t kFreeSector = 0xFFFFFFFF;
 
-// The format's name of a special link value ("FREESECT", "ENDOFCHAIN" ...), or its number in
+// The format's name of a marker value ("FREESECT", "ENDOFCHAIN" ...), or its number in
 // hexadecimal for the reserved value FFFFFFFB.
-std::string_view SpecialLinkName(std::uint32_t link);
+std::string_view MarkerName(std::uint32_t link);
 
 // What a chain runs through, and the words that name it in a fault.
 struct ChainSpace {
   // The link of `sector` (one that starts inside the container): the next sector of its chain,
-  // or a special value; nullopt when the table holds no link for that sector.
+  // or a marker value; nullopt when the table holds no link for that sector.
   std::function<std::optional<std::uint32_t>(std::uint32_t sector)> linkOf;
   std::uint64_t sectorCount = 0;   // sectors that start inside their container
   std::string_view sectorWord;     // "sector" or "mini sector"
