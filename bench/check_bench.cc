@@ -1,6 +1,7 @@
 // Grading exercise 401: (a) one check on a workbook already open, the way a client asks for
 // check after check while the learner works; (b) `k27093 check 401 FILE` as a whole process,
-// beside `k27093 exercises` as the cost of starting the command at all.
+// beside `k27093 exercises` as the cost of starting the command at all; (c) the same workbook
+// saved by one program as .xlsx and as .xls, each checked as a whole process, side by side.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -110,6 +111,17 @@ void BM_CheckCommandProcess(benchmark::State& state) {
   RunCommand(state, {kCommand, "check", "401", path}, 1);
 }
 BENCHMARK(BM_CheckCommandProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The right answer of 401 as LibreOffice Calc saved it, in its two formats (tests/data).
+void BM_CheckCommittedFileProcess(benchmark::State& state, const std::string& file) {
+  RunCommand(state, {kCommand, "check", "401", std::string(K27093_TEST_DATA "/") + file}, 0);
+}
+BENCHMARK_CAPTURE(BM_CheckCommittedFileProcess, xlsx, "libreoffice-401-right.xlsx")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CheckCommittedFileProcess, xls, "xls/libreoffice-401-right.xls")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace k27093

@@ -5,10 +5,16 @@
 #include "engine/charts/chart.h"
 #include "engine/loading/chart_loader.h"
 #include "engine/loading/drawing_loader.h"
+#include "engine/macros/builtin_macros.h"
+#include "engine/macros/macro_declarations.h"
 #include "engine/workbooks/cell_address.h"
 #include "engine/workbooks/workbook.h"
 #include "engine/workbooks/worksheet.h"
+#include "document/workbook_file.h"
+#include "readers/cfb/compound_file.h"
+#include "readers/ooxml/custom_properties.h"
 #include "readers/ooxml/reader.h"
+#include "readers/xls/reader.h"
 
 namespace k27093::engine {
 
@@ -72,14 +78,33 @@ void LoadChartSheet(ChartImpl& chart, const document::SheetData& data,
   if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart, theme);
 }
 
+// What the file at `path` holds, read by the reader of its format, which its content tells,
+// whatever its extension: a compound file holds a binary workbook, anything else is read as
+// an Office Open XML package (which refuses what is not one).
+struct WorkbookFile {
+  document::WorkbookData data;
+  // The procedures the workbook declares, from a package's custom properties; a binary
+  // workbook keeps its macros in its VBA project, which the engine does not run.
+  std::vector<std::string> procedures;
+};
+
+WorkbookFile ReadWorkbookOfAnyFormat(const std::string& path) {
+  const std::string bytes = document::ReadWorkbookFileBytes(path);
+  if (cfb::LooksLikeCompoundFile(bytes)) return {xls::ReadWorkbookBytes(bytes, path), {}};
+  document::WorkbookData data = ooxml::ReadWorkbookBytes(bytes, path);
+  return {std::move(data), DeclaredProcedures(ooxml::ReadCustomPropertiesBytes(bytes, path))};
+}
+
 }  // namespace
 
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path) {
-  document::WorkbookData data = ooxml::ReadWorkbookFile(path);
+  const WorkbookFile file = ReadWorkbookOfAnyFormat(path);
   std::filesystem::path location(path);
-  return BuildWorkbook(session, data, location.filename().string(),
-                       location.parent_path().string());
+  auto workbook = BuildWorkbook(session, file.data, location.filename().string(),
+                                location.parent_path().string());
+  workbook->SetMacros(BindBuiltInMacros(file.procedures));
+  return workbook;
 }
 
 std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& session,

@@ -16,9 +16,11 @@ namespace k27093::engine {
 class Session;
 class WorkbookImpl;
 
-// Reads the workbook at `path`. Raises 1004 (source "Microsoft Office Excel") naming the file:
-// "'<path>' could not be found. ..." for a missing file, and the reason for a file that is not
-// a workbook the engine reads (the binary format included, for now), or is damaged.
+// Reads the workbook at `path`, a binary 97-2003 workbook (.xls) or an Office Open XML package
+// (.xlsx, .xlsm) as its content tells. Raises 1004 (source "Microsoft Office Excel") naming
+// the file: "'<path>' could not be found. ..." for a missing file, and the reason for a file
+// that is not a workbook, is damaged, or is one the spreadsheet refuses (encrypted, too old).
+// The workbook's macros are the built-in procedures its custom properties declare.
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path);
 

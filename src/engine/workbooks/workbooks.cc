@@ -4,11 +4,8 @@
 
 #include "api/error.h"
 #include "api/file_system.h"
-#include "engine/macros/builtin_macros.h"
 #include "engine/objects/collection.h"
 #include "engine/loading/document_loader.h"
-#include "engine/macros/macro_declarations.h"
-#include "readers/ooxml/custom_properties.h"
 #include "engine/workbooks/workbook.h"
 #include "engine/workbooks/worksheet.h"
 
@@ -63,7 +60,6 @@ Ref<xl::Workbook> WorkbooksImpl::Open(std::string_view fileName) {
     }
   }
   auto workbook = LoadWorkbookFile(session(), path);
-  workbook->SetMacros(BindBuiltInMacros(DeclaredProcedures(ooxml::ReadCustomProperties(path))));
   session()->AddWorkbook(workbook);
   return workbook;
 }

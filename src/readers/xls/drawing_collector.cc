@@ -241,7 +241,8 @@ std::vector<DrawnObject> DrawingCollector::Objects(const AnchorPlacement& placem
       object.id = shape.shapeId;
     }
     const std::optional<std::string> stated = shape.properties.Text(properties::kShapeName);
-    if (stated) {
+    // Some writers state an empty name: the object then has the spreadsheet's.
+    if (stated && !stated->empty()) {
       object.name = *stated;
     } else if (kind) {
       object.name = std::string(kind->name) + " " + std::to_string(obj->id);

@@ -61,7 +61,9 @@ class WorksheetReader {
       document::FailDamaged(
           stream_.Describe(bof, "opens a substream inside " + context_ + " that is no chart"));
     }
-    sheet_.charts.push_back(ReadChartSubstream(stream_, bof, globals_));
+    ChartSubstream chart = ReadChartSubstream(stream_, bof, globals_);
+    sheet_.charts.push_back(std::move(chart.chart));
+    chartAreas_.push_back(chart.area);
     if (chartObject_) chartOfObject_[*chartObject_] = sheet_.charts.size() - 1;
     chartObject_.reset();
   }
@@ -79,6 +81,10 @@ class WorksheetReader {
       }
       if (const auto chart = chartOfObject_.find(drawn.objectId); chart != chartOfObject_.end()) {
         drawn.object.chart = chart->second;
+        // The chart's area is its chart object.
+        const document::GeometryData& frame = drawn.object.geometry;
+        FitChartShapes(sheet_.charts[chart->second], chartAreas_[chart->second],
+                       ChartAreaSize{frame.width, frame.height});
       }
       sheet_.drawing.push_back(std::move(drawn.object));
     }
@@ -97,6 +103,7 @@ class WorksheetReader {
   DrawingCollector collector_;
   std::optional<std::uint16_t> chartObject_;  // the last chart object not yet given its chart
   std::map<std::uint16_t, std::size_t> chartOfObject_;  // object id -> index into sheet.charts
+  std::vector<ChartAreaSize> chartAreas_;  // by index into sheet.charts: where its shapes lie
 };
 
 }  // namespace
@@ -110,7 +117,7 @@ void ReadChartSheetSubstream(RecordStream& stream, const Record& bof,
                              const WorkbookGlobals& globals, document::SheetData& sheet) {
   sheet.kind = document::SheetData::Kind::Chart;
   document::ChartSheetData& chartSheet = sheet.chartSheet.emplace();
-  chartSheet.chart = ReadChartSubstream(stream, bof, globals);
+  chartSheet.chart = ReadChartSubstream(stream, bof, globals).chart;
   chartSheet.pageSetup = chartSheet.chart->pageSetup;
 }
 
