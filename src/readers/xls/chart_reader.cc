@@ -400,7 +400,7 @@ void ChartReader::TakeAxisRecord(const Record& record, ByteReader& reader) {
       return;
     case records::kFontX:
       if (axis != nullptr) {
-        axis->tickLabelFont = FontOfIndex(reader.U16(), globals_);
+        axis->tickLabelFont = globals_.FontDataOf(reader.U16());
         return;
       }
       break;
@@ -555,16 +555,16 @@ void ChartReader::PlaceText() {
       axisTitles_.push_back({axisGroup_, AxisTypeOfLink(*text.link), TitleOf(text, globals_)});
     }
   } else if (textParent_ == records::kLegend) {
-    document::FontData font = FontOfIndex(text.font, globals_);
+    document::FontData font = globals_.FontDataOf(text.font);
     if (legendOfDataTable_ && chart_.dataTable) {
       chart_.dataTable->font = font;
     } else if (!legendOfDataTable_ && chart_.legend) {
       chart_.legend->font = font;
     }
   } else if (textDefaultFor_ == 2) {
-    chart_.areaFont = FontOfIndex(text.font, globals_);
+    chart_.areaFont = globals_.FontDataOf(text.font);
   } else if (textDefaultFor_ == 3) {
-    axisFont_ = FontOfIndex(text.font, globals_);
+    axisFont_ = globals_.FontDataOf(text.font);
   }
 }
 

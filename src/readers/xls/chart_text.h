@@ -39,10 +39,6 @@ struct ChartText {
 // True when the text was deleted (an automatic title the user removed).
 bool IsDeleted(const ChartText& text);
 
-// The font of index `index` of the workbook; all absent for nullopt or an index the workbook
-// does not have.
-document::FontData FontOfIndex(std::optional<std::uint16_t> index, const WorkbookGlobals& globals);
-
 // The title `text` makes: its own text (the cached text of a linked one) with its fonts, or an
 // automatic title when it states neither text nor reference.
 document::TitleData TitleOf(const ChartText& text, const WorkbookGlobals& globals);

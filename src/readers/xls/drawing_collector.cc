@@ -84,24 +84,11 @@ std::int32_t CheckValueOf(std::optional<std::uint16_t> checked) {
   return kXlOff;
 }
 
-document::FontData FontDataOf(std::uint16_t index, const WorkbookGlobals& globals) {
-  document::FontData font;
-  const FontEntry* entry = globals.FontOf(index);
-  if (entry == nullptr) return font;
-  font.name = entry->name;
-  font.size = entry->points;
-  font.bold = entry->bold;
-  font.italic = entry->italic;
-  font.underline = entry->underline;
-  font.color = globals.ColorOfIndex(entry->colorIndex);
-  return font;
-}
-
 document::TextData TextDataOf(const TxoText& txo, const WorkbookGlobals& globals) {
   document::TextData text;
   text.text = txo.text;
-  for (const TextRun& run : txo.runs) text.runFonts.push_back(FontDataOf(run.font, globals));
-  text.font = text.runFonts.empty() ? FontDataOf(txo.emptyFont, globals) : text.runFonts.front();
+  for (const TextRun& run : txo.runs) text.runFonts.push_back(globals.FontDataOf(run.font));
+  text.font = text.runFonts.empty() ? globals.FontDataOf(txo.emptyFont) : text.runFonts.front();
   return text;
 }
 

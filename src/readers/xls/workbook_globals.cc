@@ -67,6 +67,19 @@ const FontEntry* WorkbookGlobals::FontOf(std::uint16_t index) const {
   return position < fonts.size() ? &fonts[position] : nullptr;
 }
 
+document::FontData WorkbookGlobals::FontDataOf(std::optional<std::uint16_t> index) const {
+  document::FontData font;
+  const FontEntry* entry = index ? FontOf(*index) : nullptr;
+  if (entry == nullptr) return font;
+  font.name = entry->name;
+  font.size = entry->points;
+  font.bold = entry->bold;
+  font.italic = entry->italic;
+  font.underline = entry->underline;
+  font.color = ColorOfIndex(entry->colorIndex);  // nullopt for the automatic colour 0x7FFF
+  return font;
+}
+
 std::optional<std::string> WorkbookGlobals::SheetReference(std::uint16_t index) const {
   if (index >= externSheets.size()) return std::nullopt;
   const ExternSheetEntry& entry = externSheets[index];

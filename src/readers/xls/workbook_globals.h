@@ -65,6 +65,9 @@ struct WorkbookGlobals {
   std::optional<std::int32_t> ColorOfIndex(std::uint16_t icv) const;
   // The font of index `index`; nullptr for an index the workbook does not have.
   const FontEntry* FontOf(std::uint16_t index) const;
+  // The same as a text's font properties, its colour a colour number unless automatic; no
+  // property stated for an index the workbook does not have (or none).
+  document::FontData FontDataOf(std::optional<std::uint16_t> index) const;
   // How a formula names the sheets of the EXTERNSHEET entry `index`: "Sheet1", "'Sheet 1'" (a
   // name that needs quotes), "Sheet1:Sheet3" for a range of sheets; nullopt when the entry
   // does not exist or refers to another workbook or a deleted sheet.
