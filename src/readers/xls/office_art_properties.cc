@@ -18,15 +18,14 @@ constexpr std::size_t kEntrySize = 6;
 // The properties whose complex data is an array (IMsoArray): the geometry's vertices, segments,
 // connection sites, handles, guides and text rectangles, the fill's shade colours, the line's
 // dash style and the wrap polygon.
-constexpr std::array<std::uint16_t, 10> kArrayProperties = {
-    0x0145, 0x0146, 0x0151, 0x0152, 0x0155, 0x0156, 0x0157, 0x0197, 0x01CF, 0x0383};
+constexpr std::array<std::uint16_t, 10> kArrayProperties = {0x0145, 0x0146, 0x0151, 0x0152, 0x0155,
+                                                            0x0156, 0x0157, 0x0197, 0x01CF, 0x0383};
 // An array's header: element count, allocated count, element size.
 constexpr std::size_t kArrayHeaderSize = 6;
 constexpr std::uint16_t kTruncatedElements = 0xFFF0;  // 8-byte elements stored in 4 bytes
 
 bool IsArrayProperty(std::uint16_t id) {
-  return std::find(kArrayProperties.begin(), kArrayProperties.end(), id) !=
-         kArrayProperties.end();
+  return std::find(kArrayProperties.begin(), kArrayProperties.end(), id) != kArrayProperties.end();
 }
 
 // Whether the array at the start of `data` holds exactly `length` bytes of elements, so that
