@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -20,12 +21,29 @@ using nlohmann::json;
 using testsupport::ProgramResult;
 using testsupport::TemporaryFolder;
 
+// The verdict of a file's .xls copy where LibreOffice's "MS Excel 97" filter changed what
+// decides it.
+struct XlsVerdict {
+  int status;
+  bool general;
+  const char* cause;
+};
+
 struct SavedFile {
   const char* file;
   const char* exercise;
   int status;
   const char* cause;
+  std::optional<XlsVerdict> xls = std::nullopt;  // none: the file's own verdict
 };
+
+// The copies of the answer workbooks have no check box: "Réponses" keeps one OBJ record, the
+// instruction's (type 2, a rectangle with text), and no OBJ of type 11 (check box) nor a
+// control stream, so the structure check gives the general fault D.
+constexpr XlsVerdict kCheckBoxesLeftOut{2, true, "D"};
+// The copy writes the chart groups columns, line, area, and the series group by group: EST,
+// the area, is the fifth series and "Moyenne" the fourth, so 413 finds no line as the fifth.
+constexpr XlsVerdict kAreaSeriesWrittenLast{1, false, "A"};
 
 void PrintTo(const SavedFile& saved, std::ostream* out) {
   *out << saved.file << " as " << saved.exercise;
@@ -64,6 +82,17 @@ class CheckOfSavedAnswersAndCombinations : public ::testing::TestWithParam<Saved
     return json::parse(result.out);
   }
 
+  // Grades a learner's copy of the committed `file` and expects `expected`, the file unchanged.
+  void ExpectVerdict(const std::string& file, const XlsVerdict& expected) {
+    const std::string path = LearnerCopy(file);
+    const LearnerFile before = LearnerFile::Of(path);
+    const json verdict = CheckJson(GetParam().exercise, path, expected.status);
+    EXPECT_EQ(verdict["ErreurGenerale"], expected.general);
+    EXPECT_EQ(verdict["CauseErreur"], expected.cause);
+    EXPECT_EQ(verdict["error"], nullptr);
+    EXPECT_TRUE(LearnerFile::Of(path) == before) << "the check changed " << file;
+  }
+
   void TearDown() override { EXPECT_EQ(temporary_.EntryCount(), 0) << "a working folder was left"; }
 
   TemporaryFolder learner_;
@@ -71,23 +100,29 @@ class CheckOfSavedAnswersAndCombinations : public ::testing::TestWithParam<Saved
 };
 
 TEST_P(CheckOfSavedAnswersAndCombinations, GivesTheVerdictAndLeavesTheLearnersFileAsItWas) {
-  const SavedFile& expected = GetParam();
-  const std::string path = LearnerCopy(expected.file);
-  const LearnerFile before = LearnerFile::Of(path);
-  const json verdict = CheckJson(expected.exercise, path, expected.status);
-  EXPECT_EQ(verdict["ErreurGenerale"], false);
-  EXPECT_EQ(verdict["CauseErreur"], expected.cause);
-  EXPECT_EQ(verdict["error"], nullptr);
-  EXPECT_TRUE(LearnerFile::Of(path) == before) << "the check changed " << expected.file;
+  const SavedFile& saved = GetParam();
+  ExpectVerdict(saved.file, {saved.status, false, saved.cause});
+}
+
+// The same file saved again by LibreOffice Calc in the binary 97-2003 format: the same
+// verdict, or the copy's own where the filter changed what decides it.
+TEST_P(CheckOfSavedAnswersAndCombinations, GivesTheSameVerdictToTheFileSavedAsXls) {
+  const SavedFile& saved = GetParam();
+  const std::string copy =
+      "xls/" + std::filesystem::path(saved.file).replace_extension(".xls").string();
+  ASSERT_TRUE(std::filesystem::is_regular_file(std::string(K27093_TEST_DATA "/") + copy));
+  std::filesystem::create_directory(learner_.File("xls"));
+  ExpectVerdict(copy, saved.xls.value_or(XlsVerdict{saved.status, false, saved.cause}));
 }
 
 // Four columns and the average as a line pass; a third series drawn as an area gives "B"; a
 // chart of four series, one of them the average, has no fifth series: "A".
-INSTANTIATE_TEST_SUITE_P(
-    AverageDrawnAsALine, CheckOfSavedAnswersAndCombinations,
-    ::testing::Values(SavedFile{"libreoffice-413-right.xlsx", "413", 0, ""},
-                      SavedFile{"libreoffice-413-third-area.xlsx", "413", 1, "B"},
-                      SavedFile{"libreoffice-413-four-series.xlsx", "413", 1, "A"}));
+INSTANTIATE_TEST_SUITE_P(AverageDrawnAsALine, CheckOfSavedAnswersAndCombinations,
+                         ::testing::Values(SavedFile{"libreoffice-413-right.xlsx", "413", 0, ""},
+                                           SavedFile{"libreoffice-413-third-area.xlsx", "413", 1,
+                                                     "B", kAreaSeriesWrittenLast},
+                                           SavedFile{"libreoffice-413-four-series.xlsx", "413", 1,
+                                                     "A"}));
 
 // Columns with a line are a combination and pass; cone columns give "B"; plain columns "A".
 INSTANTIATE_TEST_SUITE_P(CombinationChart, CheckOfSavedAnswersAndCombinations,
@@ -99,11 +134,12 @@ INSTANTIATE_TEST_SUITE_P(CombinationChart, CheckOfSavedAnswersAndCombinations,
 // Boxes 2 and 4 ticked pass; none "A"; 1, 2 and 4, or 2 alone, or 2 and 3 "B".
 INSTANTIATE_TEST_SUITE_P(
     TickedAnswers, CheckOfSavedAnswersAndCombinations,
-    ::testing::Values(SavedFile{"libreoffice-421-right.xlsx", "421", 0, ""},
-                      SavedFile{"libreoffice-421-nothing.xlsx", "421", 1, "A"},
-                      SavedFile{"libreoffice-421-one-two-four.xlsx", "421", 1, "B"},
-                      SavedFile{"libreoffice-421-two-only.xlsx", "421", 1, "B"},
-                      SavedFile{"libreoffice-421-check-boxes.xlsx", "421", 1, "B"}));
+    ::testing::Values(
+        SavedFile{"libreoffice-421-right.xlsx", "421", 0, "", kCheckBoxesLeftOut},
+        SavedFile{"libreoffice-421-nothing.xlsx", "421", 1, "A", kCheckBoxesLeftOut},
+        SavedFile{"libreoffice-421-one-two-four.xlsx", "421", 1, "B", kCheckBoxesLeftOut},
+        SavedFile{"libreoffice-421-two-only.xlsx", "421", 1, "B", kCheckBoxesLeftOut},
+        SavedFile{"libreoffice-421-check-boxes.xlsx", "421", 1, "B", kCheckBoxesLeftOut}));
 
 // The check unprotects "Réponses" without a password: a sheet protected with one refuses, and
 // the spreadsheet's error reaches the client.
@@ -116,6 +152,17 @@ TEST_F(CheckOfSavedAnswersAndCombinations, AnswersProtectedWithAPasswordEndInThe
   EXPECT_NE(verdict["error"]["source"].get<std::string>().find("CLASSE Question0421"),
             std::string::npos);
   EXPECT_TRUE(LearnerFile::Of(path) == before);
+}
+
+// Its .xls copy has no check box either (kCheckBoxesLeftOut): the structure check fails
+// before the answers are unprotected.
+TEST_F(CheckOfSavedAnswersAndCombinations, AnswersProtectedWithAPasswordSavedAsXlsGiveD) {
+  std::filesystem::create_directory(learner_.File("xls"));
+  const std::string path = LearnerCopy("xls/libreoffice-421-password.xls");
+  const json verdict = CheckJson("421", path, kCheckBoxesLeftOut.status);
+  EXPECT_EQ(verdict["ErreurGenerale"], kCheckBoxesLeftOut.general);
+  EXPECT_EQ(verdict["CauseErreur"], kCheckBoxesLeftOut.cause);
+  EXPECT_EQ(verdict["error"], nullptr);
 }
 
 }  // namespace

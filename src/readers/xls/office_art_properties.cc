@@ -1,5 +1,7 @@
 #include "readers/xls/office_art_properties.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "document/read_fault.h"
@@ -12,6 +14,29 @@ constexpr std::uint16_t kIdMask = 0x3FFF;
 constexpr std::uint16_t kBlipIdBit = 0x4000;
 constexpr std::uint16_t kComplexBit = 0x8000;
 constexpr std::size_t kEntrySize = 6;
+
+// The properties whose complex data is an array (IMsoArray): the geometry's vertices, segments,
+// connection sites, handles, guides and text rectangles, the fill's shade colours, the line's
+// dash style and the wrap polygon.
+constexpr std::array<std::uint16_t, 10> kArrayProperties = {0x0145, 0x0146, 0x0151, 0x0152, 0x0155,
+                                                            0x0156, 0x0157, 0x0197, 0x01CF, 0x0383};
+// An array's header: element count, allocated count, element size.
+constexpr std::size_t kArrayHeaderSize = 6;
+constexpr std::uint16_t kTruncatedElements = 0xFFF0;  // 8-byte elements stored in 4 bytes
+
+bool IsArrayProperty(std::uint16_t id) {
+  return std::find(kArrayProperties.begin(), kArrayProperties.end(), id) != kArrayProperties.end();
+}
+
+// Whether the array at the start of `data` holds exactly `length` bytes of elements, so that
+// `length` leaves its header out (some writers state an array's length so).
+bool LengthLeavesOutArrayHeader(std::string_view data, std::uint32_t length) {
+  if (data.size() < kArrayHeaderSize) return false;
+  const std::uint16_t elements = LittleEndian16(data);
+  const std::uint16_t elementSize = LittleEndian16(data.substr(4));
+  const std::uint32_t bytes = elementSize == kTruncatedElements ? 4u : elementSize;
+  return static_cast<std::uint64_t>(elements) * bytes == length;
+}
 
 [[noreturn]] void FailAt(std::string_view context, std::size_t offset, std::string_view what) {
   document::FailDamaged(std::string(context) + " " + std::string(what) + " at offset " +
@@ -78,14 +103,26 @@ PropertyTable ReadPropertyTable(std::string_view bytes, std::size_t count,
     entries.emplace_back(static_cast<std::uint16_t>(opid & kIdMask), std::move(property));
   }
   std::size_t offset = count * kEntrySize;
+  // The bytes the stated lengths leave unaccounted for: room for the arrays' headers that a
+  // writer left out of their lengths.
+  std::uint64_t stated = 0;
+  for (const auto& [id, property] : entries) stated += property.complex ? property.value : 0;
+  std::uint64_t unaccounted = bytes.size() - offset > stated ? bytes.size() - offset - stated : 0;
   PropertyTable table;
   for (auto& [id, property] : entries) {
     if (property.complex) {
       if (property.value > bytes.size() - offset) {
         FailAt(context, offset, "has complex property data that runs past its end");
       }
-      property.complexData = std::string(bytes.substr(offset, property.value));
-      offset += property.value;
+      std::size_t length = property.value;
+      if (unaccounted >= kArrayHeaderSize && IsArrayProperty(id) &&
+          LengthLeavesOutArrayHeader(bytes.substr(offset), property.value) &&
+          length + kArrayHeaderSize <= bytes.size() - offset) {
+        length += kArrayHeaderSize;
+        unaccounted -= kArrayHeaderSize;
+      }
+      property.complexData = std::string(bytes.substr(offset, length));
+      offset += length;
     }
     table.Add(id, std::move(property));
   }

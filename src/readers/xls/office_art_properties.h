@@ -31,9 +31,9 @@ inline constexpr unsigned kHiddenBit = 1;  // fHidden of kGroupBooleans
 }  // namespace office_art_properties
 
 struct OfficeArtProperty {
-  std::uint32_t value = 0;  // for a complex property, the length of its complex data
+  std::uint32_t value = 0;  // for a complex property, the length stated for its complex data
   bool blipId = false;      // fBid: the value is a blip id (1-based, into the blip store)
-  bool complex = false;     // fComplex: the value is the length of `complexData`
+  bool complex = false;     // fComplex: the value states the length of `complexData`
   std::string complexData;
 };
 
@@ -63,7 +63,10 @@ class PropertyTable {
 // Most entries one table may hold; more is damage.
 inline constexpr std::size_t kMaxProperties = 4096;
 
-// Reads `count` property entries and their complex data from the start of `bytes`. Raises
+// Reads `count` property entries and their complex data from the start of `bytes`. An array's
+// complex data (vertices, segments ...) opens with a 6-byte header that some writers leave out
+// of the length they state: when the stated lengths leave bytes over and an array's header
+// counts exactly the stated length in elements, its data is taken with the header. Raises
 // document::ReadFault Damaged ("<context> ... at offset N") when the entries or their complex
 // data run past `bytes` or count exceeds kMaxProperties. Bytes after the complex data are
 // ignored.

@@ -47,6 +47,38 @@ TEST(DrawingPropertyTable, ComplexDataPastTheEndIsDamage) {
   EXPECT_THROW(ReadPropertyTable("", 1, "the table"), document::ReadFault);
 }
 
+// A table of complex entries (id without the fComplex bit, stated length) and their data.
+std::string ComplexTable(const std::vector<std::pair<std::uint16_t, std::uint32_t>>& entries,
+                         const std::string& data) {
+  std::string table;
+  for (const auto& [id, length] : entries) table += Le16(0xC000 | id) + Le32(length);
+  return table + data;
+}
+
+// Two vertices of 8 bytes, with the array's header (count, allocated count, element size).
+const std::string kTwoVertices = Le16(2) + Le16(2) + Le16(8) + std::string(16, '\x7F');
+
+TEST(DrawingPropertyTable, ArrayStatedWithoutItsHeaderIsReadWithItAndTheNextEntryFollows) {
+  const std::string bytes =
+      ComplexTable({{0x0145, 16}, {0x0380, 24}}, kTwoVertices + Utf16("AutoShape 3"));
+  const PropertyTable table = ReadPropertyTable(bytes, 2, "the table");
+  EXPECT_EQ(table.Text(0x0380), "AutoShape 3");
+  ASSERT_NE(table.Find(0x0145), nullptr);
+  EXPECT_EQ(table.Find(0x0145)->complexData, kTwoVertices);
+}
+
+TEST(DrawingPropertyTable, ArrayLengthsAreTakenAsStatedWhenTheyAccountForTheTable) {
+  // Stated with its header, as the format has it.
+  const std::string withHeader =
+      ComplexTable({{0x0145, 22}, {0x0380, 24}}, kTwoVertices + Utf16("AutoShape 3"));
+  EXPECT_EQ(ReadPropertyTable(withHeader, 2, "the table").Text(0x0380), "AutoShape 3");
+  // No bytes over: the array's header cannot have been left out of its length.
+  const std::string exact = ComplexTable({{0x0145, 16}, {0x0380, 6}}, kTwoVertices);
+  const PropertyTable table = ReadPropertyTable(exact, 2, "the table");
+  ASSERT_NE(table.Find(0x0145), nullptr);
+  EXPECT_EQ(table.Find(0x0145)->complexData, kTwoVertices.substr(0, 16));
+}
+
 TEST(DrawingColors, ReferencesAreRgbBytesOrIndicesIntoTheWorkbookPalette) {
   WorkbookGlobals globals;
   EXPECT_EQ(ColorOfReference(0x00336699, globals), 0x336699);
