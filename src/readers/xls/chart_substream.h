@@ -19,8 +19,8 @@ struct ChartAreaSize {
 struct ChartSubstream {
   document::ChartData chart;
   // The chart area as the CHART record sizes it, where the chart's own shapes are placed. An
-  // embedded chart's area is its chart object (some writers state the CHART record's size in
-  // pixels): FitChartShapes moves the shapes there.
+  // embedded chart's area is its chart object, which a writer may size otherwise (laid out on
+  // columns of its own): FitChartShapes moves the shapes there.
   ChartAreaSize area;
 };
 
