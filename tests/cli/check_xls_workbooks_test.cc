@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -18,6 +19,7 @@ namespace {
 
 using nlohmann::json;
 using testsupport::XlsChartAreaFill;
+using testsupport::XlsAnswerWorkbook;
 using testsupport::XlsChartShape;
 using testsupport::XlsExerciseWorkbook;
 
@@ -73,7 +75,7 @@ XlsExerciseWorkbook Textured(std::vector<XlsChartShape> shapes) {
 
 struct XlsCase {
   const char* name;  // "414-right": the exercise, then the case (as excel2007-414-right.xlsx)
-  XlsExerciseWorkbook workbook;
+  std::variant<XlsExerciseWorkbook, XlsAnswerWorkbook> workbook;
   int status;
   const char* cause;
   const char* printer = nullptr;  // the machine's printer; none when null
@@ -90,25 +92,37 @@ std::string CaseName(const ::testing::TestParamInfo<XlsCase>& info) {
   return "Case" + name;
 }
 
-class CheckOfWrittenXlsWorkbooks : public ::testing::TestWithParam<XlsCase> {
+class CheckOfXlsWorkbooks : public ::testing::Test {
  protected:
+  // Writes `workbook` as `name`.xls and checks it for `exercise`, with the printer `printer`
+  // when not null; expects the exit status `status` and gives the JSON verdict.
+  json CheckWritten(const std::variant<XlsExerciseWorkbook, XlsAnswerWorkbook>& workbook,
+                    const std::string& name, const std::string& exercise, int status,
+                    const char* printer = nullptr) {
+    const std::string path = folder_.File(name + ".xls");
+    std::visit([&path](const auto& content) { testsupport::WriteXlsWorkbook(path, content); }, workbook);
+    std::vector<std::string> arguments = {kCommand, "check", exercise, path, "--json"};
+    if (printer != nullptr) arguments.insert(arguments.end(), {"--printer", printer});
+    const testsupport::ProgramResult result =
+        testsupport::RunProgram(arguments, {{"TMPDIR", temporary_.path()}});
+    EXPECT_EQ(result.status, status) << result.out << result.err;
+    return json::parse(result.out);
+  }
+
   void TearDown() override { EXPECT_EQ(temporary_.EntryCount(), 0) << "a working folder was left"; }
 
   testsupport::TemporaryFolder folder_;
   testsupport::TemporaryFolder temporary_;
 };
 
+class CheckOfWrittenXlsWorkbooks : public CheckOfXlsWorkbooks,
+                                   public ::testing::WithParamInterface<XlsCase> {};
+
 TEST_P(CheckOfWrittenXlsWorkbooks, GivesTheVerdictOfTheSameCaseAsXlsx) {
   const XlsCase& expected = GetParam();
   const std::string exercise = std::string(expected.name).substr(0, 3);
-  const std::string path = folder_.File(std::string("excel2003-") + expected.name + ".xls");
-  testsupport::WriteXlsWorkbook(path, expected.workbook);
-  std::vector<std::string> arguments = {kCommand, "check", exercise, path, "--json"};
-  if (expected.printer != nullptr) arguments.insert(arguments.end(), {"--printer", expected.printer});
-  const testsupport::ProgramResult result =
-      testsupport::RunProgram(arguments, {{"TMPDIR", temporary_.path()}});
-  EXPECT_EQ(result.status, expected.status) << result.out << result.err;
-  const json answer = json::parse(result.out);
+  const json answer = CheckWritten(expected.workbook, std::string("excel2003-") + expected.name,
+                                   exercise, expected.status, expected.printer);
   EXPECT_EQ(answer["ErreurGenerale"], false);
   EXPECT_EQ(answer["CauseErreur"], expected.cause);
 }
@@ -186,6 +200,33 @@ INSTANTIATE_TEST_SUITE_P(
                       XlsCase{"420-full-page", PrintedChart(1), 1, "A", "PDF"},
                       XlsCase{"420-fit-to-page", PrintedChart(2), 1, "A", "PDF"}),
     CaseName);
+
+XlsAnswerWorkbook Ticked(std::array<std::uint16_t, 4> boxes) {
+  XlsAnswerWorkbook workbook;
+  workbook.boxes = boxes;
+  return workbook;
+}
+
+// Boxes 2 and 4 ticked pass; none "A"; 1, 2 and 4, or 2 alone, or 2 and 3 "B"; a mixed box is
+// not ticked.
+INSTANTIATE_TEST_SUITE_P(
+    Exercise421TickedAnswers, CheckOfWrittenXlsWorkbooks,
+    ::testing::Values(XlsCase{"421-right", Ticked({0, 1, 0, 1}), 0, ""},
+                      XlsCase{"421-nothing", Ticked({0, 0, 0, 0}), 1, "A"},
+                      XlsCase{"421-one-two-four", Ticked({1, 1, 0, 1}), 1, "B"},
+                      XlsCase{"421-two-only", Ticked({0, 1, 0, 0}), 1, "B"},
+                      XlsCase{"421-check-boxes", Ticked({0, 1, 1, 0}), 1, "B"},
+                      XlsCase{"421-mixed-first", Ticked({2, 1, 0, 1}), 1, "B"}),
+    CaseName);
+
+// The check unprotects "Réponses" without a password: a sheet protected with one refuses.
+TEST_F(CheckOfXlsWorkbooks, AnswersProtectedWithAPasswordEndInTheRefusal1004) {
+  XlsAnswerWorkbook workbook = Ticked({1, 0, 0, 0});
+  workbook.passwordHash = 0xDAA7;  // "secret"
+  const json verdict = CheckWritten(workbook, "excel2003-421-password", "421", 3);
+  EXPECT_EQ(verdict["CauseErreur"], nullptr);
+  EXPECT_EQ(verdict["error"]["number"], 1004);
+}
 
 }  // namespace
 }  // namespace k27093

@@ -54,10 +54,11 @@ struct Property {
   std::uint32_t value;
   std::string complex = "";
 };
-inline std::string Utf16(const std::string& ascii) {
-  std::string text;
-  for (char c : ascii) text += Le16(static_cast<unsigned char>(c));
-  return text + Le16(0);
+// A property's UTF-16 text, ending with its null character, of UTF-8 `text`.
+inline std::string Utf16(const std::string& text) {
+  std::string bytes;
+  for (char16_t unit : Utf16Of(text)) bytes += Le16(unit);
+  return bytes + Le16(0);
 }
 inline Property Name(const std::string& name) { return {0x0380, 0, Utf16(name)}; }
 inline std::string Fopt(const std::vector<Property>& properties, std::uint16_t type = 0xF00B) {

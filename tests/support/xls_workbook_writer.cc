@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <fstream>
+#include <iterator>
+#include <string_view>
 
 #include "readers/xls/chart_records.h"
 #include "support/biff_stream_builder.h"
@@ -32,6 +34,8 @@ constexpr std::uint16_t kLabelSst = 0x00FD;
 constexpr std::uint16_t kNumber = 0x0203;
 constexpr std::uint16_t kNote = 0x001C;
 constexpr std::uint16_t kWindow2 = 0x023E;
+constexpr std::uint16_t kProtect = 0x0012;
+constexpr std::uint16_t kPassword = 0x0013;
 constexpr std::uint16_t kSelection = 0x001D;
 }  // namespace types
 
@@ -77,6 +81,13 @@ constexpr const char* kMarker =
     "pas été modifiée : MERCI de ne pas la supprimer !";
 constexpr const char* kStrings[] = {"Trim 1", "Trim 2", "Téléviseurs", "Réfrigérateurs",
                                     "Lave-linge", "Cafetières"};
+// The answer workbook of 421.
+constexpr const char* kAnalysisSheet = "Analyse des résultats";
+constexpr const char* kAnswersSheet = "Réponses";
+constexpr const char* kInstructionName = "Consigne";
+constexpr const char* kInstruction = "Cochez les bonnes réponses";
+constexpr const char* kBoxName = "Case à cocher ";
+constexpr const char* kBoxLabel = "Réponse ";
 constexpr std::uint16_t kFirstProductRow = 3;  // 0-based: E4:G7
 constexpr std::uint16_t kProducts = 4;
 
@@ -245,18 +256,52 @@ std::string Cells(double scale) {
   return cells.bytes();
 }
 
-std::string Worksheet(double scale, bool active, const XlsExerciseWorkbook* chart) {
+// A worksheet substream: its layout (15-point rows, 48-point columns), `content`, its window
+// (the selected tab when `active`) and A1 selected.
+std::string Worksheet(const std::string& content, bool active) {
   StreamBuilder sheet;
   sheet.Bof(0x0010)
       .Add(types::kDefaultRowHeight, U16(0x0001) + U16(kRowTwips))
       .Add(types::kDefaultColumnWidth, U16(kBaseColumnWidth))
       .Add(types::kColumnInfo, U16(0) + U16(6) + U16(kColumnWidthUnits) + U16(kCellFormat) + U16(0) + U16(0))
-      .Add(types::kDimensions, U32(2) + U32(7) + U16(4) + U16(7) + U16(0))
-      .Append(Cells(scale))
-      .Append(SheetDrawing(chart))
+      .Append(content)
       .Add(types::kWindow2, U16(active ? 0x06B6 : 0x00B6) + U16(0) + U16(0) + U16(64) + Zeros(8))
       .Add(types::kSelection, U8(3) + U16(0) + U16(0) + U16(0) + U16(1) + U16(0) + U16(0) + U8(0) + U8(0));
   return sheet.Eof().bytes();
+}
+
+// A sheet of the exercise's table, the values `scale` times those of "Année N", with the chart
+// of `chart` when not null.
+std::string ExerciseSheet(double scale, bool active, const XlsExerciseWorkbook* chart) {
+  const std::string dimensions = RecordBytes(types::kDimensions, U32(2) + U32(7) + U16(4) + U16(7) + U16(0));
+  return Worksheet(dimensions + Cells(scale) + SheetDrawing(chart), active);
+}
+
+// A Forms check box of the answer sheet, named and labelled after its number `number`.
+DrawnShape CheckBox(std::uint16_t number, std::uint16_t value, std::uint32_t shapeId) {
+  const auto row = static_cast<std::uint16_t>(2 + 2 * number);
+  DrawnShape box;
+  box.records = Fsp(kHostControlShape, shapeId) + Fopt({Name(std::string(kBoxName) + std::to_string(number))}) +
+                SheetAnchor(1, 0, row, 0, 3, 0, row + 1, 0) + ClientData();
+  box.obj = CheckBoxObj(static_cast<std::uint16_t>(number + 1), value);
+  box.txo = Txo(Utf16Of(std::string(kBoxLabel) + std::to_string(number)), 0);
+  return box;
+}
+
+// The answer sheet: protected, the instruction's text box and the four check boxes.
+std::string AnswerSheet(const XlsAnswerWorkbook& workbook) {
+  std::string protection = RecordBytes(types::kProtect, U16(1));
+  if (workbook.passwordHash) protection += RecordBytes(types::kPassword, U16(*workbook.passwordHash));
+  DrawnShape instruction;
+  instruction.records = Fsp(kTextBoxShape, kFirstShapeId) + Fopt({Name(kInstructionName)}) +
+                        SheetAnchor(1, 0, 1, 0, 5, 0, 2, 0) + ClientData();
+  instruction.obj = Obj(kTextBoxObject, 1);
+  instruction.txo = Txo(Utf16Of(kInstruction), 0);
+  std::vector<DrawnShape> shapes = {instruction};
+  for (std::uint16_t i = 0; i < workbook.boxes.size(); ++i) {
+    shapes.push_back(CheckBox(i + 1, workbook.boxes[i], kFirstShapeId + 1 + i));
+  }
+  return Worksheet(protection + DrawingRecords(shapes), false);
 }
 
 std::string Font(double points) {
@@ -264,7 +309,7 @@ std::string Font(double points) {
          U8(0) + U8(0) + U8(0) + U8(0) + ShortTextOf("Arial");
 }
 
-// The globals before the BOUNDSHEET records: code page, window, fonts.
+// The globals before the BOUNDSHEET records: code page, window (the first tab active), fonts.
 std::string GlobalsBeforeSheets() {
   std::string records = RecordsOf({{types::kCodePage, U16(1200)},
                                    {types::kWindow1, U16(0) + U16(0) + U16(15000) + U16(9000) +
@@ -275,30 +320,50 @@ std::string GlobalsBeforeSheets() {
 }
 
 // The globals after them: the workbook's own SUPBOOK and the EXTERNSHEET entries of both sheets
-// (entry i is sheet i) that the series formulas use, and the shared strings.
-std::string GlobalsAfterSheets() {
-  const auto unique = static_cast<std::uint32_t>(std::size(kStrings));
-  std::string strings = U32(2 * unique) + U32(unique);
-  for (const char* text : kStrings) strings += TextOf(text);
+// (entry i is sheet i) that formulas use, and the shared strings `strings`, each used twice.
+std::string GlobalsAfterSheets(const std::vector<std::string_view>& strings) {
+  const auto unique = static_cast<std::uint32_t>(strings.size());
+  std::string table = U32(2 * unique) + U32(unique);
+  for (std::string_view text : strings) table += TextOf(text);
   return RecordsOf({{types::kSupBook, U16(2) + U16(0x0401)},
                     {types::kExternSheet, U16(2) + U16(0) + U16(0) + U16(0) + U16(0) + U16(1) + U16(1)},
-                    {types::kSharedStrings, strings}});
+                    {types::kSharedStrings, table}});
+}
+
+// The compound file of a workbook of two sheets.
+std::string CompoundFileOf(std::vector<SheetSubstream> sheets,
+                           const std::vector<std::string_view>& strings) {
+  const std::string stream = WorkbookStreamBytes(sheets, GlobalsBeforeSheets(), GlobalsAfterSheets(strings));
+  return cfb::testing::CompoundFileBuilder(3).Stream("Workbook", stream).Build().bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary);
+  file << bytes;
+  if (!file) ADD_FAILURE() << "cannot write " << path;
 }
 
 }  // namespace
 
 std::string XlsWorkbookBytes(const XlsExerciseWorkbook& workbook) {
-  const std::string stream = WorkbookStreamBytes(
-      {{kCurrentSheet, 0, Worksheet(1.0, true, workbook.chartSheet == 0 ? &workbook : nullptr)},
-       {kPreviousSheet, 0, Worksheet(0.9, false, workbook.chartSheet == 1 ? &workbook : nullptr)}},
-      GlobalsBeforeSheets(), GlobalsAfterSheets());
-  return cfb::testing::CompoundFileBuilder(3).Stream("Workbook", stream).Build().bytes;
+  return CompoundFileOf(
+      {{kCurrentSheet, 0, ExerciseSheet(1.0, true, workbook.chartSheet == 0 ? &workbook : nullptr)},
+       {kPreviousSheet, 0, ExerciseSheet(0.9, false, workbook.chartSheet == 1 ? &workbook : nullptr)}},
+      {std::begin(kStrings), std::end(kStrings)});
+}
+
+std::string XlsWorkbookBytes(const XlsAnswerWorkbook& workbook) {
+  return CompoundFileOf({{kAnalysisSheet, 0, Worksheet("", true)},
+                         {kAnswersSheet, 0, AnswerSheet(workbook)}},
+                        {});
 }
 
 void WriteXlsWorkbook(const std::string& path, const XlsExerciseWorkbook& workbook) {
-  std::ofstream file(path, std::ios::binary);
-  file << XlsWorkbookBytes(workbook);
-  if (!file) ADD_FAILURE() << "cannot write " << path;
+  WriteBytes(path, XlsWorkbookBytes(workbook));
+}
+
+void WriteXlsWorkbook(const std::string& path, const XlsAnswerWorkbook& workbook) {
+  WriteBytes(path, XlsWorkbookBytes(workbook));
 }
 
 }  // namespace k27093::testsupport

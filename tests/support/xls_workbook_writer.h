@@ -1,11 +1,12 @@
 // A writer of complete .xls workbooks for tests (BIFF8 records in the "Workbook" stream of a
-// compound file), in the form Excel 2003 saves them: the exercise workbook of the chart
-// exercises, the sheets "Année N" and "Année N-1" with the sales table E3:G7 and the marker
+// compound file), in the form Excel 2003 saves them. The answer workbook of 421 (below), and
+// the exercise workbook of the chart exercises: the sheets "Année N" and "Année N-1" with the sales table E3:G7 and the marker
 // comment of G9 by "Formateur", and on one of them a clustered column chart of the four
 // products (series in rows) at B11, 247.5 x 146.25 pt, with its own drawing (text boxes and
 // AutoShapes), its chart area's fill and its print size. "Année N" is the active sheet.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,10 +54,21 @@ struct XlsExerciseWorkbook {
   std::uint16_t chartSheet = 0;
 };
 
+// The answer workbook of 421: the sheets "Analyse des résultats" (active, empty) and
+// "Réponses", protected, with the instruction's text box "Consigne" ("Cochez les bonnes
+// réponses") and the Forms check boxes "Case à cocher 1" to "Case à cocher 4" (labels "Réponse
+// 1" to "Réponse 4").
+struct XlsAnswerWorkbook {
+  std::array<std::uint16_t, 4> boxes{};  // each box's value: 0 unticked, 1 ticked, 2 mixed
+  std::optional<std::uint16_t> passwordHash;  // PASSWORD's legacy hash; nullopt: no password
+};
+
 // The bytes of the workbook `workbook` as a compound file.
 std::string XlsWorkbookBytes(const XlsExerciseWorkbook& workbook);
+std::string XlsWorkbookBytes(const XlsAnswerWorkbook& workbook);
 
 // Writes XlsWorkbookBytes(workbook) to `path`; fails the running test when it cannot.
 void WriteXlsWorkbook(const std::string& path, const XlsExerciseWorkbook& workbook);
+void WriteXlsWorkbook(const std::string& path, const XlsAnswerWorkbook& workbook);
 
 }  // namespace k27093::testsupport
