@@ -18,8 +18,8 @@ namespace k27093 {
 namespace {
 
 using nlohmann::json;
-using testsupport::XlsChartAreaFill;
 using testsupport::XlsAnswerWorkbook;
+using testsupport::XlsChartAreaFill;
 using testsupport::XlsChartShape;
 using testsupport::XlsExerciseWorkbook;
 
@@ -41,7 +41,8 @@ XlsChartShape TextBox(const std::string& name, std::uint16_t id, Place place,
   shape.kind = XlsChartShape::Kind::TextBox;
   shape.objectId = id;
   shape.name = name;
-  shape.left = place.left, shape.top = place.top, shape.width = place.width, shape.height = place.height;
+  shape.left = place.left, shape.top = place.top, shape.width = place.width,
+  shape.height = place.height;
   shape.text = text;
   return shape;
 }
@@ -58,7 +59,8 @@ XlsChartShape AutoShape(const std::string& name, std::uint16_t id, Place place,
 }
 
 // The scroll behind the unit's text box, as the exercise asks.
-std::vector<XlsChartShape> RightDrawing(XlsChartShape scroll = AutoShape("AutoShape 3", 3, kScroll)) {
+std::vector<XlsChartShape> RightDrawing(XlsChartShape scroll = AutoShape("AutoShape 3", 3,
+                                                                         kScroll)) {
   return {scroll, TextBox("Text Box 2", 2, kUnitBox)};
 }
 
@@ -100,7 +102,8 @@ class CheckOfXlsWorkbooks : public ::testing::Test {
                     const std::string& name, const std::string& exercise, int status,
                     const char* printer = nullptr) {
     const std::string path = folder_.File(name + ".xls");
-    std::visit([&path](const auto& content) { testsupport::WriteXlsWorkbook(path, content); }, workbook);
+    std::visit([&path](const auto& content) { testsupport::WriteXlsWorkbook(path, content); },
+               workbook);
     std::vector<std::string> arguments = {kCommand, "check", exercise, path, "--json"};
     if (printer != nullptr) arguments.insert(arguments.end(), {"--printer", printer});
     const testsupport::ProgramResult result =
@@ -161,11 +164,12 @@ INSTANTIATE_TEST_SUITE_P(
         XlsCase{"417-right", Textured(RightDrawing()), 0, ""},
         XlsCase{"417-no-shape", Textured({TextBox("Text Box 2", 2, kUnitBox)}), 1, "A"},
         XlsCase{"417-white-fill",
-                Textured(RightDrawing(AutoShape("AutoShape 3", 3, kScroll, kHorizontalScroll, 0xFFFFFF))),
+                Textured(RightDrawing(AutoShape("AutoShape 3", 3, kScroll, kHorizontalScroll,
+                                                0xFFFFFF))),
                 1, "B"},
         XlsCase{"417-black-line",
-                Textured(RightDrawing(
-                    AutoShape("AutoShape 3", 3, kScroll, kHorizontalScroll, kTurquoise, 0x000000))),
+                Textured(RightDrawing(AutoShape("AutoShape 3", 3, kScroll, kHorizontalScroll,
+                                                kTurquoise, 0x000000))),
                 1, "C"},
         XlsCase{"417-untextured", Drawn(RightDrawing(), XlsChartAreaFill::Kind::Solid), 1, "D"}),
     CaseName);
@@ -175,16 +179,17 @@ INSTANTIATE_TEST_SUITE_P(
 // 111.7716). 416 checks its places to seven digits, so the right drawing gives B here where its
 // .xlsx, with fractions of the area to every digit of a double, passes; and so does the shape
 // in front, whose C comes after B.
-INSTANTIATE_TEST_SUITE_P(
-    Exercise416OnTheChartAnchorGrid, CheckOfWrittenXlsWorkbooks,
-    ::testing::Values(XlsCase{"416-right", Drawn(RightDrawing()), 1, "B"},
-                      XlsCase{"416-shape-in-front", [] {
-                                std::vector<XlsChartShape> shapes = RightDrawing();
-                                std::swap(shapes[0], shapes[1]);
-                                return Drawn(shapes);
-                              }(),
-                              1, "B"}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(Exercise416OnTheChartAnchorGrid, CheckOfWrittenXlsWorkbooks,
+                         ::testing::Values(XlsCase{"416-right", Drawn(RightDrawing()), 1, "B"},
+                                           XlsCase{"416-shape-in-front",
+                                                   [] {
+                                                     std::vector<XlsChartShape> shapes =
+                                                         RightDrawing();
+                                                     std::swap(shapes[0], shapes[1]);
+                                                     return Drawn(shapes);
+                                                   }(),
+                                                   1, "B"}),
+                         CaseName);
 
 XlsExerciseWorkbook PrintedChart(std::uint16_t printSize) {
   XlsExerciseWorkbook workbook;

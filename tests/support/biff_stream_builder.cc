@@ -68,7 +68,10 @@ std::u16string Utf16Of(std::string_view utf8) {
   std::u16string out;
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    const std::size_t length = lead >= 0xF0   ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 1;
     if (length == 1 || i + length > utf8.size()) {
       out.push_back(lead);
       ++i;

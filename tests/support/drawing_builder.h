@@ -85,7 +85,9 @@ inline std::string ClientData() { return Art(0xF011, ""); }
 inline std::string ClientTextbox() { return Art(0xF00D, ""); }
 
 // BIFF records.
-inline std::string Biff(std::uint16_t type, const std::string& data) { return RecordBytes(type, data); }
+inline std::string Biff(std::uint16_t type, const std::string& data) {
+  return RecordBytes(type, data);
+}
 inline std::string MsoDrawing(const std::string& piece) { return Biff(0x00EC, piece); }
 // An OBJ record's subrecord: its type and length, as a record's.
 inline std::string Subrecord(std::uint16_t type, const std::string& data) {

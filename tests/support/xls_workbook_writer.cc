@@ -79,8 +79,8 @@ constexpr const char* kPreviousSheet = "Année N-1";
 constexpr const char* kMarker =
     "Cette annotation est utilisée comme repère pour vérifier que la structure du tableau n'a "
     "pas été modifiée : MERCI de ne pas la supprimer !";
-constexpr const char* kStrings[] = {"Trim 1", "Trim 2", "Téléviseurs", "Réfrigérateurs",
-                                    "Lave-linge", "Cafetières"};
+constexpr const char* kStrings[] = {"Trim 1",         "Trim 2",     "Téléviseurs",
+                                    "Réfrigérateurs", "Lave-linge", "Cafetières"};
 // The answer workbook of 421.
 constexpr const char* kAnalysisSheet = "Analyse des résultats";
 constexpr const char* kAnswersSheet = "Réponses";
@@ -133,7 +133,8 @@ std::string DrawingRecords(const std::vector<DrawnShape>& shapes) {
     piece += container.substr(0, container.size() - (text ? textboxBytes : 0));
     records += MsoDrawing(piece) + shapes[i].obj;
     piece.clear();
-    if (text) records += MsoDrawing(container.substr(container.size() - textboxBytes)) + shapes[i].txo;
+    if (text)
+      records += MsoDrawing(container.substr(container.size() - textboxBytes)) + shapes[i].txo;
     records += shapes[i].after;
   }
   return records;
@@ -154,14 +155,16 @@ DrawnShape ChartShape(const XlsChartShape& shape, std::uint32_t shapeId) {
   properties.push_back({kFillBooleans, shape.fill ? kFilled : kNotFilled});
   if (shape.line) properties.push_back({kLineColor, ColorNumber(*shape.line)});
   properties.push_back({kLineBooleans, shape.line ? kLined : kNotLined});
-  if (!shape.name.empty() && shape.name != DefaultName(shape)) properties.push_back(Name(shape.name));
+  if (!shape.name.empty() && shape.name != DefaultName(shape))
+    properties.push_back(Name(shape.name));
   const bool textBox = shape.kind == XlsChartShape::Kind::TextBox;
   DrawnShape drawn;
-  drawn.records = Fsp(shape.shapeType, shapeId) + Fopt(properties) +
-                  ChartAnchor(ChartUnits(shape.left, kChartWidth), ChartUnits(shape.top, kChartHeight),
-                              ChartUnits(shape.left + shape.width, kChartWidth),
-                              ChartUnits(shape.top + shape.height, kChartHeight)) +
-                  ClientData();
+  drawn.records =
+      Fsp(shape.shapeType, shapeId) + Fopt(properties) +
+      ChartAnchor(ChartUnits(shape.left, kChartWidth), ChartUnits(shape.top, kChartHeight),
+                  ChartUnits(shape.left + shape.width, kChartWidth),
+                  ChartUnits(shape.top + shape.height, kChartHeight)) +
+      ClientData();
   drawn.obj = Obj(textBox ? kTextBoxObject : kAutoShapeObject, shape.objectId);
   if (!shape.text.empty()) drawn.txo = Txo(Utf16Of(shape.text), kTextBoxFont);
   return drawn;
@@ -177,9 +180,9 @@ void ChartAreaFrame(ChartStream& chart, const XlsChartAreaFill& fill) {
     chart.AreaFormat(ColorNumber(fill.color), fill.paletteIndex, false);
   } else {
     chart.AreaFormat(ColorNumber(0xFFFFFF), 9, false);
-    chart.Record(chart_records::kGelFrame,
-                 Fopt({{kFillType, kFillTexture}, {kFillBlipName, 0, Utf16(fill.textureName)},
-                       {kFillBooleans, kFilled}}));
+    chart.Record(chart_records::kGelFrame, Fopt({{kFillType, kFillTexture},
+                                                 {kFillBlipName, 0, Utf16(fill.textureName)},
+                                                 {kFillBooleans, kFilled}}));
   }
   chart.End();
 }
@@ -210,7 +213,8 @@ std::string ChartSubstream(const XlsExerciseWorkbook& workbook) {
   chart.End();
   std::vector<DrawnShape> shapes;
   std::uint32_t shapeId = kFirstShapeId;
-  for (const XlsChartShape& shape : workbook.chartShapes) shapes.push_back(ChartShape(shape, shapeId++));
+  for (const XlsChartShape& shape : workbook.chartShapes)
+    shapes.push_back(ChartShape(shape, shapeId++));
   // The chart's own drawing closes the chart's block.
   if (!shapes.empty()) chart.Append(DrawingRecords(shapes));
   return chart.End().Eof().bytes();
@@ -224,7 +228,8 @@ std::string SheetDrawing(const XlsExerciseWorkbook* chart) {
   std::uint16_t objectId = 1;
   if (chart != nullptr) {
     DrawnShape object;
-    object.records = Fsp(kHostControlShape, shapeId++) + Fopt({{kLockAgainstGrouping, 0x01040104}}) +
+    object.records = Fsp(kHostControlShape, shapeId++) +
+                     Fopt({{kLockAgainstGrouping, 0x01040104}}) +
                      SheetAnchor(1, 0, 10, 0, 6, 160, 19, 192) + ClientData();
     object.obj = Obj(kChartObject, objectId++);
     object.after = ChartSubstream(*chart);
@@ -237,7 +242,8 @@ std::string SheetDrawing(const XlsExerciseWorkbook* chart) {
   note.txo = Txo(Utf16Of(kMarker), 0);
   shapes.push_back(std::move(note));
   return DrawingRecords(shapes) +
-         RecordBytes(types::kNote, U16(8) + U16(6) + U16(0) + U16(objectId) + TextOf("Formateur") + U8(0));
+         RecordBytes(types::kNote,
+                     U16(8) + U16(6) + U16(0) + U16(objectId) + TextOf("Formateur") + U8(0));
 }
 
 std::string Cells(double scale) {
@@ -263,17 +269,20 @@ std::string Worksheet(const std::string& content, bool active) {
   sheet.Bof(0x0010)
       .Add(types::kDefaultRowHeight, U16(0x0001) + U16(kRowTwips))
       .Add(types::kDefaultColumnWidth, U16(kBaseColumnWidth))
-      .Add(types::kColumnInfo, U16(0) + U16(6) + U16(kColumnWidthUnits) + U16(kCellFormat) + U16(0) + U16(0))
+      .Add(types::kColumnInfo,
+           U16(0) + U16(6) + U16(kColumnWidthUnits) + U16(kCellFormat) + U16(0) + U16(0))
       .Append(content)
       .Add(types::kWindow2, U16(active ? 0x06B6 : 0x00B6) + U16(0) + U16(0) + U16(64) + Zeros(8))
-      .Add(types::kSelection, U8(3) + U16(0) + U16(0) + U16(0) + U16(1) + U16(0) + U16(0) + U8(0) + U8(0));
+      .Add(types::kSelection,
+           U8(3) + U16(0) + U16(0) + U16(0) + U16(1) + U16(0) + U16(0) + U8(0) + U8(0));
   return sheet.Eof().bytes();
 }
 
 // A sheet of the exercise's table, the values `scale` times those of "Année N", with the chart
 // of `chart` when not null.
 std::string ExerciseSheet(double scale, bool active, const XlsExerciseWorkbook* chart) {
-  const std::string dimensions = RecordBytes(types::kDimensions, U32(2) + U32(7) + U16(4) + U16(7) + U16(0));
+  const std::string dimensions =
+      RecordBytes(types::kDimensions, U32(2) + U32(7) + U16(4) + U16(7) + U16(0));
   return Worksheet(dimensions + Cells(scale) + SheetDrawing(chart), active);
 }
 
@@ -281,7 +290,8 @@ std::string ExerciseSheet(double scale, bool active, const XlsExerciseWorkbook* 
 DrawnShape CheckBox(std::uint16_t number, std::uint16_t value, std::uint32_t shapeId) {
   const auto row = static_cast<std::uint16_t>(2 + 2 * number);
   DrawnShape box;
-  box.records = Fsp(kHostControlShape, shapeId) + Fopt({Name(std::string(kBoxName) + std::to_string(number))}) +
+  box.records = Fsp(kHostControlShape, shapeId) +
+                Fopt({Name(std::string(kBoxName) + std::to_string(number))}) +
                 SheetAnchor(1, 0, row, 0, 3, 0, row + 1, 0) + ClientData();
   box.obj = CheckBoxObj(static_cast<std::uint16_t>(number + 1), value);
   box.txo = Txo(Utf16Of(std::string(kBoxLabel) + std::to_string(number)), 0);
@@ -291,7 +301,8 @@ DrawnShape CheckBox(std::uint16_t number, std::uint16_t value, std::uint32_t sha
 // The answer sheet: protected, the instruction's text box and the four check boxes.
 std::string AnswerSheet(const XlsAnswerWorkbook& workbook) {
   std::string protection = RecordBytes(types::kProtect, U16(1));
-  if (workbook.passwordHash) protection += RecordBytes(types::kPassword, U16(*workbook.passwordHash));
+  if (workbook.passwordHash)
+    protection += RecordBytes(types::kPassword, U16(*workbook.passwordHash));
   DrawnShape instruction;
   instruction.records = Fsp(kTextBoxShape, kFirstShapeId) + Fopt({Name(kInstructionName)}) +
                         SheetAnchor(1, 0, 1, 0, 5, 0, 2, 0) + ClientData();
@@ -311,11 +322,12 @@ std::string Font(double points) {
 
 // The globals before the BOUNDSHEET records: code page, window (the first tab active), fonts.
 std::string GlobalsBeforeSheets() {
-  std::string records = RecordsOf({{types::kCodePage, U16(1200)},
-                                   {types::kWindow1, U16(0) + U16(0) + U16(15000) + U16(9000) +
-                                                         U16(0x0038) + U16(0) + U16(0) + U16(1) +
-                                                         U16(600)}});
-  for (double points : {10.0, 10.0, 10.0, 10.0, 8.0}) records += RecordBytes(types::kFont, Font(points));
+  std::string records =
+      RecordsOf({{types::kCodePage, U16(1200)},
+                 {types::kWindow1, U16(0) + U16(0) + U16(15000) + U16(9000) + U16(0x0038) + U16(0) +
+                                       U16(0) + U16(1) + U16(600)}});
+  for (double points : {10.0, 10.0, 10.0, 10.0, 8.0})
+    records += RecordBytes(types::kFont, Font(points));
   return records;
 }
 
@@ -325,15 +337,17 @@ std::string GlobalsAfterSheets(const std::vector<std::string_view>& strings) {
   const auto unique = static_cast<std::uint32_t>(strings.size());
   std::string table = U32(2 * unique) + U32(unique);
   for (std::string_view text : strings) table += TextOf(text);
-  return RecordsOf({{types::kSupBook, U16(2) + U16(0x0401)},
-                    {types::kExternSheet, U16(2) + U16(0) + U16(0) + U16(0) + U16(0) + U16(1) + U16(1)},
-                    {types::kSharedStrings, table}});
+  return RecordsOf(
+      {{types::kSupBook, U16(2) + U16(0x0401)},
+       {types::kExternSheet, U16(2) + U16(0) + U16(0) + U16(0) + U16(0) + U16(1) + U16(1)},
+       {types::kSharedStrings, table}});
 }
 
 // The compound file of a workbook of two sheets.
 std::string CompoundFileOf(std::vector<SheetSubstream> sheets,
                            const std::vector<std::string_view>& strings) {
-  const std::string stream = WorkbookStreamBytes(sheets, GlobalsBeforeSheets(), GlobalsAfterSheets(strings));
+  const std::string stream =
+      WorkbookStreamBytes(sheets, GlobalsBeforeSheets(), GlobalsAfterSheets(strings));
   return cfb::testing::CompoundFileBuilder(3).Stream("Workbook", stream).Build().bytes;
 }
 
@@ -348,14 +362,14 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 std::string XlsWorkbookBytes(const XlsExerciseWorkbook& workbook) {
   return CompoundFileOf(
       {{kCurrentSheet, 0, ExerciseSheet(1.0, true, workbook.chartSheet == 0 ? &workbook : nullptr)},
-       {kPreviousSheet, 0, ExerciseSheet(0.9, false, workbook.chartSheet == 1 ? &workbook : nullptr)}},
+       {kPreviousSheet, 0,
+        ExerciseSheet(0.9, false, workbook.chartSheet == 1 ? &workbook : nullptr)}},
       {std::begin(kStrings), std::end(kStrings)});
 }
 
 std::string XlsWorkbookBytes(const XlsAnswerWorkbook& workbook) {
-  return CompoundFileOf({{kAnalysisSheet, 0, Worksheet("", true)},
-                         {kAnswersSheet, 0, AnswerSheet(workbook)}},
-                        {});
+  return CompoundFileOf(
+      {{kAnalysisSheet, 0, Worksheet("", true)}, {kAnswersSheet, 0, AnswerSheet(workbook)}}, {});
 }
 
 void WriteXlsWorkbook(const std::string& path, const XlsExerciseWorkbook& workbook) {

@@ -1,9 +1,9 @@
 // A writer of complete .xls workbooks for tests (BIFF8 records in the "Workbook" stream of a
 // compound file), in the form Excel 2003 saves them. The answer workbook of 421 (below), and
-// the exercise workbook of the chart exercises: the sheets "Année N" and "Année N-1" with the sales table E3:G7 and the marker
-// comment of G9 by "Formateur", and on one of them a clustered column chart of the four
-// products (series in rows) at B11, 247.5 x 146.25 pt, with its own drawing (text boxes and
-// AutoShapes), its chart area's fill and its print size. "Année N" is the active sheet.
+// the exercise workbook of the chart exercises: the sheets "Année N" and "Année N-1" with the sales
+// table E3:G7 and the marker comment of G9 by "Formateur", and on one of them a clustered column
+// chart of the four products (series in rows) at B11, 247.5 x 146.25 pt, with its own drawing (text
+// boxes and AutoShapes), its chart area's fill and its print size. "Année N" is the active sheet.
 #pragma once
 
 #include <array>
@@ -41,7 +41,7 @@ struct XlsChartAreaFill {
   Kind kind = Kind::Automatic;
   std::int32_t color = 0xFFFFFF;
   std::uint16_t paletteIndex = 26;  // the palette entry Excel gives `color` (26: FFFFCC)
-  std::string textureName = "image1";
+  std::string textureName = "image1.png";
 };
 
 struct XlsExerciseWorkbook {
@@ -59,7 +59,7 @@ struct XlsExerciseWorkbook {
 // réponses") and the Forms check boxes "Case à cocher 1" to "Case à cocher 4" (labels "Réponse
 // 1" to "Réponse 4").
 struct XlsAnswerWorkbook {
-  std::array<std::uint16_t, 4> boxes{};  // each box's value: 0 unticked, 1 ticked, 2 mixed
+  std::array<std::uint16_t, 4> boxes{};       // each box's value: 0 unticked, 1 ticked, 2 mixed
   std::optional<std::uint16_t> passwordHash;  // PASSWORD's legacy hash; nullopt: no password
 };
 
