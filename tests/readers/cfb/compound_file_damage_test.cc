@@ -7,7 +7,7 @@
 
 #include "document/read_fault.h"
 #include "readers/cfb/compound_file.h"
-#include "readers/cfb/compound_file_builder.h"
+#include "support/compound_file_builder.h"
 
 namespace k27093::cfb {
 namespace {

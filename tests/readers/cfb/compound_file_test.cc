@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "readers/cfb/compound_file.h"
-#include "readers/cfb/compound_file_builder.h"
+#include "support/compound_file_builder.h"
 
 namespace k27093::cfb {
 namespace {

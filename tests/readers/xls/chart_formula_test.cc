@@ -2,7 +2,7 @@
 
 #include "document/read_fault.h"
 #include "readers/xls/formula_text.h"
-#include "chart_stream_builder.h"
+#include "support/chart_stream_builder.h"
 
 namespace k27093::xls {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "readers/xls/chart_groups.h"
-#include "chart_stream_builder.h"
+#include "support/chart_stream_builder.h"
 
 namespace k27093::xls {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "document/read_fault.h"
-#include "drawing_builder.h"
+#include "support/drawing_builder.h"
 
 namespace k27093::xls {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "document/read_fault.h"
-#include "readers/xls/reader_stream_builder.h"
+#include "support/biff_stream_builder.h"
 #include "readers/xls/record_stream.h"
 #include "readers/xls/workbook_globals.h"
 

@@ -1,4 +1,4 @@
-// Builds the records of drawings for the drawing tests: OfficeArt records (containers, FSP,
+// Builds the records of drawings for tests: OfficeArt records (containers, FSP,
 // FOPT, anchors) and the BIFF records around them (MSODRAWING, OBJ, TXO with CONTINUE).
 #pragma once
 
@@ -10,13 +10,13 @@
 #include "readers/xls/drawing_collector.h"
 #include "readers/xls/record_stream.h"
 #include "readers/xls/workbook_globals.h"
+#include "support/biff_stream_builder.h"
 
 namespace k27093::xls::testing {
 
-inline std::string Le16(std::uint32_t value) {
-  return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
-}
-inline std::string Le32(std::uint32_t value) { return Le16(value & 0xFFFF) + Le16(value >> 16); }
+// Little-endian fields of 16 bits (the low bits of `value`) and 32 bits.
+inline std::string Le16(std::uint32_t value) { return U16(static_cast<std::uint16_t>(value)); }
+inline std::string Le32(std::uint32_t value) { return U32(value); }
 
 // An OfficeArt record; a container (version 0xF) when `container`.
 inline std::string Art(std::uint16_t type, const std::string& body, std::uint16_t instance = 0,
@@ -54,10 +54,11 @@ struct Property {
   std::uint32_t value;
   std::string complex = "";
 };
-inline std::string Utf16(const std::string& ascii) {
-  std::string text;
-  for (char c : ascii) text += Le16(static_cast<unsigned char>(c));
-  return text + Le16(0);
+// A property's UTF-16 text, ending with its null character, of UTF-8 `text`.
+inline std::string Utf16(const std::string& text) {
+  std::string bytes;
+  for (char16_t unit : Utf16Of(text)) bytes += Le16(unit);
+  return bytes + Le16(0);
 }
 inline Property Name(const std::string& name) { return {0x0380, 0, Utf16(name)}; }
 inline std::string Fopt(const std::vector<Property>& properties, std::uint16_t type = 0xF00B) {
@@ -85,11 +86,12 @@ inline std::string ClientTextbox() { return Art(0xF00D, ""); }
 
 // BIFF records.
 inline std::string Biff(std::uint16_t type, const std::string& data) {
-  return Le16(type) + Le16(static_cast<std::uint32_t>(data.size())) + data;
+  return RecordBytes(type, data);
 }
 inline std::string MsoDrawing(const std::string& piece) { return Biff(0x00EC, piece); }
+// An OBJ record's subrecord: its type and length, as a record's.
 inline std::string Subrecord(std::uint16_t type, const std::string& data) {
-  return Le16(type) + Le16(static_cast<std::uint32_t>(data.size())) + data;
+  return RecordBytes(type, data);
 }
 inline std::string Cmo(std::uint16_t objectType, std::uint16_t id) {
   return Subrecord(0x15, Le16(objectType) + Le16(id) + Le16(0x6011) + std::string(12, '\0'));
@@ -102,6 +104,20 @@ inline std::string CheckBoxObj(std::uint16_t id, std::uint16_t checked) {
              Subrecord(0x0A, std::string(12, '\0')) +
                  Subrecord(0x12, Le16(checked) + Le16(0) + Le16(0) + Le16(0)));
 }
+// A TXO record and its CONTINUE records: `pieces` are the text's records, each opening with
+// its option byte, and `runs` the (first character, font) pairs of its formatting runs.
+inline std::string TxoRecords(const std::vector<std::string>& pieces, std::size_t count,
+                              const std::vector<std::pair<std::uint16_t, std::uint16_t>>& runs) {
+  const std::uint32_t runBytes = static_cast<std::uint32_t>((runs.size() + 1) * 8);
+  std::string records = Biff(0x01B6, Le16(0x0212) + Le16(0) + std::string(6, '\0') + Le16(count) +
+                                         Le16(runBytes) + Le16(0) + Le32(0));
+  for (const std::string& piece : pieces) records += Biff(0x003C, piece);
+  std::string runData;
+  for (const auto& [first, font] : runs) runData += Le16(first) + Le16(font) + Le32(0);
+  runData += Le16(count) + std::string(6, '\0');
+  return records + Biff(0x003C, runData);
+}
+
 // A TXO record whose text is `pieces` (each the characters of one CONTINUE record, UTF-16 when
 // `wide`) and whose runs are (first character, font) pairs.
 inline std::string Txo(const std::vector<std::string>& pieces, bool wide,
@@ -110,19 +126,21 @@ inline std::string Txo(const std::vector<std::string>& pieces, bool wide,
   std::size_t count = 0;
   for (const std::string& piece : pieces) count += piece.size();
   if (characterCount >= 0) count = static_cast<std::size_t>(characterCount);
-  const std::uint32_t runBytes = static_cast<std::uint32_t>((runs.size() + 1) * 8);
-  std::string records = Biff(0x01B6, Le16(0x0212) + Le16(0) + std::string(6, '\0') + Le16(count) +
-                                         Le16(runBytes) + Le16(0) + Le32(0));
+  std::vector<std::string> encoded;
   for (const std::string& piece : pieces) {
     std::string characters(1, wide ? '\1' : '\0');
     for (char c : piece)
       characters += wide ? Le16(static_cast<unsigned char>(c)) : std::string(1, c);
-    records += Biff(0x003C, characters);
+    encoded.push_back(std::move(characters));
   }
-  std::string runData;
-  for (const auto& [first, font] : runs) runData += Le16(first) + Le16(font) + Le32(0);
-  runData += Le16(count) + std::string(6, '\0');
-  return records + Biff(0x003C, runData);
+  return TxoRecords(encoded, count, runs);
+}
+
+// A TXO record of `text` in UTF-16, in one run of the font `font`.
+inline std::string Txo(std::u16string_view text, std::uint16_t font) {
+  std::string characters(1, '\1');
+  for (char16_t unit : text) characters += Le16(unit);
+  return TxoRecords({characters}, text.size(), {{0, font}});
 }
 
 // The objects a collector makes of `stream`, a run of BIFF records.

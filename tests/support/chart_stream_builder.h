@@ -1,9 +1,8 @@
-// A small writer of chart substreams for the chart reader's tests: records with their
-// headers, and the chart records the tests need with their fields in the format's order.
+// A small writer of chart substreams for tests: records with their headers, and the chart
+// records the tests need with their fields in the format's order.
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,22 +11,9 @@
 #include "readers/xls/chart_records.h"
 #include "readers/xls/record_stream.h"
 #include "readers/xls/workbook_globals.h"
+#include "support/biff_stream_builder.h"
 
 namespace k27093::xls::testing {
-
-inline std::string U8(std::uint8_t value) { return std::string(1, static_cast<char>(value)); }
-inline std::string U16(std::uint16_t value) { return U8(value & 0xFF) + U8(value >> 8); }
-inline std::string U32(std::uint32_t value) { return U16(value & 0xFFFF) + U16(value >> 16); }
-inline std::string F64(double value) {
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, &value, sizeof bits);
-  return U32(static_cast<std::uint32_t>(bits)) + U32(static_cast<std::uint32_t>(bits >> 32));
-}
-inline std::string Zeros(std::size_t count) { return std::string(count, '\0'); }
-// A ShortXLUnicodeString of 8-bit characters.
-inline std::string ShortText(const std::string& text) {
-  return U8(static_cast<std::uint8_t>(text.size())) + U8(0) + text;
-}
 
 // Formula tokens.
 inline std::string Area3D(std::uint16_t sheet, std::uint16_t firstRow, std::uint16_t lastRow,
@@ -41,7 +27,12 @@ inline std::string Ref3D(std::uint16_t sheet, std::uint16_t row, std::uint16_t c
 class ChartStream {
  public:
   ChartStream& Record(std::uint16_t type, const std::string& data) {
-    bytes_ += U16(type) + U16(static_cast<std::uint16_t>(data.size())) + data;
+    bytes_ += RecordBytes(type, data);
+    return *this;
+  }
+  // Appends records written elsewhere (a drawing's).
+  ChartStream& Append(const std::string& records) {
+    bytes_ += records;
     return *this;
   }
   ChartStream& Begin() { return Record(chart_records::kBegin, ""); }

@@ -1,4 +1,4 @@
-#include "readers/cfb/compound_file_builder.h"
+#include "support/compound_file_builder.h"
 
 #include <unicode/uchar.h>
 
