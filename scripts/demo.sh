@@ -50,6 +50,19 @@ for line in "${lines[@]}"; do
   fi
 done
 
+# The same right answer of 401 saved in the binary 97-2003 format (.xls) by LibreOffice Calc:
+# the engine tells the format by the file's content.
+xls="tests/data/xls/samples/Ventes - 401 réussi.xls"
+echo
+echo "== k27093 check 401 \"$xls\""
+output=$("$command" check 401 "$xls") || true
+printf '%s\n' "$output"
+graded=$((graded + 1))
+if [[ $(head -n 1 <<<"$output") != "401: pass" ]]; then
+  echo "(the sample is made for: pass)"
+  differing=$((differing + 1))
+fi
+
 echo
 echo "== $graded samples graded, $differing verdicts differ from what their samples are made for"
 [[ $differing -eq 0 ]]
