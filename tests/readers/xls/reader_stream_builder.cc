@@ -60,4 +60,30 @@ StreamBuilder& StreamBuilder::Append(std::string_view bytes) {
   return *this;
 }
 
+std::string Worksheet(const StreamBuilder& records, std::uint16_t type) {
+  return StreamBuilder().Bof(type).Append(records.bytes()).Eof().bytes();
+}
+
+std::string WorkbookStream(const std::vector<SheetSpec>& sheets,
+                           const StreamBuilder& globalRecords) {
+  const auto globals = [&](const std::vector<std::uint32_t>& offsets) {
+    StreamBuilder stream;
+    stream.Bof(0x0005).Append(globalRecords.bytes());
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+      stream.Add(0x0085, U32(sheets[i].offset.value_or(offsets[i])) + U8(0) + U8(sheets[i].type) +
+                             ShortText(sheets[i].name));
+    }
+    return stream.Eof().bytes();
+  };
+  std::vector<std::uint32_t> offsets(sheets.size(), 0);
+  auto next = static_cast<std::uint32_t>(globals(offsets).size());
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    offsets[i] = next;
+    next += static_cast<std::uint32_t>(sheets[i].substream.size());
+  }
+  std::string stream = globals(offsets);
+  for (const SheetSpec& sheet : sheets) stream += sheet.substream;
+  return stream;
+}
+
 }  // namespace k27093::xls::testing

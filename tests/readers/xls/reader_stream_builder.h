@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace k27093::xls::testing {
 
@@ -39,5 +41,20 @@ class StreamBuilder {
  private:
   std::string bytes_;
 };
+
+// A worksheet (or macro sheet) substream: its BOF of type `type`, `records`, its EOF.
+std::string Worksheet(const StreamBuilder& records, std::uint16_t type = 0x0010);
+
+struct SheetSpec {
+  std::string name;
+  std::uint8_t type = 0;  // BOUNDSHEET's: 0 worksheet, 1 macro sheet, 2 chart, 6 VB module
+  std::string substream;  // from its BOF to its EOF
+  std::optional<std::uint32_t> offset{};  // where BOUNDSHEET says it starts; its place if none
+};
+
+// A workbook stream: the globals (with `globalRecords` after their BOF and a BOUNDSHEET per
+// sheet), then the sheets' substreams.
+std::string WorkbookStream(const std::vector<SheetSpec>& sheets,
+                           const StreamBuilder& globalRecords = {});
 
 }  // namespace k27093::xls::testing

@@ -12,40 +12,6 @@ namespace {
 using namespace testing;
 using document::ReadFault;
 
-struct SheetSpec {
-  std::string name;
-  std::uint8_t type = 0;  // BOUNDSHEET's: 0 worksheet, 1 macro sheet, 2 chart, 6 VB module
-  std::string substream;  // from its BOF to its EOF
-  std::optional<std::uint32_t> offset{};  // where BOUNDSHEET says it starts; its place if none
-};
-
-// A workbook stream: the globals (with `globalRecords`), then the sheets' substreams.
-std::string WorkbookStream(const std::vector<SheetSpec>& sheets,
-                           const StreamBuilder& globalRecords = {}) {
-  const auto globals = [&](const std::vector<std::uint32_t>& offsets) {
-    StreamBuilder stream;
-    stream.Bof(0x0005).Append(globalRecords.bytes());
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
-      stream.Add(0x0085, U32(sheets[i].offset.value_or(offsets[i])) + U8(0) + U8(sheets[i].type) +
-                             ShortText(sheets[i].name));
-    }
-    return stream.Eof().bytes();
-  };
-  std::vector<std::uint32_t> offsets(sheets.size(), 0);
-  auto next = static_cast<std::uint32_t>(globals(offsets).size());
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    offsets[i] = next;
-    next += static_cast<std::uint32_t>(sheets[i].substream.size());
-  }
-  std::string stream = globals(offsets);
-  for (const SheetSpec& sheet : sheets) stream += sheet.substream;
-  return stream;
-}
-
-std::string Worksheet(const StreamBuilder& records, std::uint16_t type = 0x0010) {
-  return StreamBuilder().Bof(type).Append(records.bytes()).Eof().bytes();
-}
-
 std::string Number(std::uint16_t row, std::uint16_t column, double value) {
   return U16(row) + U16(column) + U16(15) + F64(value);
 }
