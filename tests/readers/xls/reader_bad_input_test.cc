@@ -131,6 +131,10 @@ TEST(BadInput, SharedStringCountsThatLieAreRefused) {
   ExpectDamaged(FileOf(OneSheetStream(StreamBuilder(), StreamBuilder().Add(0x00FC, claimsThree)))
                     .bytes,
                 {"0x00FC", "announces 3 strings but holds only 2"});
+  std::string claimsAll = twoStrings;
+  claimsAll.replace(4, 4, U32(0xFFFFFFFF));
+  ExpectDamaged(FileOf(OneSheetStream(StreamBuilder(), StreamBuilder().Add(0x00FC, claimsAll))).bytes,
+                {"announces 4294967295 strings but holds only 2"});
 
   // The table says one string; a cell refers to the second.
   std::string claimsOne = twoStrings;
