@@ -77,8 +77,8 @@ TEST_F(DamagedXlsCheck, TheUndamagedStreamPasses) {
 TEST_F(DamagedXlsCheck, AChartThatCannotBeReadIsAnEmptyChartThatTheCheckFaults) {
   // The chart's first BEGIN made an END: an END without BEGIN, the record framing intact.
   std::string damaged = stream_;
-  damaged.replace(chartBegin_, 2, std::string{static_cast<char>(kEnd & 0xFF),
-                                              static_cast<char>(kEnd >> 8)});
+  damaged.replace(chartBegin_, 2,
+                  std::string{static_cast<char>(kEnd & 0xFF), static_cast<char>(kEnd >> 8)});
   const ProgramResult result = CheckWith(damaged);
   EXPECT_EQ(result.status, 1) << result.out << result.err;
   const json verdict = json::parse(result.out);

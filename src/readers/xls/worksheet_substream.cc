@@ -157,7 +157,7 @@ class WorksheetReader {
   std::string context_;
   WorksheetContent content_;
   DrawingCollector collector_;
-  bool drawingDamaged_ = false;  // a piece of the drawing could not be read
+  bool drawingDamaged_ = false;               // a piece of the drawing could not be read
   std::optional<std::uint16_t> chartObject_;  // the last chart object not yet given its chart
   std::map<std::uint16_t, std::size_t> chartOfObject_;  // object id -> index into sheet.charts
   std::vector<ChartAreaSize> chartAreas_;  // by index into sheet.charts: where its shapes lie

@@ -114,8 +114,8 @@ TEST(BadInput, RecordsThatCannotBeFramedAreRefusedWithTheirOffset) {
   // The last record (the sheet's EOF) declares more bytes than follow it.
   std::string longer = stream;
   longer.replace(longer.size() - 2, 2, U16(40));
-  ExpectDamaged(FileOf(longer).bytes,
-                {"0x000A at offset " + std::to_string(stream.size() - 4), "longer than the stream"});
+  ExpectDamaged(FileOf(longer).bytes, {"0x000A at offset " + std::to_string(stream.size() - 4),
+                                       "longer than the stream"});
 
   std::string huge = stream;
   huge.replace(huge.size() - 2, 2, U16(0xFFFF));
@@ -128,13 +128,14 @@ TEST(BadInput, SharedStringCountsThatLieAreRefused) {
   const std::string twoStrings = U32(2) + U32(2) + Text16("Trim 1") + Text16("Trim 2");
   std::string claimsThree = twoStrings;
   claimsThree.replace(4, 4, U32(3));
-  ExpectDamaged(FileOf(OneSheetStream(StreamBuilder(), StreamBuilder().Add(0x00FC, claimsThree)))
-                    .bytes,
-                {"0x00FC", "announces 3 strings but holds only 2"});
+  ExpectDamaged(
+      FileOf(OneSheetStream(StreamBuilder(), StreamBuilder().Add(0x00FC, claimsThree))).bytes,
+      {"0x00FC", "announces 3 strings but holds only 2"});
   std::string claimsAll = twoStrings;
   claimsAll.replace(4, 4, U32(0xFFFFFFFF));
-  ExpectDamaged(FileOf(OneSheetStream(StreamBuilder(), StreamBuilder().Add(0x00FC, claimsAll))).bytes,
-                {"announces 4294967295 strings but holds only 2"});
+  ExpectDamaged(
+      FileOf(OneSheetStream(StreamBuilder(), StreamBuilder().Add(0x00FC, claimsAll))).bytes,
+      {"announces 4294967295 strings but holds only 2"});
 
   // The table says one string; a cell refers to the second.
   std::string claimsOne = twoStrings;
@@ -158,13 +159,13 @@ TEST(BadInput, ContinueRecordsOutOfPlace) {
 
   // Between a FORMULA and its STRING the CONTINUE carries on the formula's data, which the
   // reader does not read: the STRING still gives the cell its text.
-  const document::WorkbookData formula = ReadWorkbookBytes(
-      FileOf(OneSheetStream(StreamBuilder()
-                                .Add(0x0006, TextFormula(0, 0))
-                                .Add(kContinue, "xx")
-                                .Add(0x0207, Text16("Trim 1"))))
-          .bytes,
-      kFileName);
+  const document::WorkbookData formula =
+      ReadWorkbookBytes(FileOf(OneSheetStream(StreamBuilder()
+                                                  .Add(0x0006, TextFormula(0, 0))
+                                                  .Add(kContinue, "xx")
+                                                  .Add(0x0207, Text16("Trim 1"))))
+                            .bytes,
+                        kFileName);
   ASSERT_EQ(formula.sheets.at(0).cells.size(), 1u);
   EXPECT_EQ(formula.sheets[0].cells[0].value.AsText(), "Trim 1");
 
@@ -184,8 +185,8 @@ TEST(BadInput, ContinueRecordsOutOfPlace) {
 
 TEST(BadInput, EncryptedAndOlderWorkbooksAreRefusedAsSuch) {
   const StreamBuilder filePass = StreamBuilder().Add(0x002F, U16(1) + std::string(52, '\0'));
-  ExpectRefusal(FileOf(OneSheetStream(StreamBuilder(), filePass)).bytes, "cannot be opened: ",
-                {"encrypted with a password"});
+  ExpectRefusal(FileOf(OneSheetStream(StreamBuilder(), filePass)).bytes,
+                "cannot be opened: ", {"encrypted with a password"});
 
   const std::string biff5 = StreamBuilder().Add(0x0809, BofData(0x0005, 0x0500)).Eof().bytes();
   ExpectRefusal(FileOf(biff5, "Book").bytes, "cannot be opened: ", {"older than Excel 97"});
@@ -194,9 +195,8 @@ TEST(BadInput, EncryptedAndOlderWorkbooksAreRefusedAsSuch) {
 
 TEST(BadInput, AWorkbookWhoseChartIsDamagedOpensWithoutThatChart) {
   // An END without its BEGIN; the cell after the chart is still read.
-  const std::string stream = OneSheetStream(StreamBuilder()
-                                                .Append(Chart(StreamBuilder().Add(0x1034)))
-                                                .Add(0x0203, Number(0, 0, 1.5)));
+  const std::string stream = OneSheetStream(
+      StreamBuilder().Append(Chart(StreamBuilder().Add(0x1034))).Add(0x0203, Number(0, 0, 1.5)));
   const document::WorkbookData workbook = ReadWorkbookBytes(FileOf(stream).bytes, kFileName);
   EXPECT_TRUE(workbook.sheets.at(0).charts.empty());
   EXPECT_EQ(workbook.sheets[0].cells.size(), 1u);

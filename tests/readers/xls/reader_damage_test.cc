@@ -47,11 +47,10 @@ std::string SheetWithCharts(const std::string& firstChart, const std::string& se
                             const std::string& drawing = "") {
   const std::string anchor = SheetAnchor(1, 0, 1, 0, 3, 0, 5, 0);
   const std::string art =
-      drawing.empty()
-          ? Drawing(Patriarch() + Shape(Fsp(201, 1025) + anchor + ClientData()) +
-                    Shape(Fsp(201, 1026) + anchor + ClientData()) +
-                    Shape(Fsp(202, 1027) + anchor + ClientData() + ClientTextbox()))
-          : drawing;
+      drawing.empty() ? Drawing(Patriarch() + Shape(Fsp(201, 1025) + anchor + ClientData()) +
+                                Shape(Fsp(201, 1026) + anchor + ClientData()) +
+                                Shape(Fsp(202, 1027) + anchor + ClientData() + ClientTextbox()))
+                      : drawing;
   return Worksheet(StreamBuilder()
                        .Add(0x0203, Number(0, 0, 1.5))
                        .Append(MsoDrawing(art) + Obj(0x05, 1) + firstChart + Obj(0x05, 2) +
@@ -153,17 +152,17 @@ TEST(PartialDamage, DamageToTheSheetsOwnRecordsOrStructureStillRefusesTheWorkboo
   const std::string cut = StreamBuilder().Bof(kChartSubstream).Add(kEndRecord).bytes() +
                           U16(0x1003) + U16(200) + "short";
   const ReadFault framing = FaultOf(StreamBuilder().Bof(0x0010).Append(cut).bytes());
-  EXPECT_NE(framing.reason().find("longer than the stream"), std::string::npos)
-      << framing.reason();
+  EXPECT_NE(framing.reason().find("longer than the stream"), std::string::npos) << framing.reason();
 
   // A cell that cannot be read, after a chart that could not.
-  const ReadFault cell = FaultOf(Worksheet(
-      StreamBuilder().Append(Obj(0x05, 1) + DamagedChart()).Add(0x0203, "three")));
+  const ReadFault cell = FaultOf(
+      Worksheet(StreamBuilder().Append(Obj(0x05, 1) + DamagedChart()).Add(0x0203, "three")));
   EXPECT_EQ(cell.kind(), ReadFault::Kind::Damaged);
   EXPECT_NE(cell.reason().find("0x0203"), std::string::npos) << cell.reason();
 
   // A chart saved by Excel 5.0/95 inside a sheet refuses the workbook.
-  const std::string old = StreamBuilder().Add(0x0809, BofData(kChartSubstream, 0x0500)).Eof().bytes();
+  const std::string old =
+      StreamBuilder().Add(0x0809, BofData(kChartSubstream, 0x0500)).Eof().bytes();
   EXPECT_EQ(FaultOf(Worksheet(StreamBuilder().Append(old))).kind(), ReadFault::Kind::Refused);
 }
 
