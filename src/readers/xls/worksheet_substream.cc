@@ -30,10 +30,10 @@ std::optional<std::uint16_t> ChartObjectId(const Record& record) {
   return LittleEndian16(record.data.substr(6));
 }
 
-// Skips the records of the substream opened by `bof`, from `afterBof` (the offset of the record
-// after its BOF) to its EOF, nested substreams with it; the stream is left after the EOF.
+// Skips the records of the chart substream opened by `bof`, from `afterBof` (the offset of the
+// record after its BOF) to its EOF, nested substreams with it; the stream is left after the EOF.
 // Raises document::ReadFault Damaged when the records cannot be framed or the EOF is missing.
-void SkipSubstream(RecordStream& stream, const Record& bof, std::size_t afterBof) {
+void SkipChart(RecordStream& stream, const Record& bof, std::size_t afterBof) {
   std::size_t depth = 1;
   if (afterBof < stream.size()) {
     stream.Seek(afterBof);
@@ -57,7 +57,7 @@ std::optional<ChartSubstream> ReadChartUnlessDamaged(RecordStream& stream, const
   } catch (const document::ReadFault& fault) {
     if (fault.kind() != document::ReadFault::Kind::Damaged) throw;
   }
-  SkipSubstream(stream, bof, afterBof);
+  SkipChart(stream, bof, afterBof);
   return std::nullopt;
 }
 
