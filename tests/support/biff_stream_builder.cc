@@ -68,10 +68,7 @@ std::u16string Utf16Of(std::string_view utf8) {
   std::u16string out;
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = lead >= 0xF0   ? 4
-                               : lead >= 0xE0 ? 3
-                               : lead >= 0xC0 ? 2
-                                              : 1;
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     if (length == 1 || i + length > utf8.size()) {
       out.push_back(lead);
       ++i;
@@ -137,6 +134,15 @@ std::string WorkbookStreamBytes(const std::vector<SheetSubstream>& sheets,
   std::string stream = globals(offsets);
   for (const SheetSubstream& sheet : sheets) stream += sheet.substream;
   return stream;
+}
+
+std::string WorkbookStream(const std::vector<SheetSpec>& sheets,
+                           const StreamBuilder& globalRecords) {
+  return WorkbookStreamBytes(sheets, globalRecords.bytes());
+}
+
+std::string Worksheet(const StreamBuilder& records, std::uint16_t type) {
+  return StreamBuilder().Bof(type).Append(records.bytes()).Eof().bytes();
 }
 
 }  // namespace k27093::xls::testing

@@ -5,9 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <optional>
 #include <vector>
 
 namespace k27093::xls::testing {
@@ -66,5 +66,13 @@ struct SheetSubstream {
 std::string WorkbookStreamBytes(const std::vector<SheetSubstream>& sheets,
                                 std::string_view globalRecords = {},
                                 std::string_view recordsAfterSheets = {});
+
+// The same for tests that build the sheets' substreams with a StreamBuilder.
+using SheetSpec = SheetSubstream;
+std::string WorkbookStream(const std::vector<SheetSpec>& sheets,
+                           const StreamBuilder& globalRecords = {});
+
+// A worksheet (or macro sheet) substream: its BOF of type `type`, `records`, its EOF.
+std::string Worksheet(const StreamBuilder& records, std::uint16_t type = 0x0010);
 
 }  // namespace k27093::xls::testing

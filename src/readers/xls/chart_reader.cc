@@ -1,6 +1,7 @@
 #include "readers/xls/chart_reader.h"
 
 #include <algorithm>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -149,8 +150,10 @@ class ChartReader {
   double width_ = 0;                   // the chart area, points (CHART)
   double height_ = 0;
 
-  std::vector<SeriesSlot> series_;
-  std::vector<GroupSlot> groups_;
+  // Deques, so that the format target (format_) that points into a series or a group stays
+  // valid as more are added.
+  std::deque<SeriesSlot> series_;
+  std::deque<GroupSlot> groups_;
   std::int32_t axisGroup_ = 1;       // of the AXISPARENT being read
   std::optional<std::size_t> axis_;  // index into chart_.axes of the AXIS being read
   FormatTarget format_;              // of the DATAFORMAT or FRAME being read

@@ -52,6 +52,7 @@ class RecordStream {
   void Seek(std::size_t offset);
 
   std::size_t offset() const { return offset_; }
+  std::size_t size() const { return stream_.size(); }
   const std::string& name() const { return name_; }
 
   // A fault reason naming the stream and the record: "the record 0x00FC at offset 1234 of the

@@ -31,6 +31,10 @@ std::uint16_t SubstreamTypeOf(const RecordStream& stream, const std::optional<Re
     document::FailDamaged(
         stream.Describe(*record, "should open " + std::string(what) + " with a BOF record"));
   }
+  // A BOF's data has a fixed size; a CONTINUE after it is out of place.
+  if (!record->continues.empty()) {
+    document::FailDamaged(stream.Describe(*record, "is followed by a CONTINUE record"));
+  }
   ByteReader reader(stream, *record);
   const std::uint16_t version = reader.U16();
   const std::uint16_t type = reader.U16();

@@ -21,8 +21,8 @@ inline constexpr std::uint16_t kMacroSheet = 0x0040;
 // The substream type (dt) of the BIFF8 BOF `record`, which the stream has just given; `what`
 // names the substream in fault reasons ("the workbook globals", "the sheet 'Sheet1'"). Raises
 // document::ReadFault Refused for the BOF of Excel 5.0/95 (BIFF5) or an older format, Damaged
-// for a missing record (nullopt), a record that is no BOF, or a BOF too short or of an unknown
-// version.
+// for a missing record (nullopt), a record that is no BOF, a BOF followed by a CONTINUE record,
+// or a BOF too short or of an unknown version.
 std::uint16_t SubstreamTypeOf(const RecordStream& stream, const std::optional<Record>& record,
                               std::string_view what);
 

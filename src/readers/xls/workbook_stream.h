@@ -12,7 +12,8 @@ namespace k27093::xls {
 // Raises document::ReadFault: Refused and Damaged as ReadWorkbookGlobals does; Damaged naming
 // the sheet for a sheet whose offset lies outside the stream or leads to no BOF record, or to
 // the BOF of a substream that is no sheet; and the faults of the sheets' substreams
-// (worksheet_substream.h).
+// (worksheet_substream.h), which leave out a chart or a drawing that cannot be read rather
+// than raise.
 document::WorkbookData ReadWorkbookStream(std::string_view stream);
 
 }  // namespace k27093::xls

@@ -30,6 +30,37 @@ std::optional<std::uint16_t> ChartObjectId(const Record& record) {
   return LittleEndian16(record.data.substr(6));
 }
 
+// Skips the records of the chart substream opened by `bof`, from `afterBof` (the offset of the
+// record after its BOF) to its EOF, nested substreams with it; the stream is left after the EOF.
+// Raises document::ReadFault Damaged when the records cannot be framed or the EOF is missing.
+void SkipChart(RecordStream& stream, const Record& bof, std::size_t afterBof) {
+  std::size_t depth = 1;
+  if (afterBof < stream.size()) {
+    stream.Seek(afterBof);
+    while (const std::optional<Record> record = stream.Next()) {
+      if (record->type == record_types::kBof) ++depth;
+      if (record->type == record_types::kEof && --depth == 0) return;
+    }
+  }
+  document::FailDamaged(stream.Describe(bof, "begins a chart that has no EOF"));
+}
+
+// The chart substream whose BOF `bof` the stream has just given; nullopt when its records
+// cannot be read (a fault Damaged while reading them) but the substream can be skipped to its
+// EOF. Faults of the stream's framing and of a missing EOF are raised, as are those of other
+// kinds (Refused).
+std::optional<ChartSubstream> ReadChartUnlessDamaged(RecordStream& stream, const Record& bof,
+                                                     const WorkbookGlobals& globals) {
+  const std::size_t afterBof = stream.offset();
+  try {
+    return ReadChartSubstream(stream, bof, globals);
+  } catch (const document::ReadFault& fault) {
+    if (fault.kind() != document::ReadFault::Kind::Damaged) throw;
+  }
+  SkipChart(stream, bof, afterBof);
+  return std::nullopt;
+}
+
 class WorksheetReader {
  public:
   WorksheetReader(RecordStream& stream, const WorkbookGlobals& globals, document::SheetData& sheet)
@@ -48,7 +79,7 @@ class WorksheetReader {
         continue;
       }
       if (const std::optional<std::uint16_t> id = ChartObjectId(*record)) chartObject_ = id;
-      if (!content_.Take(*record)) collector_.Take(stream_, *record);
+      if (!content_.Take(*record)) TakeDrawingRecord(*record);
     }
     document::FailDamaged(context_ + " of the stream '" + stream_.name() +
                           "' ends without an EOF record");
@@ -61,11 +92,36 @@ class WorksheetReader {
       document::FailDamaged(
           stream_.Describe(bof, "opens a substream inside " + context_ + " that is no chart"));
     }
-    ChartSubstream chart = ReadChartSubstream(stream_, bof, globals_);
-    sheet_.charts.push_back(std::move(chart.chart));
-    chartAreas_.push_back(chart.area);
-    if (chartObject_) chartOfObject_[*chartObject_] = sheet_.charts.size() - 1;
+    std::optional<ChartSubstream> chart = ReadChartUnlessDamaged(stream_, bof, globals_);
+    // A chart that cannot be read leaves its chart object without chart data.
+    if (chart) {
+      sheet_.charts.push_back(std::move(chart->chart));
+      chartAreas_.push_back(chart->area);
+      if (chartObject_) chartOfObject_[*chartObject_] = sheet_.charts.size() - 1;
+    }
     chartObject_.reset();
+  }
+
+  // A record of the drawing; once a piece of it cannot be read, the sheet has no drawing.
+  void TakeDrawingRecord(const Record& record) {
+    if (drawingDamaged_) return;
+    try {
+      collector_.Take(stream_, record);
+    } catch (const document::ReadFault& fault) {
+      if (fault.kind() != document::ReadFault::Kind::Damaged) throw;
+      drawingDamaged_ = true;
+    }
+  }
+
+  // The drawn objects, none when the drawing cannot be read.
+  std::vector<DrawnObject> DrawnObjects(const AnchorPlacement& placement) const {
+    if (drawingDamaged_) return {};
+    try {
+      return collector_.Objects(placement);
+    } catch (const document::ReadFault& fault) {
+      if (fault.kind() != document::ReadFault::Kind::Damaged) throw;
+      return {};
+    }
   }
 
   void Finish() {
@@ -74,7 +130,7 @@ class WorksheetReader {
     AnchorPlacement placement;
     placement.sheet = &layout;
     std::map<std::uint16_t, std::string> noteTexts;
-    for (DrawnObject& drawn : collector_.Objects(placement)) {
+    for (DrawnObject& drawn : DrawnObjects(placement)) {
       if (drawn.objectType == kNoteObject) {
         if (drawn.object.text) noteTexts[drawn.objectId] = drawn.object.text->text;
         continue;
@@ -101,6 +157,7 @@ class WorksheetReader {
   std::string context_;
   WorksheetContent content_;
   DrawingCollector collector_;
+  bool drawingDamaged_ = false;               // a piece of the drawing could not be read
   std::optional<std::uint16_t> chartObject_;  // the last chart object not yet given its chart
   std::map<std::uint16_t, std::size_t> chartOfObject_;  // object id -> index into sheet.charts
   std::vector<ChartAreaSize> chartAreas_;  // by index into sheet.charts: where its shapes lie
@@ -117,8 +174,11 @@ void ReadChartSheetSubstream(RecordStream& stream, const Record& bof,
                              const WorkbookGlobals& globals, document::SheetData& sheet) {
   sheet.kind = document::SheetData::Kind::Chart;
   document::ChartSheetData& chartSheet = sheet.chartSheet.emplace();
-  chartSheet.chart = ReadChartSubstream(stream, bof, globals).chart;
-  chartSheet.pageSetup = chartSheet.chart->pageSetup;
+  // A chart that cannot be read leaves the chart sheet showing no chart.
+  if (std::optional<ChartSubstream> chart = ReadChartUnlessDamaged(stream, bof, globals)) {
+    chartSheet.chart = std::move(chart->chart);
+    chartSheet.pageSetup = chartSheet.chart->pageSetup;
+  }
 }
 
 }  // namespace k27093::xls

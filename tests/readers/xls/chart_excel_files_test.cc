@@ -82,15 +82,17 @@ TEST(ChartExcelFiles, TheLineAndAreaChartsOfWithTwoCharts) {
   const document::ChartData& line = workbook.charts[1][0];
   // Its series show diamond markers (MARKERFORMAT imk 2, not automatic): lines with markers.
   EXPECT_EQ(line.chartType, 65);
-  EXPECT_EQ(Formulas(line), (std::vector<std::string>{"=SERIES(\"1st Column\",,Sheet1!$A$1:$A$6,1)",
-                                                      "=SERIES(\"2nd Column\",,Sheet1!$B$1:$B$6,2)"}));
+  EXPECT_EQ(Formulas(line),
+            (std::vector<std::string>{"=SERIES(\"1st Column\",,Sheet1!$A$1:$A$6,1)",
+                                      "=SERIES(\"2nd Column\",,Sheet1!$B$1:$B$6,2)"}));
   EXPECT_FALSE(line.title.has_value());
   EXPECT_TRUE(line.axes.at(1).majorGridlines);
   ASSERT_EQ(workbook.charts[2].size(), 1u);
   const document::ChartData& area = workbook.charts[2][0];
   EXPECT_EQ(area.chartType, 1);
-  EXPECT_EQ(Formulas(area), (std::vector<std::string>{"=SERIES(\"Base Numbers\",,Sheet1!$D$1:$D$6,1)",
-                                                      "=SERIES(\"Squares\",,Sheet1!$E$1:$E$6,2)"}));
+  EXPECT_EQ(Formulas(area),
+            (std::vector<std::string>{"=SERIES(\"Base Numbers\",,Sheet1!$D$1:$D$6,1)",
+                                      "=SERIES(\"Squares\",,Sheet1!$E$1:$E$6,2)"}));
 }
 
 TEST(ChartExcelFiles, ColumnChartsOfSimpleChartEmbeddedChartHeaderTestAnd49096) {
@@ -106,8 +108,9 @@ TEST(ChartExcelFiles, ColumnChartsOfSimpleChartEmbeddedChartHeaderTestAnd49096) 
   EXPECT_EQ(stacked.series[2].values.reference, "Sheet1!$A$4:$C$4");
   EXPECT_EQ(stacked.series[0].categories.reference, "Sheet1!$A$1:$C$1");
   const document::ChartData quoted = ChartsOf("49096.xls").charts.at(0).at(0);
-  EXPECT_EQ(Formulas(quoted), (std::vector<std::string>{
-                                  "=SERIES('Template 1'!$A$3,'Template 1'!$A$1:$D$1,'Template 1'!$A$2:$D$2,1)"}));
+  EXPECT_EQ(Formulas(quoted),
+            (std::vector<std::string>{
+                "=SERIES('Template 1'!$A$3,'Template 1'!$A$1:$D$1,'Template 1'!$A$2:$D$2,1)"}));
 }
 
 TEST(ChartExcelFiles, TitlesAxisTitlesAndNoLegendOf50939) {
@@ -121,8 +124,10 @@ TEST(ChartExcelFiles, TitlesAxisTitlesAndNoLegendOf50939) {
   EXPECT_TRUE(chart.axes.at(1).title.has_value());
   EXPECT_FALSE(chart.legend.has_value());
   std::vector<std::string> names;
-  for (const std::string& formula : Formulas(chart)) names.push_back(formula.substr(8, formula.find(',') - 8));
-  EXPECT_EQ(names, (std::vector<std::string>{"\"blocked\"", "\"passed\"", "\"failed\"", "\"missing results\""}));
+  for (const std::string& formula : Formulas(chart))
+    names.push_back(formula.substr(8, formula.find(',') - 8));
+  EXPECT_EQ(names, (std::vector<std::string>{"\"blocked\"", "\"passed\"", "\"failed\"",
+                                             "\"missing results\""}));
 }
 
 TEST(ChartExcelFiles, PieScatterAndFrenchCharts) {
@@ -131,16 +136,19 @@ TEST(ChartExcelFiles, PieScatterAndFrenchCharts) {
   ASSERT_TRUE(pie.title.has_value());
   EXPECT_EQ(pie.title->text.text, "Favorite Fruits");
   EXPECT_EQ(pie.legend.value().position, -4152);
-  EXPECT_EQ(Formulas(pie), (std::vector<std::string>{"=SERIES(,'Sheet with Chart'!$B$3:$B$5,'Sheet with Chart'!$C$3:$C$5,1)"}));
+  EXPECT_EQ(Formulas(pie),
+            (std::vector<std::string>{
+                "=SERIES(,'Sheet with Chart'!$B$3:$B$5,'Sheet with Chart'!$C$3:$C$5,1)"}));
   const WorkbookCharts scatter = ChartsOf("SimpleScatterChart.xls");
   const document::ChartData& embedded = scatter.charts.at(0).at(0);
   EXPECT_EQ(embedded.chartType, -4169);
-  EXPECT_EQ(Formulas(embedded), (std::vector<std::string>{"=SERIES(Sheet1!$B$1,Sheet1!$A$2:$A$3,Sheet1!$B$2:$B$3,1)"}));
+  EXPECT_EQ(Formulas(embedded),
+            (std::vector<std::string>{"=SERIES(Sheet1!$B$1,Sheet1!$A$2:$A$3,Sheet1!$B$2:$B$3,1)"}));
   EXPECT_EQ(scatter.charts.at(1).size(), 1u);  // the chart sheet
   const document::ChartData french = ChartsOf("44861.xls").charts.at(0).at(0);
-  EXPECT_EQ(Formulas(french), (std::vector<std::string>{"=SERIES(data!$B$19,data!$A$20:$A$24,data!$B$20:$B$24,1)"}));
+  EXPECT_EQ(Formulas(french),
+            (std::vector<std::string>{"=SERIES(data!$B$19,data!$A$20:$A$24,data!$B$20:$B$24,1)"}));
 }
 
 }  // namespace
 }  // namespace k27093::xls
-

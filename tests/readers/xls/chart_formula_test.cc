@@ -51,11 +51,11 @@ TEST(ChartFormulaText, LiteralTokensReadAsTheirFormulaText) {
 
 TEST(ChartFormulaText, BrokenTokensAreDamage) {
   const std::string broken[] = {
-      Area3D(0, 0, 5, 0, 0).substr(0, 7),         // cut short
-      U8(0x03),                                   // an operator a chart does not use
-      Ref3D(0, 0, 0) + Ref3D(0, 1, 0),            // two formulas
-      U8(0x10),                                   // a union of nothing
-      U8(0x15),                                   // parentheses round nothing
+      Area3D(0, 0, 5, 0, 0).substr(0, 7),  // cut short
+      U8(0x03),                            // an operator a chart does not use
+      Ref3D(0, 0, 0) + Ref3D(0, 1, 0),     // two formulas
+      U8(0x10),                            // a union of nothing
+      U8(0x15),                            // parentheses round nothing
   };
   for (const std::string& tokens : broken) {
     try {

@@ -205,8 +205,8 @@ TEST(ChartReaderAxes, GridlinesTickMarksAndTickLabelsAsTheAxisStatesThem) {
 }
 
 TEST(ChartReaderLegend, TheLegendsPlaceGivesItsPosition) {
-  const std::pair<std::uint8_t, std::int32_t> positions[] = {
-      {0, -4107}, {1, 2}, {2, -4160}, {3, -4152}, {4, -4131}, {7, -4152}};
+  const std::pair<std::uint8_t, std::int32_t> positions[] = {{0, -4107}, {1, 2},     {2, -4160},
+                                                             {3, -4152}, {4, -4131}, {7, -4152}};
   for (const auto& [type, position] : positions) {
     const std::string bytes = ColumnChart(kNothing, [type = type](ChartStream& chart) {
       chart.Legend(type).Begin().Text().Begin().FontX(3).End().End();
@@ -243,8 +243,8 @@ TEST(ChartReaderTitles, AChartTitleHasItsTextFontAndReference) {
 
 TEST(ChartReaderTitles, ADeletedTitleIsNoneAndAnUnwrittenOneAutomatic) {
   const auto titled = [](std::uint16_t flags) {
-    return ColumnChart([flags](ChartStream& chart) { chart.Text(flags).Begin().ObjectLink(1).End(); },
-                       kNothing);
+    return ColumnChart(
+        [flags](ChartStream& chart) { chart.Text(flags).Begin().ObjectLink(1).End(); }, kNothing);
   };
   const document::ChartData deleted = ReadChartBytes(titled(0x00F1));
   EXPECT_FALSE(deleted.title.has_value());
@@ -322,8 +322,8 @@ std::string FillProperties(std::uint32_t fillType, const std::string& name) {
   std::string nameData;
   for (char c : name) nameData += std::string(1, c) + '\0';
   nameData += std::string(2, '\0');
-  const std::string properties = U16(0x0180) + U32(fillType) + U16(0x8187) +
-                                 U32(static_cast<std::uint32_t>(nameData.size()));
+  const std::string properties =
+      U16(0x0180) + U32(fillType) + U16(0x8187) + U32(static_cast<std::uint32_t>(nameData.size()));
   const std::string table = properties + nameData;
   return U16((2 << 4) | 3) + U16(0xF00B) + U32(static_cast<std::uint32_t>(table.size())) + table;
 }
@@ -332,7 +332,8 @@ TEST(ChartReaderChartArea, ATextureFillIsATiledPictureNamedAfterIt) {
   const auto withFill = [](std::uint32_t fillType) {
     ChartStream chart;
     chart.Bof().Chart(400, 300).Begin().Record(records::kFrame, U16(0) + U16(2)).Begin();
-    chart.AreaFormat(0xFFFFFF, 9, false).Record(records::kGelFrame, FillProperties(fillType, "Papyrus"));
+    chart.AreaFormat(0xFFFFFF, 9, false)
+        .Record(records::kGelFrame, FillProperties(fillType, "Papyrus"));
     chart.End().End().Eof();
     return ReadChartBytes(chart.bytes());
   };

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "document/read_fault.h"
-#include "support/drawing_builder.h"
 #include "readers/xls/obj_record.h"
 #include "readers/xls/office_art_fill.h"
 #include "readers/xls/txo_record.h"
+#include "support/drawing_builder.h"
 
 namespace k27093::xls {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "document/read_fault.h"
-#include "support/biff_stream_builder.h"
 #include "readers/xls/record_stream.h"
 #include "readers/xls/workbook_globals.h"
+#include "support/biff_stream_builder.h"
 
 namespace k27093::xls {
 namespace {

@@ -3,26 +3,14 @@
 #include <optional>
 
 #include "document/read_fault.h"
-#include "support/biff_stream_builder.h"
 #include "readers/xls/workbook_stream.h"
+#include "support/biff_stream_builder.h"
 
 namespace k27093::xls {
 namespace {
 
 using namespace testing;
 using document::ReadFault;
-
-using SheetSpec = SheetSubstream;
-
-// A workbook stream: the globals (with `globalRecords`), then the sheets' substreams.
-std::string WorkbookStream(const std::vector<SheetSpec>& sheets,
-                           const StreamBuilder& globalRecords = {}) {
-  return WorkbookStreamBytes(sheets, globalRecords.bytes());
-}
-
-std::string Worksheet(const StreamBuilder& records, std::uint16_t type = 0x0010) {
-  return StreamBuilder().Bof(type).Append(records.bytes()).Eof().bytes();
-}
 
 std::string Number(std::uint16_t row, std::uint16_t column, double value) {
   return U16(row) + U16(column) + U16(15) + F64(value);
