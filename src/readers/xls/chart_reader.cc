@@ -27,9 +27,9 @@ using document::AxisData;
 
 // Deeper than any chart nests its blocks (Excel's go five or six deep).
 constexpr std::size_t kMaxDepth = 32;
-constexpr std::uint16_t kWholeSeries = 0xFFFF;  // DATAFORMAT's xi for the series itself
+constexpr std::uint16_t kWholeSeries = 0xFFFF;           // DATAFORMAT's xi for the series itself
 constexpr std::uint16_t kAlwaysManualPlotArea = 0x0010;  // SHTPROPS fAlwaysAutoPlotArea
-constexpr double kChartUnits = 4000;  // SPRC: 1/4000 of the chart area
+constexpr double kChartUnits = 4000;                     // SPRC: 1/4000 of the chart area
 
 // BRAI's id and rt.
 constexpr std::uint8_t kSourceName = 0;
@@ -52,7 +52,7 @@ struct SeriesSlot {
   std::uint8_t nameType = 0;     // the name's BRAI rt
   std::uint8_t valuesType = 0;
   std::uint8_t categoriesType = 0;
-  std::optional<std::string> nameText;  // SERIESTEXT
+  std::optional<std::string> nameText;                   // SERIESTEXT
   std::map<std::uint16_t, std::vector<Variant>> cached;  // by SIINDEX numIndex
 };
 
@@ -168,7 +168,7 @@ class ChartReader {
 
   std::optional<AreaFormat> chartArea_;
   std::optional<PropertyTable> chartAreaGel_;
-  std::optional<Position> plotPosition_;  // of the primary axis group
+  std::optional<Position> plotPosition_;                    // of the primary axis group
   std::optional<document::ManualLayoutData> plotLayout12_;  // CrtLayout12A
   bool manualPlotArea_ = false;
   std::optional<std::uint16_t> cacheIndex_;  // SIINDEX being read
@@ -196,12 +196,7 @@ document::ChartData ChartReader::Read(const Record& bof) {
 }
 
 void ChartReader::SkipNestedSubstream(const Record& bof) {
-  std::size_t depth = 1;
-  while (std::optional<Record> record = stream_.Next()) {
-    if (record->type == record_types::kBof) ++depth;
-    if (record->type == record_types::kEof && --depth == 0) return;
-  }
-  Fail(bof, "begins a substream inside a chart that has no EOF");
+  if (!stream_.SkipToSubstreamEnd()) Fail(bof, "begins a substream inside a chart that has no EOF");
 }
 
 void ChartReader::Open(const Record& record) {
@@ -216,13 +211,24 @@ void ChartReader::Close(const Record& record) {
   blocks_.pop_back();
   previous_ = closed;
   switch (closed) {
-    case records::kText: PlaceText(); break;
+    case records::kText:
+      PlaceText();
+      break;
     case records::kDataFormat:
-    case records::kFrame: format_ = {}; break;
-    case records::kAxis: axis_.reset(); break;
-    case records::kAxisParent: axisGroup_ = 1; break;
-    case records::kLegend: legendOfDataTable_ = false; break;
-    default: break;
+    case records::kFrame:
+      format_ = {};
+      break;
+    case records::kAxis:
+      axis_.reset();
+      break;
+    case records::kAxisParent:
+      axisGroup_ = 1;
+      break;
+    case records::kLegend:
+      legendOfDataTable_ = false;
+      break;
+    default:
+      break;
   }
 }
 
@@ -254,23 +260,32 @@ void ChartReader::Take(const Record& record) {
       table.showKeys = (flags & 0x0008) != 0;
       return;
     }
-    case records::kSetup: pageSetup_.setup = ReadSetup(reader); return;
-    case records::kPrintSize: pageSetup_.printSize = reader.U16(); return;
+    case records::kSetup:
+      pageSetup_.setup = ReadSetup(reader);
+      return;
+    case records::kPrintSize:
+      pageSetup_.printSize = reader.U16();
+      return;
     case records::kSeriesIndex:
       if (blocks_.empty()) cacheIndex_ = reader.U16();
       return;
     case records::kNumber:
     case records::kLabel:
     case records::kBoolErr:
-    case records::kBlank: TakeCachedCell(record, reader); return;
-    case records::kDefaultText: defaultTextId_ = reader.U16(); return;
+    case records::kBlank:
+      TakeCachedCell(record, reader);
+      return;
+    case records::kDefaultText:
+      defaultTextId_ = reader.U16();
+      return;
     case records::kFrame:
       // The chart area's frame is the chart's first; the plot area's follows PLOTAREA.
       if (Parent() == records::kChart && previous_ != records::kPlotArea) {
         format_ = {nullptr, &chartArea_, &chartAreaGel_};
       }
       return;
-    default: break;
+    default:
+      break;
   }
   TakeSeriesRecord(record, reader);
 }
@@ -279,7 +294,9 @@ void ChartReader::TakeSeriesRecord(const Record& record, ByteReader& reader) {
   SeriesSlot* series = CurrentSeries();
   const bool inSeries = Parent() == records::kSeries && series != nullptr;
   switch (record.type) {
-    case records::kBrai: TakeBrai(record, reader); return;
+    case records::kBrai:
+      TakeBrai(record, reader);
+      return;
     case records::kSeriesText:
       reader.Skip(2);
       if (inSeries) {
@@ -306,7 +323,8 @@ void ChartReader::TakeSeriesRecord(const Record& record, ByteReader& reader) {
       }
       return;
     }
-    default: break;
+    default:
+      break;
   }
   TakeFormatRecord(record, reader);
 }
@@ -343,7 +361,8 @@ void ChartReader::TakeFormatRecord(const Record& record, ByteReader& reader) {
         format_.kind->bubbles3D = (flags & 0x0002) != 0;
       }
       return;
-    default: break;
+    default:
+      break;
   }
   TakeAxisRecord(record, reader);
 }
@@ -407,7 +426,8 @@ void ChartReader::TakeAxisRecord(const Record& record, ByteReader& reader) {
         return;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   TakeGroupRecord(record, reader);
 }
@@ -457,7 +477,8 @@ void ChartReader::TakeGroupRecord(const Record& record, ByteReader& reader) {
       legendOfDataTable_ = Parent() == records::kDataTable;
       if (inGroup && !chart_.legend) TakeLegend(reader);
       return;
-    default: break;
+    default:
+      break;
   }
   TakeTextRecord(record, reader);
 }
@@ -487,7 +508,8 @@ void ChartReader::TakeTextRecord(const Record& record, ByteReader& reader) {
     case records::kRichTextRuns:
       if (inText) {
         const std::uint16_t count = reader.U16();
-        if (std::size_t{count} * 4 > reader.Remaining()) Fail(record, "announces more runs than it holds");
+        if (std::size_t{count} * 4 > reader.Remaining())
+          Fail(record, "announces more runs than it holds");
         text_->runs.clear();
         for (std::uint16_t i = 0; i < count; ++i) {
           const std::uint16_t first = reader.U16();
@@ -495,7 +517,8 @@ void ChartReader::TakeTextRecord(const Record& record, ByteReader& reader) {
         }
       }
       return;
-    default: return;  // a record the chart does not need
+    default:
+      return;  // a record the chart does not need
   }
 }
 
@@ -504,8 +527,7 @@ void ChartReader::TakeBrai(const Record& record, ByteReader& reader) {
   const std::uint8_t type = reader.U8();
   reader.Skip(4);  // flags, ifmt
   const std::uint16_t size = reader.U16();
-  const std::string formula =
-      FormulaText(reader.Bytes(size), globals_, Context(record));
+  const std::string formula = FormulaText(reader.Bytes(size), globals_, Context(record));
   SeriesSlot* series = CurrentSeries();
   if (Parent() == records::kSeries && series != nullptr) {
     const std::string reference = type == kReference ? formula : std::string();
@@ -606,7 +628,8 @@ void ChartReader::FinishGroupsAndSeries() {
     if (slot.auxiliary) continue;
     if (slot.chartGroup >= groups_.size()) {
       document::FailDamaged("the chart at offset " + std::to_string(stream_.offset()) +
-                            " of the stream '" + stream_.name() + "' draws a series with the chart group " +
+                            " of the stream '" + stream_.name() +
+                            "' draws a series with the chart group " +
                             std::to_string(slot.chartGroup) + ", which it does not have");
     }
     if (firstSeries[slot.chartGroup] == nullptr) firstSeries[slot.chartGroup] = &slot.kind;
@@ -616,7 +639,8 @@ void ChartReader::FinishGroupsAndSeries() {
     series.chartType = GroupChartType(groups_[slot.chartGroup].kind, &slot.kind);
     series.fill = FillOf(slot.area, slot.gel ? &*slot.gel : nullptr, globals_);
     series.line = LineOf(slot.kind.line, globals_);
-    if (slot.kind.marker) series.markers = slot.kind.marker->automatic || slot.kind.marker->symbol != 0;
+    if (slot.kind.marker)
+      series.markers = slot.kind.marker->automatic || slot.kind.marker->symbol != 0;
     FinishSources(slot);
     chart_.series.push_back(std::move(series));
   }

@@ -69,6 +69,15 @@ std::optional<std::uint16_t> RecordStream::PeekType() const {
   return HeaderAt(offset_).first;
 }
 
+bool RecordStream::SkipToSubstreamEnd() {
+  std::size_t depth = 1;
+  while (const std::optional<Record> record = Next()) {
+    if (record->type == record_types::kBof) ++depth;
+    if (record->type == record_types::kEof && --depth == 0) return true;
+  }
+  return false;
+}
+
 void RecordStream::Seek(std::size_t offset) {
   if (offset >= stream_.size()) {
     document::FailDamaged("the stream '" + name_ + "' has no record at offset " +

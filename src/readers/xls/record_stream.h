@@ -47,6 +47,10 @@ class RecordStream {
   // The next record's type without reading it; nullopt at the end of the stream.
   std::optional<std::uint16_t> PeekType() const;
 
+  // Reads the records up to and with the EOF that closes the substream whose BOF was just
+  // read, the substreams nested in it included; false when the stream ends before it.
+  bool SkipToSubstreamEnd();
+
   // Moves to `offset` (the header of a record, as BOUNDSHEET gives a sheet's BOF). Raises
   // Damaged when the offset lies beyond the stream.
   void Seek(std::size_t offset);

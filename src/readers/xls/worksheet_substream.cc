@@ -34,13 +34,9 @@ std::optional<std::uint16_t> ChartObjectId(const Record& record) {
 // record after its BOF) to its EOF, nested substreams with it; the stream is left after the EOF.
 // Raises document::ReadFault Damaged when the records cannot be framed or the EOF is missing.
 void SkipChart(RecordStream& stream, const Record& bof, std::size_t afterBof) {
-  std::size_t depth = 1;
   if (afterBof < stream.size()) {
     stream.Seek(afterBof);
-    while (const std::optional<Record> record = stream.Next()) {
-      if (record->type == record_types::kBof) ++depth;
-      if (record->type == record_types::kEof && --depth == 0) return;
-    }
+    if (stream.SkipToSubstreamEnd()) return;
   }
   document::FailDamaged(stream.Describe(bof, "begins a chart that has no EOF"));
 }
