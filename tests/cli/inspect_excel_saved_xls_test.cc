@@ -1,6 +1,6 @@
 // `k27093 inspect --json` on the workbooks that Excel itself saved in the binary 97-2003
 // format (../shared/excel-files-xls): each opens and shows the sheets, active sheet and charts
-// that the folder's README lists.
+// that Excel stored in them.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -49,7 +49,7 @@ TEST(InspectExcelSavedXls, EveryWorkbookGivesItsSheetsInTabOrderAndItsActiveShee
   struct Expected {
     const char* file;
     std::vector<std::string> sheets;
-    const char* active;  // named by the README for three files; the others open on their first tab
+    const char* active;  // WINDOW1's active tab
   };
   const Expected files[] = {
       {"WithChart.xls", {"Sheet1", "Sheet2", "Sheet3"}, "Sheet2"},
@@ -71,7 +71,7 @@ TEST(InspectExcelSavedXls, EveryWorkbookGivesItsSheetsInTabOrderAndItsActiveShee
 }
 
 TEST(InspectExcelSavedXls, LineAndAreaChartsWithTheirSeriesTitlesAndGridlines) {
-  // The README gives the line charts ChartType 4; their series store markers of their own
+  // The line charts' series store markers of their own
   // (MARKERFORMAT: diamond and square, not automatic), which makes them xlLineMarkers (65).
   const json withChart = SheetNamed(Inspect("WithChart.xls"), "Sheet2").at("charts");
   ASSERT_EQ(withChart.size(), 1u);

@@ -1,4 +1,4 @@
-// The workbooks that Excel saved (K27093_EXCEL_FILES_XLS, whose README lists what each holds).
+// The workbooks that Excel saved (K27093_EXCEL_FILES_XLS).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,7 +38,7 @@ const Variant* ValueAt(const document::SheetData& sheet, std::int32_t row, std::
 struct Expected {
   std::string file;
   std::vector<std::string> sheets;
-  // The README names it for three files; the others' WINDOW1 makes the first tab active.
+  // WINDOW1's active tab.
   std::size_t activeSheet = 0;
 };
 
