@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace k27093::document {
 
@@ -27,6 +28,9 @@ class ReadFault : public std::exception {
   Kind kind_;
   std::string reason_;
 };
+
+// 'text', as the readers' fault reasons and error descriptions quote names and values.
+inline std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // Raise a ReadFault of the named kind.
 [[noreturn]] inline void FailNotWorkbook(std::string reason) {

@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::string_view kExcelSource = "Microsoft Office Excel";
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
 }  // namespace
 
 void RaiseOpenError(std::string description) {

@@ -8,10 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "document/read_fault.h"
+
 namespace k27093::ooxml {
 
-// 'text', as the readers' failure descriptions quote names and values.
-inline std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+using document::Quoted;
 
 // `text` without leading and trailing blanks (space, tab, CR, LF); empty when all blank.
 inline std::string_view Trimmed(std::string_view text) {

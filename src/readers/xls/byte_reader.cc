@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "api/text.h"
 #include "document/read_fault.h"
 #include "readers/xls/record_stream.h"
 
@@ -11,24 +12,6 @@ namespace {
 constexpr std::uint8_t kHighByte = 0x01;  // characters are UTF-16, not 8-bit
 constexpr std::uint8_t kExtended = 0x04;  // extended (phonetic) data follows the characters
 constexpr std::uint8_t kRich = 0x08;      // rich-text runs follow the characters
-
-void AppendCodePoint(char32_t code, std::string& text) {
-  if (code < 0x80) {
-    text.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    text.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    text.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    text.push_back(static_cast<char>(0xF0 | (code >> 18)));
-    text.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-}
 
 }  // namespace
 
@@ -40,21 +23,6 @@ std::uint16_t LittleEndian16(std::string_view bytes) {
 std::uint32_t LittleEndian32(std::string_view bytes) {
   return static_cast<std::uint32_t>(LittleEndian16(bytes)) |
          (static_cast<std::uint32_t>(LittleEndian16(bytes.substr(2))) << 16);
-}
-
-void AppendUtf16AsUtf8(const std::vector<std::uint16_t>& units, std::string& text) {
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const std::uint16_t unit = units[i];
-    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-        units[i + 1] <= 0xDFFF) {
-      AppendCodePoint(0x10000 + ((char32_t{unit} - 0xD800) << 10) + (units[i + 1] - 0xDC00), text);
-      ++i;
-    } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-      AppendCodePoint(0xFFFD, text);
-    } else {
-      AppendCodePoint(unit, text);
-    }
-  }
 }
 
 ByteReader::ByteReader(const RecordStream& stream, const Record& record)
@@ -131,7 +99,7 @@ double ByteReader::F64() {
 
 std::string ByteReader::Characters(std::size_t count, bool highByte) {
   if (count > Remaining()) Fail("announces more characters than it holds");
-  std::vector<std::uint16_t> units;
+  std::u16string units;
   units.reserve(count);
   while (units.size() < count) {
     if (RemainingInPiece() == 0) {
@@ -144,14 +112,12 @@ std::string ByteReader::Characters(std::size_t count, bool highByte) {
     }
     if (highByte) {
       if (RemainingInPiece() < 2) Fail("splits a character between two records");
-      units.push_back(LittleEndian16(Take(2)));
+      units.push_back(static_cast<char16_t>(LittleEndian16(Take(2))));
     } else {
-      units.push_back(static_cast<std::uint8_t>(Take(1)[0]));
+      units.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(Take(1)[0])));
     }
   }
-  std::string text;
-  AppendUtf16AsUtf8(units, text);
-  return text;
+  return FromUtf16(units);
 }
 
 std::string ByteReader::UnicodeBody(std::size_t count) {

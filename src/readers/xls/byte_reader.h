@@ -45,7 +45,7 @@ class ByteReader {
   std::string ShortUnicodeString();
   // `count` characters that follow an option byte already read (`highByte`: UTF-16), such as
   // the text of a text object. Characters that run on into a CONTINUE record continue after
-  // that record's own option byte.
+  // that record's own option byte. An unpaired surrogate becomes U+FFFD.
   std::string Characters(std::size_t count, bool highByte);
 
   bool AtEnd() const;
@@ -69,9 +69,5 @@ class ByteReader {
   std::size_t position_ = 0;  // in pieces_[piece_]
   std::string context_;
 };
-
-// Appends the UTF-8 form of the UTF-16 code units `units` to `text`; an unpaired surrogate
-// becomes U+FFFD.
-void AppendUtf16AsUtf8(const std::vector<std::uint16_t>& units, std::string& text);
 
 }  // namespace k27093::xls

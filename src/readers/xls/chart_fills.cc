@@ -49,11 +49,10 @@ PropertyTable ReadGelFrame(std::string_view bytes, const std::string& context) {
 }
 
 std::optional<document::FillData> FillOf(const std::optional<AreaFormat>& area,
-                                         const PropertyTable* gel,
-                                         const WorkbookGlobals& globals) {
-  const OfficeArtProperty* type = gel != nullptr ? gel->Find(office_art_properties::kFillType) : nullptr;
-  if (type != nullptr &&
-      (type->value == kFillTexture || type->value == kFillPicture)) {
+                                         const PropertyTable* gel, const WorkbookGlobals& globals) {
+  const OfficeArtProperty* type =
+      gel != nullptr ? gel->Find(office_art_properties::kFillType) : nullptr;
+  if (type != nullptr && (type->value == kFillTexture || type->value == kFillPicture)) {
     document::FillData fill = Filled(Kind::Picture, std::nullopt);
     fill.tiled = type->value == kFillTexture;
     fill.pictureName = gel->Text(office_art_properties::kFillBlipName).value_or("");

@@ -14,7 +14,7 @@ constexpr std::uint16_t kBarPercent = 0x0004;
 constexpr std::uint16_t kLineStacked = 0x0001;  // LINE and AREA
 constexpr std::uint16_t kLinePercent = 0x0002;
 constexpr std::uint16_t kScatterBubbles = 0x0001;  // SCATTER fBubbles
-constexpr std::uint16_t kSurfaceFilled = 0x0001;  // SURF fFillCurve
+constexpr std::uint16_t kSurfaceFilled = 0x0001;   // SURF fFillCurve
 
 enum class Grouping { Clustered, Stacked, Percent, Standard };
 
@@ -56,7 +56,8 @@ std::int32_t BarType(const ChartGroupKind& kind, const SeriesKindFormat& series)
   const bool horizontal = HasHorizontalBars(kind);
   if (!kind.view3D) {
     const Grouping grouping = GroupingOf(kind.flags, kBarStacked, kBarPercent, Grouping::Clustered);
-    return horizontal ? ByGrouping(grouping, {57, 58, 59, 57}) : ByGrouping(grouping, {51, 52, 53, 51});
+    return horizontal ? ByGrouping(grouping, {57, 58, 59, 57})
+                      : ByGrouping(grouping, {51, 52, 53, 51});
   }
   // A 3-D column group that is not clustered puts its series one behind the other.
   const Grouping otherwise = (kind.view3D->flags & kView3DClustered) != 0 || horizontal
@@ -119,19 +120,26 @@ bool HasHorizontalBars(const ChartGroupKind& kind) {
 std::string GroupElement(const ChartGroupKind& kind) {
   const bool threeD = kind.view3D.has_value();
   switch (kind.record) {
-    case records::kBar: return threeD ? "bar3DChart" : "barChart";
-    case records::kLine: return threeD ? "line3DChart" : "lineChart";
+    case records::kBar:
+      return threeD ? "bar3DChart" : "barChart";
+    case records::kLine:
+      return threeD ? "line3DChart" : "lineChart";
     case records::kPie:
       if (kind.donutHole > 0) return "doughnutChart";
       return threeD ? "pie3DChart" : "pieChart";
-    case records::kPieOfPie: return "ofPieChart";
-    case records::kArea: return threeD ? "area3DChart" : "areaChart";
+    case records::kPieOfPie:
+      return "ofPieChart";
+    case records::kArea:
+      return threeD ? "area3DChart" : "areaChart";
     case records::kScatter:
       return (kind.flags & kScatterBubbles) != 0 ? "bubbleChart" : "scatterChart";
     case records::kRadar:
-    case records::kRadarArea: return "radarChart";
-    case records::kSurface: return IsContour(kind) ? "surfaceChart" : "surface3DChart";
-    default: return "";
+    case records::kRadarArea:
+      return "radarChart";
+    case records::kSurface:
+      return IsContour(kind) ? "surfaceChart" : "surface3DChart";
+    default:
+      return "";
   }
 }
 
@@ -140,20 +148,29 @@ std::optional<std::int32_t> GroupChartType(const ChartGroupKind& kind,
   const SeriesKindFormat none;
   const SeriesKindFormat& format = series != nullptr ? *series : none;
   switch (kind.record) {
-    case records::kBar: return BarType(kind, format);
-    case records::kLine: return LineType(kind, format);
-    case records::kPie: return PieType(kind, format);
-    case records::kPieOfPie: return kind.pieOfPieType == 2 ? 71 : 68;
-    case records::kArea: return AreaType(kind);
-    case records::kScatter: return ScatterType(kind, format);
-    case records::kRadar: return ShowsMarkers(kind, format) ? 81 : -4151;
-    case records::kRadarArea: return 82;
+    case records::kBar:
+      return BarType(kind, format);
+    case records::kLine:
+      return LineType(kind, format);
+    case records::kPie:
+      return PieType(kind, format);
+    case records::kPieOfPie:
+      return kind.pieOfPieType == 2 ? 71 : 68;
+    case records::kArea:
+      return AreaType(kind);
+    case records::kScatter:
+      return ScatterType(kind, format);
+    case records::kRadar:
+      return ShowsMarkers(kind, format) ? 81 : -4151;
+    case records::kRadarArea:
+      return 82;
     case records::kSurface: {
       const bool wireframe = (kind.flags & kSurfaceFilled) == 0;
       if (IsContour(kind)) return wireframe ? 86 : 85;
       return wireframe ? 84 : 83;
     }
-    default: return std::nullopt;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -34,10 +34,14 @@ std::optional<std::int32_t> ChartSizeOf(std::uint16_t printSize) {
   // size the CHART record gives, the chart's size on screen (xlScreenSize 1). 0 leaves the
   // workbook's defaults, which a chart substream does not state.
   switch (printSize) {
-    case 1: return 3;
-    case 2: return 2;
-    case 3: return 1;
-    default: return std::nullopt;
+    case 1:
+      return 3;
+    case 2:
+      return 2;
+    case 3:
+      return 1;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -118,29 +118,42 @@ std::optional<document::ManualLayoutData> ReadPlotAreaLayout(ByteReader& reader)
 
 std::int32_t TickMarkOf(std::uint8_t mark) {
   switch (mark) {
-    case 0: return -4142;
-    case 1: return 2;
-    case 3: return 4;
-    default: return 3;
+    case 0:
+      return -4142;
+    case 1:
+      return 2;
+    case 3:
+      return 4;
+    default:
+      return 3;
   }
 }
 
 std::int32_t TickLabelPositionOf(std::uint8_t position) {
   switch (position) {
-    case 0: return -4142;
-    case 1: return -4134;
-    case 2: return -4127;
-    default: return 4;
+    case 0:
+      return -4142;
+    case 1:
+      return -4134;
+    case 2:
+      return -4127;
+    default:
+      return 4;
   }
 }
 
 std::int32_t LegendPositionOf(std::uint8_t type) {
   switch (type) {
-    case 0: return -4107;
-    case 1: return 2;
-    case 2: return -4160;
-    case 4: return -4131;
-    default: return -4152;
+    case 0:
+      return -4107;
+    case 1:
+      return 2;
+    case 2:
+      return -4160;
+    case 4:
+      return -4131;
+    default:
+      return -4152;
   }
 }
 

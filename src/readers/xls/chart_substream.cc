@@ -1,5 +1,6 @@
 #include "readers/xls/chart_substream.h"
 
+#include "document/read_fault.h"
 #include "readers/xls/chart_reader.h"
 #include "readers/xls/drawing_collector.h"
 #include "readers/xls/record_stream.h"
@@ -39,7 +40,7 @@ class CollectedDrawing : public ChartDrawing {
 ChartSubstream ReadChartSubstream(RecordStream& stream, const Record& bof,
                                   const WorkbookGlobals& globals) {
   CollectedDrawing drawing(globals, "the chart at offset " + std::to_string(bof.offset) +
-                                        " of the stream '" + stream.name() + "'");
+                                        " of the stream " + document::Quoted(stream.name()));
   document::ChartData chart = ReadChartRecords(stream, bof, globals, &drawing);
   return {std::move(chart), drawing.area()};
 }

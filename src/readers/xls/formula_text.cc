@@ -16,30 +16,57 @@ constexpr std::string_view kRefError = "#REF!";
 // The token kinds a chart's formula holds; the token byte's bits 5 and 6 give the class of a
 // reference token (reference, value, array), which does not change its text.
 enum class Token {
-  Union, Paren, Text, Integer, Number, Cell, Area, CellError, AreaError, Cell3D, Area3D,
-  CellError3D, AreaError3D, Other
+  Union,
+  Paren,
+  Text,
+  Integer,
+  Number,
+  Cell,
+  Area,
+  CellError,
+  AreaError,
+  Cell3D,
+  Area3D,
+  CellError3D,
+  AreaError3D,
+  Other
 };
 
 Token KindOf(std::uint8_t ptg) {
   switch (ptg) {
-    case 0x10: return Token::Union;
-    case 0x15: return Token::Paren;
-    case 0x17: return Token::Text;
-    case 0x1E: return Token::Integer;
-    case 0x1F: return Token::Number;
-    default: break;
+    case 0x10:
+      return Token::Union;
+    case 0x15:
+      return Token::Paren;
+    case 0x17:
+      return Token::Text;
+    case 0x1E:
+      return Token::Integer;
+    case 0x1F:
+      return Token::Number;
+    default:
+      break;
   }
   if (ptg < 0x20 || ptg >= 0x80) return Token::Other;
   switch (ptg & 0x1F) {
-    case 0x04: return Token::Cell;
-    case 0x05: return Token::Area;
-    case 0x0A: return Token::CellError;
-    case 0x0B: return Token::AreaError;
-    case 0x1A: return Token::Cell3D;
-    case 0x1B: return Token::Area3D;
-    case 0x1C: return Token::CellError3D;
-    case 0x1D: return Token::AreaError3D;
-    default: return Token::Other;
+    case 0x04:
+      return Token::Cell;
+    case 0x05:
+      return Token::Area;
+    case 0x0A:
+      return Token::CellError;
+    case 0x0B:
+      return Token::AreaError;
+    case 0x1A:
+      return Token::Cell3D;
+    case 0x1B:
+      return Token::Area3D;
+    case 0x1C:
+      return Token::CellError3D;
+    case 0x1D:
+      return Token::AreaError3D;
+    default:
+      return Token::Other;
   }
 }
 
@@ -80,13 +107,22 @@ std::optional<std::string> SheetPrefix(ByteReader& reader, const WorkbookGlobals
 // The text of the operand token of `kind` whose data `reader` is at.
 std::string OperandText(Token kind, ByteReader& reader, const WorkbookGlobals& globals) {
   switch (kind) {
-    case Token::Text: return QuotedLiteral(reader.ShortUnicodeString());
-    case Token::Integer: return std::to_string(reader.U16());
-    case Token::Number: return NumberLiteral(reader.F64());
-    case Token::Cell: return CellFrom(reader);
-    case Token::Area: return AreaFrom(reader);
-    case Token::CellError: reader.Skip(4); return std::string(kRefError);
-    case Token::AreaError: reader.Skip(8); return std::string(kRefError);
+    case Token::Text:
+      return QuotedLiteral(reader.ShortUnicodeString());
+    case Token::Integer:
+      return std::to_string(reader.U16());
+    case Token::Number:
+      return NumberLiteral(reader.F64());
+    case Token::Cell:
+      return CellFrom(reader);
+    case Token::Area:
+      return AreaFrom(reader);
+    case Token::CellError:
+      reader.Skip(4);
+      return std::string(kRefError);
+    case Token::AreaError:
+      reader.Skip(8);
+      return std::string(kRefError);
     case Token::Cell3D: {
       const std::optional<std::string> sheet = SheetPrefix(reader, globals);
       const std::string cell = CellFrom(reader);
@@ -97,9 +133,14 @@ std::string OperandText(Token kind, ByteReader& reader, const WorkbookGlobals& g
       const std::string area = AreaFrom(reader);
       return sheet ? *sheet + area : std::string(kRefError);
     }
-    case Token::CellError3D: reader.Skip(6); return std::string(kRefError);
-    case Token::AreaError3D: reader.Skip(10); return std::string(kRefError);
-    default: return {};
+    case Token::CellError3D:
+      reader.Skip(6);
+      return std::string(kRefError);
+    case Token::AreaError3D:
+      reader.Skip(10);
+      return std::string(kRefError);
+    default:
+      return {};
   }
 }
 

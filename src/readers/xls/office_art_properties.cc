@@ -1,5 +1,7 @@
 #include "readers/xls/office_art_properties.h"
 
+#include "api/text.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -59,16 +61,14 @@ std::optional<std::uint32_t> PropertyTable::Value(std::uint16_t id) const {
 std::optional<std::string> PropertyTable::Text(std::uint16_t id) const {
   const OfficeArtProperty* property = Find(id);
   if (property == nullptr || !property->complex) return std::nullopt;
-  std::vector<std::uint16_t> units;
+  std::u16string units;
   const std::string& data = property->complexData;
   for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
     const std::uint16_t unit = LittleEndian16(std::string_view(data).substr(i));
     if (unit == 0) break;
-    units.push_back(unit);
+    units.push_back(static_cast<char16_t>(unit));
   }
-  std::string text;
-  AppendUtf16AsUtf8(units, text);
-  return text;
+  return FromUtf16(units);
 }
 
 std::optional<bool> PropertyTable::Flag(std::uint16_t id, unsigned bit) const {

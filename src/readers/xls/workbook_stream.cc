@@ -31,7 +31,7 @@ std::optional<Record> SheetStart(RecordStream& records, const SheetEntry& entry,
 
 void ReadSheet(RecordStream& records, const WorkbookGlobals& globals, const SheetEntry& entry,
                document::SheetData& sheet) {
-  const std::string context = "the sheet '" + entry.name + "'";
+  const std::string context = "the sheet " + document::Quoted(entry.name);
   const std::optional<Record> bof = SheetStart(records, entry, context);
   switch (SubstreamTypeOf(records, bof, context)) {
     case substream_types::kWorksheet:

@@ -63,7 +63,7 @@ class WorksheetReader {
       : stream_(stream),
         globals_(globals),
         sheet_(sheet),
-        context_("the sheet '" + sheet.name + "'"),
+        context_("the sheet " + document::Quoted(sheet.name)),
         content_(stream, globals, sheet),
         collector_(globals, context_) {}
 

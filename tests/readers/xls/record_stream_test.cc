@@ -124,10 +124,12 @@ TEST(ByteReader, CharacterCountsBeyondTheDataAreDamage) {
             "the test data announces more characters than it holds");
 }
 
-TEST(Utf16AsUtf8, JoinsSurrogatePairsAndReplacesUnpairedOnes) {
-  std::string text;
-  AppendUtf16AsUtf8({0x0041, 0xD83D, 0xDE00, 0xDC00, 0x20AC}, text);
-  EXPECT_EQ(text, "A\xF0\x9F\x98\x80\xEF\xBF\xBD\xE2\x82\xAC");
+TEST(ByteReader, Utf16CharactersJoinSurrogatePairsAndReplaceUnpairedOnes) {
+  // "A", U+1F600 as a pair, an unpaired low surrogate, the euro sign.
+  const std::string data = Le16(5) + std::string("\x01", 1) + Le16(0x0041) + Le16(0xD83D) +
+                           Le16(0xDE00) + Le16(0xDC00) + Le16(0x20AC);
+  ByteReader reader(data, "the test data");
+  EXPECT_EQ(reader.UnicodeString(), "A\xF0\x9F\x98\x80\xEF\xBF\xBD\xE2\x82\xAC");
 }
 
 }  // namespace
