@@ -46,8 +46,9 @@ class ChartStream {
   }
   ChartStream& Series() { return Record(chart_records::kSeries, Zeros(12)); }
   ChartStream& Brai(std::uint8_t id, std::uint8_t type, const std::string& tokens = "") {
-    return Record(chart_records::kBrai, U8(id) + U8(type) + Zeros(4) +
-                                            U16(static_cast<std::uint16_t>(tokens.size())) + tokens);
+    return Record(
+        chart_records::kBrai,
+        U8(id) + U8(type) + Zeros(4) + U16(static_cast<std::uint16_t>(tokens.size())) + tokens);
   }
   ChartStream& SeriesText(const std::string& text) {
     return Record(chart_records::kSeriesText, Zeros(2) + ShortText(text));
@@ -66,15 +67,24 @@ class ChartStream {
     return Record(chart_records::kLineFormat,
                   Zeros(4) + U16(style) + U16(0) + U16(automatic ? 1 : 0) + U16(colorIndex));
   }
+  // The axis line (AXISLINEFORMAT 0) and its format, fAxisOn set when the axis is shown.
+  ChartStream& AxisLineShown(bool shown) {
+    Record(chart_records::kAxisLine, U16(0));
+    return Record(chart_records::kLineFormat,
+                  Zeros(4) + U16(0) + U16(0) + U16(shown ? 0x0005 : 0x0001) + U16(77));
+  }
   ChartStream& AreaFormat(std::uint32_t rgb, std::uint16_t colorIndex, bool automatic,
                           std::uint16_t pattern = 1) {
-    return Record(chart_records::kAreaFormat, U32(rgb) + Zeros(4) + U16(pattern) +
-                                                  U16(automatic ? 1 : 0) + U16(colorIndex) + U16(0));
+    return Record(
+        chart_records::kAreaFormat,
+        U32(rgb) + Zeros(4) + U16(pattern) + U16(automatic ? 1 : 0) + U16(colorIndex) + U16(0));
   }
   ChartStream& AxisParent(std::uint16_t index) {
     return Record(chart_records::kAxisParent, U16(index) + Zeros(16));
   }
-  ChartStream& Axis(std::uint16_t type) { return Record(chart_records::kAxis, U16(type) + Zeros(16)); }
+  ChartStream& Axis(std::uint16_t type) {
+    return Record(chart_records::kAxis, U16(type) + Zeros(16));
+  }
   ChartStream& ValueRange(double minimum, double maximum, double major, double minor,
                           std::uint16_t flags) {
     return Record(chart_records::kValueRange,
@@ -85,7 +95,9 @@ class ChartStream {
   }
   ChartStream& AxisLine(std::uint16_t id) { return Record(chart_records::kAxisLine, U16(id)); }
   ChartStream& ChartFormat() { return Record(chart_records::kChartFormat, Zeros(20)); }
-  ChartStream& Bar(std::uint16_t flags) { return Record(chart_records::kBar, Zeros(4) + U16(flags)); }
+  ChartStream& Bar(std::uint16_t flags) {
+    return Record(chart_records::kBar, Zeros(4) + U16(flags));
+  }
   ChartStream& Line(std::uint16_t flags) { return Record(chart_records::kLine, U16(flags)); }
   ChartStream& Legend(std::uint8_t type) {
     return Record(chart_records::kLegend, Zeros(16) + U8(type) + U8(1) + U16(0x1F));

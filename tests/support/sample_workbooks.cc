@@ -145,6 +145,8 @@ std::vector<SampleWorkbook> Exercises402To410() {
       Ventes(407, "sans légende", "fault D",
              WithChart(With(Small(), [](FixtureChart& c) { c.legend = FixtureLegend::kNone; }))),
       Ventes(407, "taille changée", "fault A", WithChart(HandedOut())),
+      Ventes(407, "sans axe des valeurs", "fault D",
+             WithChart(With(Small(), [](FixtureChart& c) { c.valueAxis = false; }))),
       Ventes(408, "réussi", "pass",
              WithChart(With(HandedOut(),
                             [](FixtureChart& c) { c.categoryLines.majorGridlines = true; }))),
@@ -171,6 +173,8 @@ std::vector<SampleWorkbook> Exercises402To410() {
                               c.valueLines.minorTickMark = 3;
                             }))),
       Ventes(410, "inchangé", "fault A", WithChart(HandedOut())),
+      Ventes(410, "sans axe des valeurs", "fault C",
+             WithChart(With(HandedOut(), [](FixtureChart& c) { c.valueAxis = false; }))),
   };
 }
 

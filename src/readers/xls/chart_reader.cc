@@ -156,6 +156,7 @@ class ChartReader {
   std::deque<GroupSlot> groups_;
   std::int32_t axisGroup_ = 1;       // of the AXISPARENT being read
   std::optional<std::size_t> axis_;  // index into chart_.axes of the AXIS being read
+  std::uint16_t axisLinePart_ = 0;   // AXISLINEFORMAT: which line of the axis comes next
   FormatTarget format_;              // of the DATAFORMAT or FRAME being read
   bool legendOfDataTable_ = false;   // the LEGEND being read is the data table's
 
@@ -340,7 +341,14 @@ void ChartReader::TakeFormatRecord(const Record& record, ByteReader& reader) {
       }
       return;
     case records::kLineFormat:
-      if (format_.kind != nullptr) format_.kind->line = ReadLineFormat(reader);
+      if (format_.kind != nullptr) {
+        format_.kind->line = ReadLineFormat(reader);
+      } else if (Parent() == records::kAxis && previous_ == records::kAxisLine &&
+                 axisLinePart_ == 0 && CurrentAxis() != nullptr) {
+        // The axis line's format says whether the axis is there at all: a deleted axis
+        // keeps its records with fAxisOn clear. An axis without this format is shown.
+        CurrentAxis()->deleted = !ReadLineFormat(reader).axisShown;
+      }
       return;
     case records::kMarkerFormat:
       if (format_.kind != nullptr) format_.kind->marker = ReadMarkerFormat(reader);
@@ -416,6 +424,7 @@ void ChartReader::TakeAxisRecord(const Record& record, ByteReader& reader) {
     case records::kAxisLine:
       if (axis != nullptr) {
         const std::uint16_t line = reader.U16();
+        axisLinePart_ = line;
         if (line == 1) axis->majorGridlines = true;
         if (line == 2) axis->minorGridlines = true;
       }

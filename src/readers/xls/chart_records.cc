@@ -27,7 +27,9 @@ LineFormat ReadLineFormat(ByteReader& reader) {
   format.color = ReadLongRgb(reader);
   format.style = reader.U16();
   reader.Skip(2);  // we: the weight
-  format.automatic = (reader.U16() & 0x0001) != 0;
+  const std::uint16_t flags = reader.U16();
+  format.automatic = (flags & 0x0001) != 0;
+  format.axisShown = (flags & 0x0004) != 0;
   format.colorIndex = reader.U16();
   return format;
 }

@@ -72,18 +72,19 @@ inline constexpr std::uint16_t kBoolErr = 0x0205;
 
 // AREAFORMAT: the fill of a series, point, frame or wall.
 struct AreaFormat {
-  std::int32_t foreground = 0;  // colour number of rgbFore
-  std::uint16_t pattern = 1;    // fls: 0 no fill, 1 solid, 2 to 18 patterns
-  bool automatic = false;       // fAuto
+  std::int32_t foreground = 0;        // colour number of rgbFore
+  std::uint16_t pattern = 1;          // fls: 0 no fill, 1 solid, 2 to 18 patterns
+  bool automatic = false;             // fAuto
   std::uint16_t foregroundIndex = 0;  // icvFore, the palette index
 };
 
 // LINEFORMAT: a line, border or gridline.
 struct LineFormat {
-  std::int32_t color = 0;  // colour number of rgb
-  std::uint16_t style = 0;  // lns: 0 solid ... 5 none
-  bool automatic = false;   // fAuto
+  std::int32_t color = 0;        // colour number of rgb
+  std::uint16_t style = 0;       // lns: 0 solid ... 5 none
+  bool automatic = false;        // fAuto
   std::uint16_t colorIndex = 0;  // icv
+  bool axisShown = false;        // fAxisOn: of an axis line, whether the axis is shown at all
 };
 inline constexpr std::uint16_t kLineStyleNone = 5;
 

@@ -204,6 +204,24 @@ TEST(ChartReaderAxes, GridlinesTickMarksAndTickLabelsAsTheAxisStatesThem) {
   EXPECT_EQ(value.tickLabelPosition, -4134);
 }
 
+TEST(ChartReaderAxes, AnAxisWhoseLineIsNotOnIsDeleted) {
+  const std::string bytes = [] {
+    ChartStream chart;
+    chart.Bof().Chart(400, 300).Begin().AxisParent(0).Begin();
+    chart.Axis(0).Begin().Tick(2, 0, 3).AxisLineShown(true).AxisLine(1).LineFormat(0, true).End();
+    chart.Axis(1).Begin().Tick(2, 0, 3).AxisLineShown(false).AxisLine(1).LineFormat(0, true).End();
+    chart.Axis(2).Begin().Tick(2, 0, 3).End();
+    chart.End().End().Eof();
+    return chart.bytes();
+  }();
+  const document::ChartData chart = ReadChartBytes(bytes);
+  // The gridlines' format that follows says nothing of the axis.
+  EXPECT_FALSE(chart.axes.at(0).deleted);
+  EXPECT_TRUE(chart.axes.at(0).majorGridlines);
+  EXPECT_TRUE(chart.axes.at(1).deleted);
+  EXPECT_FALSE(chart.axes.at(2).deleted);  // no axis line format: shown
+}
+
 TEST(ChartReaderLegend, TheLegendsPlaceGivesItsPosition) {
   const std::pair<std::uint8_t, std::int32_t> positions[] = {{0, -4107}, {1, 2},     {2, -4160},
                                                              {3, -4152}, {4, -4131}, {7, -4152}};
