@@ -43,4 +43,18 @@ inline std::string Quoted(std::string_view text) { return "'" + std::string(text
   throw ReadFault(ReadFault::Kind::Refused, std::move(reason));
 }
 
+// Runs `read`, which reads a part the workbook opens without (a comment list, a drawing, the
+// theme ...): true when it ran through, false when it met damage, which is dropped so that
+// what the part held is absent. A file that is no workbook or one that is refused stops.
+template <typename Read>
+bool ReadUnlessDamaged(Read&& read) {
+  try {
+    read();
+    return true;
+  } catch (const ReadFault& fault) {
+    if (fault.kind() != ReadFault::Kind::Damaged) throw;
+    return false;
+  }
+}
+
 }  // namespace k27093::document

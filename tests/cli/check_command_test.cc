@@ -206,7 +206,7 @@ TEST_F(CheckCommand, AGarbageWorkbookExitsWith3WithTheTracedSpreadsheetError) {
   EXPECT_EQ(folder_.Read("Ventes.xls"), "This is not a workbook at all.\n");
 }
 
-TEST_F(CheckCommand, TruncatedOrCorruptedWorkbooksExitWith3WithoutCrashing) {
+TEST_F(CheckCommand, DamagedWorkbooksExitWith3AndADamagedDrawingIsLeftOut) {
   const std::string whole = testsupport::ReadFileBytes(WriteVentes(WithChart()));
   for (std::size_t length : {whole.size() / 2, whole.size() - 1, std::size_t{30}}) {
     std::string path = folder_.Write("Tronqué.xls", whole.substr(0, length));
@@ -214,13 +214,22 @@ TEST_F(CheckCommand, TruncatedOrCorruptedWorkbooksExitWith3WithoutCrashing) {
     EXPECT_EQ(result.status, 3) << length << result.err;
     EXPECT_EQ(result.err.rfind("Error 1004: ", 0), 0u) << result.err;
   }
-  std::string corrupted = whole;
-  for (std::size_t i = corrupted.size() / 3; i < corrupted.size() / 3 + 64; ++i)
-    corrupted[i] ^= 0x5A;
-  std::string path = folder_.Write("Abîmé.xls", corrupted);
-  ProgramResult result = Check({"401", path});
+  // Bytes flipped inside the compressed data of a part, found by its name in its local header.
+  const auto corrupted = [&](const std::string& part) {
+    std::string bytes = whole;
+    const std::size_t data = bytes.find(part) + part.size() + 40;
+    for (std::size_t i = data; i < data + 64; ++i) bytes[i] ^= 0x5A;
+    return bytes;
+  };
+  // The sheet the check reads: the workbook cannot be opened.
+  ProgramResult result =
+      Check({"401", folder_.Write("Abîmé.xls", corrupted("xl/worksheets/sheet1.xml"))});
   EXPECT_EQ(result.status, 3) << result.err;
   EXPECT_NE(result.err.find("damaged"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("sheet1.xml"), std::string::npos) << result.err;
+  // The sheet's drawing: the workbook opens without it, and the check grades what is left.
+  result = Check({"401", folder_.Write("Sans dessin.xls", corrupted("xl/drawings/drawing1.xml"))});
+  EXPECT_EQ(result.status, 1) << result.err;
 }
 
 TEST_F(CheckCommand, JsonOfAnErrorHasNullVerdictAndTheRawSource) {

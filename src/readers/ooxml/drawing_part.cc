@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
+#include "document/read_fault.h"
 #include "readers/ooxml/cell_reference.h"
 #include "readers/ooxml/chart_part.h"
 #include "readers/ooxml/drawn_object.h"
-#include "document/read_fault.h"
 #include "readers/ooxml/relationships.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_part.h"
@@ -146,16 +147,23 @@ void CountObject(std::size_t& count, const PartScope& scope) {
   }
 }
 
-// Reads the chart that a chart frame shows, through the drawing's relationships.
-document::ChartData ChartOfFrame(Package& package, const Relationships& relationships,
-                                 const DrawnObjectRead& read,
-                                 const document::GeometryData& geometry, PartScope& scope) {
+// The chart part that a chart frame shows, through the drawing's relationships.
+std::string ChartPartOfFrame(const Relationships& relationships, const DrawnObjectRead& read,
+                             const PartScope& scope) {
   const Relationship* chart = relationships.Find(read.chartId);
   if (chart == nullptr || chart->external || !IsRelationshipType(chart->type, "chart")) {
     scope.Fail("shows in " + Quoted(read.object.name) + " the chart " + Quoted(read.chartId) +
                ", which leads to no chart part");
   }
-  return ReadChart(package, chart->target, geometry.width, geometry.height, scope.budget());
+  return chart->target;
+}
+
+// Reads the chart that a chart frame shows, through the drawing's relationships.
+document::ChartData ChartOfFrame(Package& package, const Relationships& relationships,
+                                 const DrawnObjectRead& read,
+                                 const document::GeometryData& geometry, PartScope& scope) {
+  return ReadChart(package, ChartPartOfFrame(relationships, read, scope), geometry.width,
+                   geometry.height, scope.budget());
 }
 
 // True for a shape that the sheet lists among its controls, which marks it as the drawing of
@@ -171,22 +179,27 @@ void ReadControlState(Package& package, const ControlParts& controls,
                       document::DrawingObjectData& object) {
   const auto found = controls.find(object.id);
   if (found == controls.end()) return;
-  const pugi::xml_document document = ParseXmlPart(package, found->second, "formControlPr");
-  const pugi::xml_node properties = document.document_element();
-  object.controlType = PlainAttribute(properties, "objectType").value();
-  if (object.controlType != "CheckBox") return;
-  const std::string_view checked = PlainAttribute(properties, "checked").value();
-  object.checkValue = checked == "Checked" ? 1 : checked == "Mixed" ? 2 : -4146;
+  document::ReadUnlessDamaged([&] {
+    const pugi::xml_document document = ParseXmlPart(package, found->second, "formControlPr");
+    const pugi::xml_node properties = document.document_element();
+    const std::string type = PlainAttribute(properties, "objectType").value();
+    const std::string_view checked = PlainAttribute(properties, "checked").value();
+    object.controlType = type;
+    if (type == "CheckBox") {
+      object.checkValue = checked == "Checked" ? 1 : checked == "Mixed" ? 2 : -4146;
+    }
+  });
 }
 
 }  // namespace
 
-void ReadWorksheetDrawing(Package& package, std::string_view part, const document::SheetLayout& layout,
-                          const ControlParts& controls, ContentBudget& budget,
-                          document::SheetData& sheet) {
+WorksheetDrawing ReadWorksheetDrawing(Package& package, std::string_view part,
+                                      const document::SheetLayout& layout,
+                                      const ControlParts& controls, ContentBudget& budget) {
   const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
   const Relationships relationships = ReadRelationships(package, part);
   PartScope scope(part, budget);
+  WorksheetDrawing drawing;
   std::size_t count = 0;
   for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
     const std::optional<document::GeometryData> geometry =
@@ -200,14 +213,24 @@ void ReadWorksheetDrawing(Package& package, std::string_view part, const documen
       read->object.kind = document::DrawingObjectData::Kind::FormControl;
     }
     if (read->object.kind == document::DrawingObjectData::Kind::Chart) {
-      sheet.charts.push_back(
-          ChartOfFrame(package, relationships, *read, read->object.geometry, scope));
-      read->object.chart = sheet.charts.size() - 1;
+      drawing.charts.push_back({drawing.objects.size(),
+                                ChartPartOfFrame(relationships, *read, scope),
+                                read->object.geometry.width, read->object.geometry.height});
     } else if (read->object.kind == document::DrawingObjectData::Kind::FormControl) {
       ReadControlState(package, controls, read->object);
     }
-    sheet.drawing.push_back(std::move(read->object));
+    drawing.objects.push_back(std::move(read->object));
   }
+  return drawing;
+}
+
+void PlaceWorksheetDrawing(Package& package, WorksheetDrawing drawing, ContentBudget& budget,
+                           document::SheetData& sheet) {
+  for (const FramedChart& frame : drawing.charts) {
+    sheet.charts.push_back(ReadChart(package, frame.part, frame.width, frame.height, budget));
+    drawing.objects[frame.object].chart = sheet.charts.size() - 1;
+  }
+  std::move(drawing.objects.begin(), drawing.objects.end(), std::back_inserter(sheet.drawing));
 }
 
 void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudget& budget,

@@ -7,7 +7,8 @@
 // fractions of the chart area (cdr:relSizeAnchor) or a fraction and an extent
 // (cdr:absSizeAnchor). The charts that chart
 // frames show are read from their chart parts; a relationship that leads nowhere, or a part
-// that is missing, makes the workbook damaged, as everywhere else in the reader.
+// that is missing, is damage: the worksheet's reader leaves a damaged drawing out, but a
+// damaged chart makes the workbook damaged.
 #pragma once
 
 #include <cstddef>
@@ -17,10 +18,10 @@
 #include <string_view>
 #include <vector>
 
+#include "document/sheet_layout.h"
 #include "document/workbook_data.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/package.h"
-#include "document/sheet_layout.h"
 
 namespace k27093::ooxml {
 
@@ -30,16 +31,36 @@ inline constexpr std::size_t kMaxDrawnObjects = 10000;
 // Drawn object id -> the part holding its form-control properties (xl/ctrlProps/...).
 using ControlParts = std::map<std::int64_t, std::string>;
 
-// Appends the objects of the worksheet drawing part `part` to `sheet.drawing` (back-most
-// first) and the charts they show to `sheet.charts`. A shape that the compatibility mark or
+// A chart frame of a worksheet's drawing: the drawn object and the chart part it shows.
+struct FramedChart {
+  std::size_t object = 0;  // index into WorksheetDrawing::objects
+  std::string part;
+  double width = 0;  // points: the frame's size, the chart area's
+  double height = 0;
+};
+
+// What a worksheet's drawing part holds: its objects back-most first, and the charts its
+// chart frames show, still to be read.
+struct WorksheetDrawing {
+  std::vector<document::DrawingObjectData> objects;
+  std::vector<FramedChart> charts;
+};
+
+// The objects of the worksheet drawing part `part`. A shape that the compatibility mark or
 // `controls` (the sheet's own list of its controls) names as a form control takes its type
-// and state from its properties part. Raises ReadFault Damaged when a part
-// is missing or not well-formed, a chart frame's relationship leads nowhere, an anchor lies
-// outside the sheet or holds a value of the wrong form, the drawing holds more than
-// kMaxDrawnObjects objects, or `budget` runs out.
-void ReadWorksheetDrawing(Package& package, std::string_view part, const document::SheetLayout& layout,
-                          const ControlParts& controls, ContentBudget& budget,
-                          document::SheetData& sheet);
+// and state from its properties part (a damaged one leaves the control without them).
+// Raises ReadFault Damaged when the part is missing or not well-formed, a chart frame's
+// relationship leads nowhere, an anchor lies outside the sheet or holds a value of the wrong
+// form, the drawing holds more than kMaxDrawnObjects objects, or `budget` runs out.
+WorksheetDrawing ReadWorksheetDrawing(Package& package, std::string_view part,
+                                      const document::SheetLayout& layout,
+                                      const ControlParts& controls, ContentBudget& budget);
+
+// Appends the drawing's objects to `sheet.drawing` and the charts its frames show to
+// `sheet.charts`, read from their chart parts. Raises ReadFault Damaged when a chart part is
+// missing or damaged.
+void PlaceWorksheetDrawing(Package& package, WorksheetDrawing drawing, ContentBudget& budget,
+                           document::SheetData& sheet);
 
 // The chart sheet's chart and its frame, from the chart sheet's drawing part `part`: the
 // first chart frame it holds (none: no chart). Raises as ReadWorksheetDrawing.

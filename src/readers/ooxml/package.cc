@@ -1,6 +1,5 @@
 #include "readers/ooxml/package.h"
 
-
 #include <zip.h>
 
 #include <algorithm>
@@ -18,6 +17,15 @@ struct FileCloser {
   void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
 
+// The name by which a part is found: ASCII-lower-cased, backslashes as slashes, without a
+// leading slash.
+std::string PartKey(std::string_view name) {
+  std::string key = AsciiLower(name);
+  std::replace(key.begin(), key.end(), '\\', '/');
+  if (key.starts_with('/')) key.erase(0, 1);
+  return key;
+}
+
 }  // namespace
 
 Package::Package(std::string_view bytes) {
@@ -29,14 +37,15 @@ Package::Package(std::string_view bytes) {
     zip_error_fini(&error);
     document::FailDamaged("the zip archive cannot be opened (" + text + ")");
   }
-  archive_ = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  archive_ = zip_open_from_source(source, ZIP_RDONLY, &error);
   if (archive_ == nullptr) {
     zip_source_free(source);
     const int code = zip_error_code_zip(&error);
     std::string text = zip_error_strerror(&error);
     zip_error_fini(&error);
     if (code == ZIP_ER_NOZIP) {
-      document::FailDamaged("the zip archive has no central directory (the file is truncated or broken)");
+      document::FailDamaged(
+          "the zip archive has no central directory (the file is truncated or broken)");
     }
     document::FailDamaged("the zip archive is broken (" + text + ")");
   }
@@ -46,12 +55,20 @@ Package::Package(std::string_view bytes) {
   if (count < 0 || static_cast<std::uint64_t>(count) > kMaxEntries) {
     zip_discard(archive_);
     archive_ = nullptr;
-    document::FailDamaged("the zip archive holds more than " + std::to_string(kMaxEntries) + " entries");
+    document::FailDamaged("the zip archive holds more than " + std::to_string(kMaxEntries) +
+                          " entries");
   }
   for (zip_uint64_t index = 0; index < static_cast<zip_uint64_t>(count); ++index) {
     const char* name = zip_get_name(archive_, index, 0);
-    if (name == nullptr) continue;
-    entries_.emplace(AsciiLower(name), index);  // the first of two equal names wins
+    if (name == nullptr || std::string_view(name).ends_with('/')) continue;  // folders
+    const auto [entry, added] = entries_.emplace(PartKey(name), index);
+    if (!added) {
+      const std::string first = zip_get_name(archive_, entry->second, 0);
+      zip_discard(archive_);
+      archive_ = nullptr;
+      document::FailDamaged("the zip archive holds the part " + Quoted(first) + " twice (also as " +
+                            Quoted(name) + ")");
+    }
   }
 }
 
@@ -60,12 +77,13 @@ Package::~Package() {
 }
 
 bool Package::Has(std::string_view partName) const {
-  return entries_.count(AsciiLower(partName)) != 0;
+  return entries_.count(PartKey(partName)) != 0;
 }
 
 std::uint64_t Package::IndexOf(std::string_view partName) const {
-  auto found = entries_.find(AsciiLower(partName));
-  if (found == entries_.end()) document::FailDamaged("the part " + Quoted(partName) + " is missing");
+  auto found = entries_.find(PartKey(partName));
+  if (found == entries_.end())
+    document::FailDamaged("the part " + Quoted(partName) + " is missing");
   return found->second;
 }
 
@@ -85,8 +103,8 @@ std::string Package::Read(std::string_view partName) {
 
   std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive_, index, 0));
   if (!file) {
-    document::FailDamaged("the part " + Quoted(partName) + " cannot be opened (" + zip_strerror(archive_) +
-                ")");
+    document::FailDamaged("the part " + Quoted(partName) + " cannot be opened (" +
+                          zip_strerror(archive_) + ")");
   }
   std::string content;
   std::array<char, 64 * 1024> chunk;
@@ -94,21 +112,21 @@ std::string Package::Read(std::string_view partName) {
     const zip_int64_t got = zip_fread(file.get(), chunk.data(), chunk.size());
     if (got < 0) {
       document::FailDamaged("the part " + Quoted(partName) + " cannot be inflated (" +
-                  zip_file_strerror(file.get()) + ")");
+                            zip_file_strerror(file.get()) + ")");
     }
     if (got == 0) break;
     const std::uint64_t size = content.size() + static_cast<std::uint64_t>(got);
     if (size > kMaxPartBytes) {
       document::FailDamaged("the part " + Quoted(partName) + " is larger than " +
-                  std::to_string(kMaxPartBytes / (1024 * 1024)) + " MiB");
+                            std::to_string(kMaxPartBytes / (1024 * 1024)) + " MiB");
     }
     if (size > ratioBound) {
       document::FailDamaged("the part " + Quoted(partName) + " inflates to more than " +
-                  std::to_string(kMaxInflationRatio) + " times its compressed size");
+                            std::to_string(kMaxInflationRatio) + " times its compressed size");
     }
     if (size > budgetLeft) {
       document::FailDamaged("the parts inflate to more than " +
-                  std::to_string(kMaxInflatedTotal / (1024 * 1024)) + " MiB together");
+                            std::to_string(kMaxInflatedTotal / (1024 * 1024)) + " MiB together");
     }
     content.append(chunk.data(), static_cast<std::size_t>(got));
   }

@@ -25,15 +25,19 @@ inline constexpr std::uint64_t kMaxInflatedTotal = 256ull * 1024 * 1024;
 class Package {
  public:
   // Opens the archive in `bytes`, which must outlive the package; the caller has checked
-  // that they start like a zip archive. Raises ReadFault Damaged when the archive is
-  // truncated or broken, or holds more than kMaxEntries entries.
+  // that they start like a zip archive. The central directory is what counts: local headers
+  // that disagree with it in their times, versions, sizes or checksums are no damage (the
+  // checksum is checked on what inflates). Raises ReadFault Damaged when the archive is
+  // truncated or broken, holds more than kMaxEntries entries, or holds two parts whose names
+  // differ only in letter case or separators.
   explicit Package(std::string_view bytes);
   ~Package();
   Package(const Package&) = delete;
   Package& operator=(const Package&) = delete;
 
-  // True when the package holds the part (part names ignore ASCII case, as the package
-  // format says).
+  // True when the package holds the part. Part names ignore ASCII case, as the package
+  // format says, and an entry written with backslashes ("xl\workbook.xml") is the part
+  // with slashes.
   bool Has(std::string_view partName) const;
 
   // The whole inflated content of the part. Raises ReadFault Damaged when the part is
@@ -44,7 +48,7 @@ class Package {
   std::uint64_t IndexOf(std::string_view partName) const;
 
   struct zip* archive_ = nullptr;
-  std::unordered_map<std::string, std::uint64_t> entries_;  // ASCII-lower-cased name -> index
+  std::unordered_map<std::string, std::uint64_t> entries_;  // PartKey of the name -> index
   std::uint64_t inflatedTotal_ = 0;
 };
 

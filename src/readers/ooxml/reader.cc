@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <iterator>
 
+#include "document/read_fault.h"
+#include "document/sheet_layout.h"
 #include "document/workbook_file.h"
 #include "readers/ooxml/chartsheet_part.h"
 #include "readers/ooxml/comments_part.h"
 #include "readers/ooxml/content_budget.h"
 #include "readers/ooxml/drawing_part.h"
 #include "readers/ooxml/package.h"
-#include "document/read_fault.h"
 #include "readers/ooxml/relationships.h"
-#include "document/sheet_layout.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/theme_part.h"
 #include "readers/ooxml/vml_drawing.h"
@@ -38,22 +38,21 @@ std::string RelatedPart(const Relationships& relationships, const std::string& i
   const Relationship* related = relationships.Find(id);
   if (related == nullptr || related->external || !IsRelationshipType(related->type, type)) {
     document::FailDamaged("the part " + Quoted(part) + " refers to the " + std::string(what) + " " +
-                Quoted(id) + ", which leads to no " + std::string(what) + " part");
+                          Quoted(id) + ", which leads to no " + std::string(what) + " part");
   }
   return related->target;
 }
 
 // Drawn object id -> the part of its form-control properties, for the worksheet's controls.
-ControlParts ControlPartsOf(const Relationships& relationships,
-                            const std::vector<WorksheetInfo::Control>& controls,
-                            std::string_view part) {
+// A control whose relationship leads to no part is left out: its shape is read as it is drawn.
+ControlParts ControlPartsOf(const Package& package, const Relationships& relationships,
+                            const std::vector<WorksheetInfo::Control>& controls) {
   ControlParts parts;
   for (const WorksheetInfo::Control& control : controls) {
     const Relationship* properties = relationships.Find(control.relationshipId);
     if (properties == nullptr || properties->external ||
-        !IsRelationshipType(properties->type, "ctrlProp")) {
-      document::FailDamaged("a control of the part " + Quoted(part) + " refers to " +
-                  Quoted(control.relationshipId) + ", which leads to no control properties part");
+        !IsRelationshipType(properties->type, "ctrlProp") || !package.Has(properties->target)) {
+      continue;
     }
     parts.emplace(control.shapeId, properties->target);
   }
@@ -69,34 +68,46 @@ bool HasFormControl(const document::SheetData& sheet) {
 
 // The worksheet's cells, selection, comments, protection and drawing (chart objects, text boxes,
 // shapes, form controls). A workbook saved by Excel 2007 keeps its form controls in the legacy VML
-// drawing only: its controls are read from there when the drawing has none.
+// drawing only: its controls are read from there when the drawing has none. The comment lists,
+// the drawing and the legacy drawing are parts the sheet opens without: when one is missing or
+// damaged, what it held is absent (but a chart that the drawing shows must be read).
 void ReadWorksheet(Package& package, const SheetEntry& entry,
                    const std::vector<std::string>& sharedStrings, ContentBudget& budget,
                    document::SheetData& sheet) {
+  if (entry.part.empty()) return;
   WorksheetInfo info;
   ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet, info);
   sheet.protection = info.protection;
-  const Relationships relationships = ReadRelationships(package, entry.part);
+  Relationships relationships;
+  document::ReadUnlessDamaged([&] { relationships = ReadRelationships(package, entry.part); });
   for (const Relationship& relationship : relationships.items()) {
     if (relationship.external || !IsRelationshipType(relationship.type, "comments")) continue;
-    std::vector<document::CommentData> comments =
-        ReadComments(package, relationship.target, budget);
-    std::move(comments.begin(), comments.end(), std::back_inserter(sheet.comments));
+    document::ReadUnlessDamaged([&] {
+      std::vector<document::CommentData> comments =
+          ReadComments(package, relationship.target, budget);
+      std::move(comments.begin(), comments.end(), std::back_inserter(sheet.comments));
+    });
   }
   if (info.drawingId.empty() && info.legacyDrawingId.empty()) return;
   const document::SheetLayout layout(info.layout);
   if (!info.drawingId.empty()) {
-    ReadWorksheetDrawing(
-        package, RelatedPart(relationships, info.drawingId, "drawing", entry.part, "drawing"),
-        layout, ControlPartsOf(relationships, info.controls, entry.part), budget, sheet);
+    WorksheetDrawing drawing;
+    document::ReadUnlessDamaged([&] {
+      drawing = ReadWorksheetDrawing(
+          package, RelatedPart(relationships, info.drawingId, "drawing", entry.part, "drawing"),
+          layout, ControlPartsOf(package, relationships, info.controls), budget);
+    });
+    PlaceWorksheetDrawing(package, std::move(drawing), budget, sheet);
   }
   if (!info.legacyDrawingId.empty() && !HasFormControl(sheet)) {
-    std::vector<document::DrawingObjectData> controls =
-        ReadVmlControls(package,
-                        RelatedPart(relationships, info.legacyDrawingId, "vmlDrawing", entry.part,
-                                    "legacy drawing"),
-                        layout, budget);
-    std::move(controls.begin(), controls.end(), std::back_inserter(sheet.drawing));
+    document::ReadUnlessDamaged([&] {
+      std::vector<document::DrawingObjectData> controls =
+          ReadVmlControls(package,
+                          RelatedPart(relationships, info.legacyDrawingId, "vmlDrawing", entry.part,
+                                      "legacy drawing"),
+                          layout, budget);
+      std::move(controls.begin(), controls.end(), std::back_inserter(sheet.drawing));
+    });
   }
 }
 
@@ -114,7 +125,11 @@ document::WorkbookData ReadPackage(std::string_view bytes) {
   document::WorkbookData data;
   data.activeSheet = workbook.activeSheet;
   ContentBudget budget;
-  if (!workbook.themePart.empty()) data.theme = ReadTheme(package, workbook.themePart, budget);
+  // Without its theme (missing or damaged) the workbook takes the default one.
+  if (!workbook.themePart.empty()) {
+    document::ReadUnlessDamaged(
+        [&] { data.theme = ReadTheme(package, workbook.themePart, budget); });
+  }
   for (const SheetEntry& entry : workbook.sheets) {
     document::SheetData sheet;
     sheet.name = entry.name;

@@ -69,7 +69,8 @@ std::string FindWorkbookPart(Package& package, const ContentTypes& types) {
   const Relationship* main = root.FirstOfType("officeDocument");
   if (main == nullptr) document::FailNotWorkbook("the package has no workbook part");
   if (!package.Has(main->target)) {
-    document::FailNotWorkbook("the package has no workbook part (" + Quoted(main->target) + " is missing)");
+    document::FailNotWorkbook("the package has no workbook part (" + Quoted(main->target) +
+                              " is missing)");
   }
   const std::string contentType = types.Of(main->target);
   if (contentType.empty()) {
@@ -79,7 +80,7 @@ std::string FindWorkbookPart(Package& package, const ContentTypes& types) {
     if (contentType == known) return main->target;
   }
   document::FailNotWorkbook("the package holds a document of the type " + Quoted(contentType) +
-                  ", not a workbook");
+                            ", not a workbook");
 }
 
 WorkbookPart ReadWorkbookPart(Package& package, const ContentTypes& types, std::string_view part) {
@@ -92,22 +93,28 @@ WorkbookPart ReadWorkbookPart(Package& package, const ContentTypes& types, std::
   for (pugi::xml_node node : ChildNamed(workbook, "sheets").children()) {
     if (node.type() != pugi::node_element || LocalName(node.name()) != "sheet") continue;
     if (result.sheets.size() == kMaxSheets) {
-      document::FailDamaged("the part " + Quoted(part) + " lists more than " + std::to_string(kMaxSheets) +
-                  " sheets");
+      document::FailDamaged("the part " + Quoted(part) + " lists more than " +
+                            std::to_string(kMaxSheets) + " sheets");
     }
     SheetEntry entry;
     entry.name = DecodeEscapes(PlainAttribute(node, "name").value());
-    if (entry.name.empty()) document::FailDamaged("a sheet of the part " + Quoted(part) + " has no name");
+    if (entry.name.empty())
+      document::FailDamaged("a sheet of the part " + Quoted(part) + " has no name");
     const std::string id = RelationshipIdOf(node);
+    if (id.empty()) {
+      // A sheet that names no part at all opens as an empty worksheet under its name.
+      result.sheets.push_back(std::move(entry));
+      continue;
+    }
     const Relationship* relationship = relationships.Find(id);
     if (relationship == nullptr || relationship->external) {
-      document::FailDamaged("the sheet " + Quoted(entry.name) + " refers to the relationship " + Quoted(id) +
-                  ", which " + Quoted(part) + " does not have");
+      document::FailDamaged("the sheet " + Quoted(entry.name) + " refers to the relationship " +
+                            Quoted(id) + ", which " + Quoted(part) + " does not have");
     }
     entry.part = relationship->target;
     if (!SheetKindOf(*relationship, types, entry)) {
-      document::FailDamaged("the sheet " + Quoted(entry.name) + " is stored in " + Quoted(entry.part) +
-                  ", a part of an unknown kind");
+      document::FailDamaged("the sheet " + Quoted(entry.name) + " is stored in " +
+                            Quoted(entry.part) + ", a part of an unknown kind");
     }
     result.sheets.push_back(std::move(entry));
   }

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxSheets = 1000;
 struct SheetEntry {
   std::string name;
   document::SheetData::Kind kind = document::SheetData::Kind::Worksheet;
-  std::string part;         // the sheet's part name
+  std::string part;         // the sheet's part name; "" for a sheet that names none (empty)
   std::string rootElement;  // local name of the part's root ("worksheet", "chartsheet" ...)
 };
 

@@ -57,7 +57,11 @@ class CellReader {
       if (Trimmed(text).empty()) return std::nullopt;
       return Variant(Checked(FiniteNumber(text), position, "a number"));
     }
-    if (type == "s") return Variant(SharedString(text, position));
+    if (type == "s") {
+      // A shared-string cell without an index is an empty cell, as the spreadsheet opens it.
+      if (Trimmed(text).empty()) return std::nullopt;
+      return Variant(SharedString(text, position));
+    }
     if (type == "str" || type == "e") return Variant(std::move(text));
     if (type == "b") return Variant(Checked(BooleanOf(text), position, "a Boolean"));
     if (type == "d") return Variant(Checked(DateSerialOf(Trimmed(text)), position, "a date"));

@@ -173,21 +173,28 @@ TEST(FileColors, AChartAreaPictureIsNamedByItsPartAndSaysWhetherItTiles) {
   EXPECT_EQ(stretched.pictureName, "texture7.jpeg");
 }
 
+// A colour of the wrong form damages its part: a chart's is the workbook's damage, a sheet
+// drawing's leaves the drawing out.
 TEST(FileColors, AColourValueOfTheWrongFormIsDamage) {
   for (const std::string element : {"<a:srgbClr val=\"CCFFF\"/>",
                                     "<a:schemeClr val=\"accent1\"><a:lumMod val=\"much\"/>"
                                     "</a:schemeClr>"}) {
-    PackageParts package = MinimalWorkbook();
-    AddDrawing(package,
-               TwoCellAnchor(0, 0, 1, 1, Rectangle("<a:solidFill>" + element + "</a:solidFill>")));
+    SCOPED_TRACE(element);
+    const std::string fill = "<a:solidFill>" + element + "</a:solidFill>";
+    PackageParts inChart = MinimalWorkbook();
+    AddDrawing(inChart, TwoCellAnchor(4, 8, 11, 22, ChartFrame("Chart 1", "rIdChart1")),
+               {ChartSpaceXml("<c:chart><c:plotArea/></c:chart><c:spPr>" + fill + "</c:spPr>")});
     try {
-      Read(package);
-      ADD_FAILURE() << "no error for " << element;
+      Read(inChart);
+      ADD_FAILURE() << "no error";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 1004);
-      EXPECT_NE(error.description().find("xl/drawings/drawing1.xml"), std::string::npos)
+      EXPECT_NE(error.description().find("xl/charts/chart1.xml"), std::string::npos)
           << error.description();
     }
+    PackageParts inDrawing = MinimalWorkbook();
+    AddDrawing(inDrawing, TwoCellAnchor(0, 0, 1, 1, Rectangle(fill)));
+    EXPECT_TRUE(Read(inDrawing).sheets.at(0).drawing.empty());
   }
 }
 

@@ -1,10 +1,13 @@
-// Drawings and charts that make a workbook damaged (error 1004 naming the file and the part),
-// and hostile ones whose cost the reader bounds.
+// Charts that make a workbook damaged (error 1004 naming the file and the part), damaged sheet
+// drawings that the workbook opens without, and hostile ones whose cost the reader bounds.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "api/error.h"
+#include "document/read_fault.h"
+#include "document/sheet_layout.h"
+#include "readers/ooxml/drawing_part.h"
 #include "readers/ooxml/package_builder.h"
 #include "readers/ooxml/reader.h"
 
@@ -32,6 +35,25 @@ void ExpectDamaged(const PackageParts& package, const std::string& reason) {
   }
 }
 
+// The workbook opens without its sheet's drawing: no drawn object, no chart. When `reason` is
+// not empty, the drawing's reader states it as the drawing part's fault.
+void ExpectDrawingLeftOut(const PackageParts& package, const std::string& reason = "") {
+  const std::string bytes = testing::ZipBytes(package);
+  const document::WorkbookData read = ReadWorkbookBytes(bytes, "Ventes.xls");
+  ASSERT_EQ(read.sheets.size(), 1u);
+  EXPECT_TRUE(read.sheets[0].drawing.empty());
+  EXPECT_TRUE(read.sheets[0].charts.empty());
+  if (reason.empty()) return;
+  Package opened(bytes);
+  ContentBudget budget;
+  try {
+    ReadWorksheetDrawing(opened, "xl/drawings/drawing1.xml", document::SheetLayout(), {}, budget);
+    ADD_FAILURE() << "the drawing was read";
+  } catch (const document::ReadFault& fault) {
+    EXPECT_NE(fault.reason().find(reason), std::string::npos) << fault.reason();
+  }
+}
+
 std::string Series(const std::string& values) {
   return "<c:ser><c:val>" + values + "</c:val></c:ser>";
 }
@@ -51,30 +73,32 @@ TEST(DamagedDrawing, AMissingChartPartIsNamed) {
   ExpectDamaged(package, "the part 'xl/charts/chart1.xml' is missing");
 }
 
-TEST(DamagedDrawing, RelationshipsThatLeadNowhereAreDamage) {
+TEST(DamagedDrawing, ADrawingThatCannotBeFoundIsLeftOut) {
   PackageParts sheetToNowhere = WithChart("<c:barChart/>");
   sheetToNowhere.parts["xl/worksheets/_rels/sheet1.xml.rels"] =
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"/>";
-  ExpectDamaged(sheetToNowhere,
-                "the part 'xl/worksheets/sheet1.xml' refers to the drawing "
-                "'rIdDrawing', which leads to no drawing part");
+  ExpectDrawingLeftOut(sheetToNowhere);
 
   PackageParts missingDrawing = WithChart("<c:barChart/>");
   missingDrawing.parts.erase("xl/drawings/drawing1.xml");
-  ExpectDamaged(missingDrawing, "the part 'xl/drawings/drawing1.xml' is missing");
+  ExpectDrawingLeftOut(missingDrawing, "the part 'xl/drawings/drawing1.xml' is missing");
+}
 
+TEST(DamagedDrawing, AChartFrameThatLeadsNowhereLeavesTheDrawingOut) {
   PackageParts frameToNowhere = WithChart("<c:barChart/>");
   frameToNowhere.parts["xl/drawings/_rels/drawing1.xml.rels"] =
       "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"/>";
-  ExpectDamaged(frameToNowhere,
-                "the part 'xl/drawings/drawing1.xml' shows in 'Chart 1' the "
-                "chart 'rIdChart1', which leads to no chart part");
+  ExpectDrawingLeftOut(frameToNowhere,
+                       "the part 'xl/drawings/drawing1.xml' shows in 'Chart 1' the "
+                       "chart 'rIdChart1', which leads to no chart part");
 
   PackageParts external = WithChart("<c:barChart/>");
   std::string& relationships = external.parts["xl/drawings/_rels/drawing1.xml.rels"];
   relationships.insert(relationships.find("/>"), " TargetMode=\"External\"");
-  ExpectDamaged(external, "which leads to no chart part");
+  ExpectDrawingLeftOut(external, "which leads to no chart part");
+}
 
+TEST(DamagedDrawing, AChartsShapesThatLeadNowhereAreDamage) {
   PackageParts shapesToNowhere = WithChart("<c:barChart/>");
   std::string& chart = shapesToNowhere.parts["xl/charts/chart1.xml"];
   chart.insert(chart.rfind("</c:chartSpace>"), "<c:userShapes r:id=\"rId9\"/>");
@@ -83,18 +107,18 @@ TEST(DamagedDrawing, RelationshipsThatLeadNowhereAreDamage) {
                 "'rId9', which leads to no drawing part");
 }
 
-TEST(DamagedDrawing, AnchorsOutsideTheSheetOrWithoutNumbersAreRefused) {
+TEST(DamagedDrawing, AnchorsOutsideTheSheetOrWithoutNumbersLeaveTheDrawingOut) {
   PackageParts beyond = MinimalWorkbook();
   AddDrawing(beyond, TwoCellAnchor(16385, 0, 16386, 1, ChartFrame("Chart 1", "rIdChart1")));
-  ExpectDamaged(beyond,
-                "the part 'xl/drawings/drawing1.xml' has an anchor whose col is missing "
-                "or lies outside the sheet");
+  ExpectDrawingLeftOut(beyond,
+                       "the part 'xl/drawings/drawing1.xml' has an anchor whose col is missing "
+                       "or lies outside the sheet");
 
   PackageParts words = MinimalWorkbook();
   std::string anchor = TwoCellAnchor(0, 0, 2, 2, ChartFrame("Chart 1", "rIdChart1"));
   anchor.replace(anchor.find("<xdr:colOff>0"), 13, "<xdr:colOff>un");
   AddDrawing(words, anchor);
-  ExpectDamaged(words, "has <xdr:colOff>un</xdr:colOff>, which is not a number");
+  ExpectDrawingLeftOut(words, "has <xdr:colOff>un</xdr:colOff>, which is not a number");
 }
 
 TEST(DamagedDrawing, ChartSettingsOutsideTheFormatAreRefused) {
@@ -148,7 +172,7 @@ TEST(HostileChart, MoreSeriesThanAChartMayHoldAreRefused) {
                 "the part 'xl/charts/chart1.xml' holds more than 255 series");
 }
 
-TEST(HostileDrawing, MoreObjectsThanADrawingMayHoldAreRefused) {
+TEST(HostileDrawing, MoreObjectsThanADrawingMayHoldLeaveItOut) {
   std::string anchors;
   const std::string box = TwoCellAnchor(0, 0, 1, 1,
                                         "<xdr:sp><xdr:nvSpPr><xdr:cNvPr id=\"2\" name=\"B\"/>"
@@ -163,7 +187,8 @@ TEST(HostileDrawing, MoreObjectsThanADrawingMayHoldAreRefused) {
   PackageParts tooMany = MinimalWorkbook();
   AddDrawing(tooMany, anchors + box);
   tooMany.stored["xl/drawings/drawing1.xml"] = true;
-  ExpectDamaged(tooMany, "the part 'xl/drawings/drawing1.xml' holds more than 10000 drawn objects");
+  ExpectDrawingLeftOut(tooMany,
+                       "the part 'xl/drawings/drawing1.xml' holds more than 10000 drawn objects");
 }
 
 TEST(HostileDrawing, DeeplyNestedGroupsAreReadAsOneObject) {
