@@ -1,10 +1,10 @@
 #include "readers/ooxml/xml_part.h"
 
-
 #include <cstdint>
 
 #include "document/read_fault.h"
 #include "readers/ooxml/text_pieces.h"
+#include "readers/ooxml/xml_characters.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -71,7 +71,7 @@ class BoundedText {
     chars_ += CodePointCount(piece);
     if (chars_ > kMaxTextChars) {
       document::FailDamaged("a text of the part " + Quoted(partName_) + " is longer than " +
-                  std::to_string(kMaxTextChars) + " characters");
+                            std::to_string(kMaxTextChars) + " characters");
     }
     text_ += piece;
   }
@@ -96,23 +96,28 @@ void AppendElementText(BoundedText& out, pugi::xml_node element) {
 
 pugi::xml_document ParseXmlBytes(std::string_view bytes, std::string_view partName,
                                  std::string_view rootLocalName) {
+  if (const std::optional<CharacterFault> fault = FirstCharacterFault(bytes)) {
+    document::FailDamaged("the part " + Quoted(partName) + " holds " + fault->what +
+                          ", which XML does not allow, at offset " + std::to_string(fault->offset));
+  }
   pugi::xml_document document;
   const pugi::xml_parse_result result =
       document.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_auto);
   if (!result) {
     document::FailDamaged("the part " + Quoted(partName) + " is not well-formed XML (" +
-                result.description() + " at offset " + std::to_string(result.offset) + ")");
+                          result.description() + " at offset " + std::to_string(result.offset) +
+                          ")");
   }
   for (pugi::xml_node node : document.children()) {
     if (node.type() == pugi::node_doctype) {
       document::FailDamaged("the part " + Quoted(partName) +
-                  " declares a document type (DOCTYPE), which a workbook part never has");
+                            " declares a document type (DOCTYPE), which a workbook part never has");
     }
   }
   const pugi::xml_node root = document.document_element();
   if (!root || LocalName(root.name()) != rootLocalName) {
-    document::FailDamaged("the part " + Quoted(partName) + " has no <" + std::string(rootLocalName) +
-                "> root element");
+    document::FailDamaged("the part " + Quoted(partName) + " has no <" +
+                          std::string(rootLocalName) + "> root element");
   }
   return document;
 }

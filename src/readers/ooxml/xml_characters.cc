@@ -1,0 +1,72 @@
+#include "readers/ooxml/xml_characters.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace k27093::ooxml {
+namespace {
+
+bool IsWideEncoding(std::string_view bytes) {
+  if (bytes.starts_with("\xFE\xFF") || bytes.starts_with("\xFF\xFE")) return true;
+  return bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0');
+}
+
+bool IsXmlCharacter(std::uint32_t code) {
+  return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+         (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+std::string CodePointName(std::uint32_t code) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+  return "the character " + std::string(name);
+}
+
+// The code point of the UTF-8 sequence at `at` and its length; length 0 when the bytes there
+// are no well-formed sequence.
+std::pair<std::uint32_t, std::size_t> DecodeAt(std::string_view bytes, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const unsigned char lead = byte(at);
+  std::size_t length = 0;
+  std::uint32_t code = 0;
+  std::uint32_t smallest = 0;
+  if (lead < 0x80) return {lead, 1};
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, code = lead & 0x1F, smallest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, code = lead & 0x0F, smallest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, code = lead & 0x07, smallest = 0x10000;
+  } else {
+    return {0, 0};
+  }
+  if (at + length > bytes.size()) return {0, 0};
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) return {0, 0};
+    code = (code << 6) | (byte(at + i) & 0x3F);
+  }
+  if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {0, 0};
+  return {code, length};
+}
+
+}  // namespace
+
+std::optional<CharacterFault> FirstCharacterFault(std::string_view bytes) {
+  if (IsWideEncoding(bytes)) return std::nullopt;
+  std::size_t at = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  while (at < bytes.size()) {
+    // Plain ASCII text, the bulk of every part, one byte at a time.
+    const unsigned char c = static_cast<unsigned char>(bytes[at]);
+    if (c >= 0x20 && c < 0x80) {
+      ++at;
+      continue;
+    }
+    const auto [code, length] = DecodeAt(bytes, at);
+    if (length == 0) return CharacterFault{at, "bytes that are not UTF-8"};
+    if (!IsXmlCharacter(code)) return CharacterFault{at, CodePointName(code)};
+    at += length;
+  }
+  return std::nullopt;
+}
+
+}  // namespace k27093::ooxml
