@@ -23,12 +23,24 @@ void IgnoringErrors(Operation operation) {
 
 }  // namespace
 
+// The folder of a working file: the models folder for a model, else the working folder. An
+// empty working folder would make the file's name relative to whatever folder is current:
+// it is refused before anything is deleted or renamed.
+const std::string& Module::FolderOf(const files::Fichier& entry) const {
+  if (!entry.Modele && sPathDossier_.empty()) {
+    Raise(errors::kPathNotFound, "Path not found: the working folder is empty",
+          std::string(kComponentSource));
+  }
+  return entry.Modele ? sPathModele_ : sPathDossier_;
+}
+
 void Module::Nettoyage() {
   try {
     const auto list = oQuestion_->FichiersDeTravail();
     const std::int32_t count = list->count();
     for (std::int32_t i = 1; i <= count; ++i) {
       const files::Fichier entry = list->Item(i);
+      const std::string path = FolderOf(entry) + entry.NomDest;
       const auto workbooks = oApplication_->ApplicationObject()->Workbooks();
       const std::string wanted = LowerCase(entry.NomDest);
       for (std::int32_t j = workbooks->Count(); j >= 1; --j) {
@@ -38,7 +50,6 @@ void Module::Nettoyage() {
           break;
         }
       }
-      const std::string path = (entry.Modele ? sPathModele_ : sPathDossier_) + entry.NomDest;
       IgnoringErrors([&] { environment_.files.SetAttributesNormal(path); });
       IgnoringErrors([&] { environment_.files.Delete(path); });
     }
@@ -54,7 +65,7 @@ void Module::Renomme() {
     for (std::int32_t i = 1; i <= count; ++i) {
       const files::Fichier entry = list->Item(i);
       if (entry.NomSource.empty()) continue;
-      const std::string& folder = entry.Modele ? sPathModele_ : sPathDossier_;
+      const std::string& folder = FolderOf(entry);
       environment_.files.SetAttributesNormal(folder + entry.NomSource);
       environment_.files.Rename(folder + entry.NomSource, folder + entry.NomDest);
     }

@@ -63,6 +63,8 @@ class Module final : public AbstractModule {
   // Working files and the current folder.
   void Nettoyage();
   void Renomme();
+  // The folder of a working file; raises 76 for an empty working folder.
+  const std::string& FolderOf(const files::Fichier& entry) const;
   void ChangeDir(const std::string& sRep);
   std::string GetDir();
   // The common structure check; false with sCauseErreur set when the frame is broken.

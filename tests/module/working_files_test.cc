@@ -68,6 +68,21 @@ TEST_F(ModuleTest, ATakenWorkingNameFailsRenommeAndKeepsBothFiles) {
   EXPECT_TRUE(work_.Contains("02709301.xls"));
 }
 
+// Without a working folder the working files' names would be those of the current folder:
+// nothing there is deleted or renamed, Nettoyage refuses the empty folder with 76.
+TEST_F(ModuleTest, AnEmptyWorkingFolderIsRefusedBeforeAnyFileIsTouched) {
+  StageModel(401);
+  testsupport::WriteVentesWorkbook(work_.File("Ventes.xls"));
+  const auto before = Snapshot({work_.path()});
+  const fs::path current = fs::current_path();
+  fs::current_path(fs::u8path(work_.path()));
+  const Error error = RaisedError([&] { module_.InitQuestion(401, "", application_, window_); });
+  fs::current_path(current);
+  EXPECT_EQ(error.number(), errors::kPathNotFound);
+  EXPECT_EQ(error.source(), TracedSource("Module", "Nettoyage", "K27093"));
+  EXPECT_TRUE(Snapshot({work_.path()}) == before) << "the working folder's files changed";
+}
+
 TEST_F(ModuleTest, AnErrorInNettoyageDuringQuitterReachesTheClientWithTwoLevels) {
   auto faulty = std::make_shared<FaultyApplication>(engine::StartApplication(
       desktop(), &environment_.registry(), {templates_.path(), "Imprimante PDF", work_.path()}));
