@@ -32,6 +32,10 @@ std::string OpenFaultDescription(std::string_view name, const ReadFault& fault) 
 std::string ReadWorkbookFileBytes(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::none) {
+    // The file may be there: a folder on its path cannot be searched, or the path loops.
+    RaiseOpenError(Quoted(path) + " cannot be reached: " + error.message() + ".");
+  }
   if (!std::filesystem::exists(status)) {
     RaiseOpenError(Quoted(path) +
                    " could not be found. Check the spelling of the file name, and verify that "

@@ -14,8 +14,9 @@ namespace k27093::document {
 inline constexpr std::uintmax_t kMaxWorkbookFileBytes = 256ull * 1024 * 1024;
 
 // The whole content of the file at `path`, opened read-only. Raises Error 1004 (source
-// "Microsoft Office Excel") when the file is missing, is not a regular file, is larger than
-// kMaxWorkbookFileBytes (before reading it) or cannot be read completely.
+// "Microsoft Office Excel") when the file is missing ("could not be found"), cannot be reached
+// (a folder on its path cannot be searched, the path loops), is not a regular file, is larger
+// than kMaxWorkbookFileBytes (before reading it) or cannot be read completely.
 std::string ReadWorkbookFileBytes(const std::string& path);
 
 // Raises Error 1004 with `description`, as the spreadsheet reports a file it cannot open.
