@@ -159,10 +159,12 @@ TEST_F(BatchCheckCommand, AnEmptyListIsABatchOfNothing) {
 }
 
 TEST_F(BatchCheckCommand, AListThatCannotBeReadIsAnError) {
-  const ProgramResult result = Check({"401", "--files-from", folder_.File("absente.txt")});
-  EXPECT_EQ(result.status, 3);
-  EXPECT_TRUE(result.out.empty()) << result.out;
-  EXPECT_NE(result.err.find("absente.txt"), std::string::npos) << result.err;
+  for (const std::string& list : {folder_.File("absente.txt"), folder_.path()}) {
+    const ProgramResult result = Check({"401", "--files-from", list});
+    EXPECT_EQ(result.status, 3) << list;
+    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_NE(result.err.find(list), std::string::npos) << result.err;
+  }
 }
 
 TEST_F(BatchCheckCommand, BadUsageExitsWith64) {
