@@ -41,7 +41,9 @@ for line in "${lines[@]}"; do
     exit "$status"
   fi
   graded=$((graded + 1))
+  # The verdict without the explanation that follows a fault code.
   verdict=$(head -n 1 <<<"$output")
+  verdict=${verdict%% — *}
   if [[ $verdict == "$exercise: $expected" ]]; then
     echo "(exit $status: ${meaning[$status]}, as the sample is made for)"
   else

@@ -3,8 +3,10 @@
 // these.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace k27093::client {
 
@@ -30,18 +32,42 @@ struct InspectRequest {
 int RunInspectCommand(const InspectRequest& request, std::ostream& out, std::ostream& err);
 
 struct CheckRequest {
-  std::string exercise;  // as typed; must be a whole number that fits 32 bits
-  std::string workbook;  // the learner's workbook file, never changed
-  std::string printer;   // the spreadsheet's printer (--printer); "": the machine has none
-  bool json = false;
+  std::string exercise;                // as typed; must be a whole number that fits 32 bits
+  std::vector<std::string> workbooks;  // the learner's workbook files, never changed
+  // --files-from: a file that lists more workbooks, one path a line (empty lines skipped, a
+  // line's trailing carriage return dropped); "-" for standard input; "" for none.
+  std::string filesFrom;
+  std::string printer;          // the spreadsheet's printer (--printer); "": the machine has none
+  bool json = false;            // --json: one workbook's verdict as one JSON object
+  bool jsonl = false;           // --jsonl: a batch as JSON lines
+  int jobs = 0;                 // --jobs: the batch's workers; 0 when not given (one)
+  std::string language = "fr";  // --lang: the explanations' language, "fr" or "en"
+  bool progress = false;        // standard error is a terminal: show the batch's progress
 };
 
-// `k27093 check EXERCISE WORKBOOK [--printer NAME] [--json]`: grades the workbook
-// (GradeWorkbook, with the macro workbook beside the executable, on a spreadsheet whose
-// printer is `printer`, none without it) and prints the verdict or the error (check_output.h).
-// Answers kExitSuccess, kExitFault, kExitGeneralFault or kExitError; kExitUsage, with a
-// message on `err` and nothing on `out`, when EXERCISE is not a number. A number outside
-// 401..421 is graded all the same: the module answers it with its own error.
-int RunCheckCommand(const CheckRequest& request, std::ostream& out, std::ostream& err);
+// Whether the request grades a batch: more than one workbook, or --jsonl, --jobs or
+// --files-from given. Otherwise it is the check of one workbook.
+bool IsBatch(const CheckRequest& request);
+
+// `k27093 check EXERCISE WORKBOOK [--printer NAME] [--json] [--lang fr|en]`: grades the
+// workbook (GradeWorkbook, with the macro workbook beside the executable, on a spreadsheet
+// whose printer is `printer`, none without it) and prints the verdict with its explanation,
+// or the error (check_output.h). Answers kExitSuccess, kExitFault, kExitGeneralFault or
+// kExitError; kExitUsage, with a message on `err` and nothing on `out`, when EXERCISE is not
+// a number. A number outside 401..421 is graded all the same: the module answers it with its
+// own error.
+//
+// A batch (IsBatch), `k27093 check EXERCISE FILE... [--files-from PATH] [--jsonl] [--jobs N]`:
+// every workbook graded as that exercise (GradeBatch), printed in the list's order with a
+// closing summary (batch_output.h), a progress line on `err` while `progress`; nothing else
+// on `err`. Answers the worst exit status of the workbooks (0 for an empty list); a workbook
+// that cannot be read is an error entry of its own. kExitUsage when the request names no
+// workbook and no list, or asks for --json; kExitError with a message on `err` when the list
+// of --files-from cannot be read. `in` is the standard input of "--files-from -".
+int RunCheckCommand(const CheckRequest& request, std::ostream& out, std::ostream& err,
+                    std::istream& in);
+
+// The paths `list` holds, one a line: empty lines skipped, a trailing carriage return dropped.
+std::vector<std::string> ReadFileList(std::istream& list);
 
 }  // namespace k27093::client

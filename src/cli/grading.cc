@@ -1,65 +1,14 @@
 #include "cli/grading.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "api/file_system.h"
 #include "cli/embedded_environment.h"
 #include "cli/error_report.h"
 #include "cli/private_folder.h"
+#include "cli/working_copy.h"
 #include "module/abstract_module.h"
-#include "questions/question_catalog.h"
 #include "typelib/identities.h"
 
 namespace k27093::client {
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// Makes `folder` (with its trailing separator) inside the private folder.
-std::string MakeFolder(const std::string& folder) {
-  std::error_code failure;
-  if (!fs::create_directory(folder, failure)) {
-    Raise(errors::kPathFileAccess, "Path/File access error: cannot create the folder " + folder,
-          std::string(kComponentSource));
-  }
-  return folder;
-}
-
-// Raises 53 when the learner's workbook is missing, 75 when it is not a regular file.
-void RequireReadableFile(const std::string& workbook) {
-  std::error_code failure;
-  const fs::file_status status = fs::status(workbook, failure);
-  if (status.type() == fs::file_type::not_found) {
-    Raise(errors::kFileNotFound, "File not found: " + workbook, std::string(kComponentSource));
-  }
-  if (failure || status.type() != fs::file_type::regular) {
-    Raise(errors::kPathFileAccess, "Path/File access error: not a readable file: " + workbook,
-          std::string(kComponentSource));
-  }
-}
-
-// Copies the learner's workbook into the working folder under the exercise's model name, as
-// the course hands the model out, writable by its owner whatever the original allowed. An
-// exercise without a model (a number outside 401..421) gets no copy: the module answers it.
-void StageWorkbook(const std::string& workbook, const std::string& workFolder,
-                   std::int32_t exercise) {
-  RequireReadableFile(workbook);
-  const questions::QuestionInfo* info = questions::FindQuestion(exercise);
-  if (info == nullptr) return;
-  const fs::path copy = workFolder + std::string(info->nomSource);
-  std::error_code failure;
-  fs::copy_file(workbook, copy, failure);
-  if (!failure) {
-    fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, failure);
-  }
-  if (failure) {
-    Raise(errors::kPathFileAccess,
-          "Path/File access error: cannot copy " + workbook + ": " + failure.message(),
-          std::string(kComponentSource));
-  }
-}
 
 Verdict ReadVerdict(AbstractModule& module) {
   Verdict verdict;
@@ -75,6 +24,8 @@ Verdict ReadVerdict(AbstractModule& module) {
   }
   return verdict;
 }
+
+namespace {
 
 // The client's side of one exercise on a module created through the registry.
 Verdict RunExercise(EmbeddedEnvironment& embedded, std::int32_t exercise,

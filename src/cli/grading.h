@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "api/error.h"
+#include "module/abstract_module.h"
 
 namespace k27093::client {
 
@@ -37,6 +38,10 @@ struct Grading {
   std::optional<Verdict> verdict;
   std::optional<Error> error;  // the first error that reached the client
 };
+
+// The verdict the module holds after TestePoint: ErreurGenerale, CauseErreur, BravoNuance and
+// the Complement list (empty when Nothing). The module's errors pass on.
+Verdict ReadVerdict(AbstractModule& module);
 
 // Runs one check. Never throws: every failure is the Grading's error. A workbook that is
 // missing gives 53, one that is not a readable file 75 (source "K27093", the description

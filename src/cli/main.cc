@@ -1,5 +1,7 @@
 // k27093: the command-line client. Parses the command line and hands over to the commands of
 // src/cli; exit statuses are those of cli/commands.h.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 
@@ -25,15 +27,25 @@ int main(int argc, char** argv) {
   CheckRequest check;
   CLI::App* checkCommand = app.add_subcommand(
       "check",
-      "Grade a learner's workbook for an exercise (exit 0 pass, 1 fault, 2 general "
-      "fault, 3 error)");
+      "Grade learners' workbooks for an exercise (exit 0 pass, 1 fault, 2 general fault, 3 "
+      "error; for several workbooks the worst of them)");
   checkCommand->add_option("EXERCISE", check.exercise, "The exercise number, 401 to 421")
       ->required();
-  checkCommand->add_option("WORKBOOK", check.workbook, "The learner's workbook (never changed)")
-      ->required();
+  checkCommand->add_option("WORKBOOK", check.workbooks,
+                           "The learner's workbooks (never changed); several make a batch");
+  checkCommand->add_option("--files-from", check.filesFrom,
+                           "A batch: read more workbooks from this file, one path a line ('-': "
+                           "standard input)");
   checkCommand->add_option("--printer", check.printer,
                            "The spreadsheet's printer (without it the machine has none)");
-  checkCommand->add_flag("--json", check.json, "Print JSON instead of text");
+  checkCommand->add_flag("--json", check.json, "Print one workbook's verdict as JSON");
+  checkCommand->add_flag("--jsonl", check.jsonl,
+                         "A batch: one JSON object per workbook, then a summary object");
+  checkCommand->add_option("--jobs", check.jobs, "A batch: grade on N workers at once")
+      ->check(CLI::Range(1, 256));
+  checkCommand->add_option("--lang", check.language, "The explanations' language")
+      ->check(CLI::IsMember({"fr", "en"}));
+  check.progress = isatty(STDERR_FILENO) != 0;
 
   try {
     app.parse(argc, argv);
@@ -43,6 +55,6 @@ int main(int argc, char** argv) {
   }
   if (exercises->parsed()) return RunExercisesCommand(std::cout);
   if (inspectCommand->parsed()) return RunInspectCommand(inspect, std::cout, std::cerr);
-  if (checkCommand->parsed()) return RunCheckCommand(check, std::cout, std::cerr);
+  if (checkCommand->parsed()) return RunCheckCommand(check, std::cout, std::cerr, std::cin);
   return kExitUsage;
 }

@@ -11,7 +11,8 @@ bool Check::WithoutErrors(const std::function<void()>& reads) {
   }
 }
 
-void Check::MappingErrors(const ErrorLetters& letters, const std::function<void()>& reads) {
+void Check::MappingErrors(const ErrorLetters& letters, const std::function<void()>& reads) const {
+  for (const auto& mapping : letters) Offer(mapping.second);
   try {
     reads();
   } catch (const Error& error) {
@@ -22,7 +23,8 @@ void Check::MappingErrors(const ErrorLetters& letters, const std::function<void(
   }
 }
 
-void Check::AnyErrorGives(std::string_view letter, const std::function<void()>& reads) {
+void Check::AnyErrorGives(std::string_view letter, const std::function<void()>& reads) const {
+  Offer(letter);
   try {
     reads();
   } catch (const Error&) {

@@ -44,7 +44,8 @@ void Question::TestePoint() {
   try {
     sCauseErreur_.clear();
     oComplementInfo_ = MakeRef<files::ComplementInfo>();
-    Check check(oComplementInfo_, sCauseErreur_);
+    Check check(oComplementInfo_, sCauseErreur_, letterObserver_.get());
+    for (const auto& mapping : variant.lettersByError) check.Offer(mapping.second);
     RunTests(check);
   } catch (const TestFailed& failed) {
     sCauseErreur_ = failed.letter;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "api/dispatch.h"
@@ -43,6 +44,11 @@ class Question : public Dispatch {
   void TestePoint();
   // Releases the application and the lists; the texts are kept.
   void Fermer();
+  // The observer told every letter the following checks offer (LetterObserver); nullptr for
+  // none. Shared so that it stays as long as the question may check.
+  void ObserveLetters(std::shared_ptr<LetterObserver> observer) {
+    letterObserver_ = std::move(observer);
+  }
 
   Variant Invoke(std::string_view member, CallKind kind, Arguments arguments) override;
 
@@ -67,6 +73,7 @@ class Question : public Dispatch {
   std::string sPathModele_;
   std::string sPathDossierParDefaut_;
   Ref<files::ComplementInfo> oComplementInfo_;
+  std::shared_ptr<LetterObserver> letterObserver_;
 };
 
 }  // namespace k27093::questions

@@ -55,7 +55,7 @@ void Question0407::RunTests(Check& check) {
   const auto& app = application();
   const Variant chart = QuestionChart(app, kFirstSheet);
   Tribool keptItsFrame = true;
-  Check::MappingErrors({{errors::kApplication, "D"}}, [&] { keptItsFrame = KeptItsFrame(app); });
+  check.MappingErrors({{errors::kApplication, "D"}}, [&] { keptItsFrame = KeptItsFrame(app); });
   check.Expect(keptItsFrame, "D");
 
   const Variant width = GetProperty(ChartObjectOf(chart), "Width");

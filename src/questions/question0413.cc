@@ -29,7 +29,7 @@ void Question0413::RunTests(Check& check) {
   check.Expect(!GreaterThan(Variant(average), CountOf(chart, "SeriesCollection")), "C");
 
   // From here on every error stores "A" (a chart of four series has no fifth one).
-  Check::AnyErrorGives("A", [&] {
+  check.AnyErrorGives("A", [&] {
     check.Expect(Equals(GetProperty(SeriesOf(chart, 5), "Type"), xl::gallery::kLine), "A");
     Tribool columns = true;
     for (std::int32_t i = 1; i <= 4; ++i) {

@@ -51,16 +51,36 @@ TEST(CheckExitStatus, SortsPassOwnFaultGeneralFaultAndError) {
   EXPECT_EQ(client::ExitStatusOf(ErrorGrading()), 3);
 }
 
-TEST(CheckText, OneLinePerVerdict) {
+TEST(CheckText, OneLinePerVerdictWithTheFaultExplainedInFrenchByDefault) {
   EXPECT_EQ(Print(VerdictOf(false, "")).out, "401: pass\n");
-  EXPECT_EQ(Print(VerdictOf(false, "H")).out, "401: fault H\n");
-  EXPECT_EQ(Print(VerdictOf(true, "%AL")).out, "401: general fault %AL\n");
+  EXPECT_EQ(Print(VerdictOf(false, "H")).out,
+            "401: fault H — Aucun graphique n'a été créé sur la feuille « Année N ».\n");
+  EXPECT_EQ(Print(VerdictOf(true, "%AL")).out,
+            "401: general fault %AL — Le tableur ne répond pas (une boîte de dialogue est "
+            "peut-être ouverte).\n");
   EXPECT_TRUE(Print(VerdictOf(true, "%AL")).err.empty());
+}
+
+TEST(CheckText, TheExplanationFollowsTheLanguageAsked) {
+  std::ostringstream out;
+  std::ostringstream err;
+  client::PrintGrading(out, err, VerdictOf(true, "G"), client::Language::kEnglish);
+  EXPECT_EQ(out.str(), "401: general fault G — The workbook must keep exactly its two sheets.\n");
+}
+
+TEST(CheckText, ACodeTheCatalogueDoesNotKnowIsPrintedWithoutExplanation) {
+  EXPECT_EQ(Print(VerdictOf(false, "Z")).out, "401: fault Z\n");
+  // "H" is a general code of 401 too, but an own letter of 401 is not a general code of 421.
+  Grading grading = VerdictOf(true, "H");
+  grading.exercise = 421;
+  EXPECT_EQ(Print(grading).out, "421: general fault H\n");
 }
 
 TEST(CheckText, ComplementTextsFollowIndentedOnePerLine) {
   Printed printed = Print(VerdictOf(false, "B", {"Échelle : 400", "ligne 1\nligne 2"}));
-  EXPECT_EQ(printed.out, "401: fault B\n  Échelle : 400\n  ligne 1\\nligne 2\n");
+  EXPECT_EQ(printed.out,
+            "401: fault B — Le graphique a moins de quatre séries.\n  Échelle : 400\n  ligne "
+            "1\\nligne 2\n");
 }
 
 TEST(CheckText, AnErrorGoesToTheErrorStreamWithItsSourceMadeVisible) {
@@ -75,6 +95,7 @@ TEST(CheckJson, AVerdictHasTheKeysInOrderAndANullError) {
   ordered_json json = GradingJson(VerdictOf(false, "H"));
   EXPECT_EQ(json.dump(),
             "{\"exercise\":401,\"ErreurGenerale\":false,\"CauseErreur\":\"H\","
+            "\"explanation\":\"Aucun graphique n'a été créé sur la feuille « Année N ».\","
             "\"BravoNuance\":false,\"Complement\":[],\"error\":null}");
 }
 
@@ -82,12 +103,14 @@ TEST(CheckJson, ComplementTextsAreAnArrayOfStrings) {
   ordered_json json = GradingJson(VerdictOf(false, "", {"un", "deux"}));
   EXPECT_EQ(json["Complement"], ordered_json::array({"un", "deux"}));
   EXPECT_EQ(json["CauseErreur"], "");
+  EXPECT_TRUE(json["explanation"].is_null());
 }
 
 TEST(CheckJson, AnErrorNullsTheVerdictAndKeepsTheRawSource) {
   ordered_json json = GradingJson(ErrorGrading());
   EXPECT_EQ(json.dump(),
-            "{\"exercise\":422,\"ErreurGenerale\":null,\"CauseErreur\":null,\"BravoNuance\":null,"
+            "{\"exercise\":422,\"ErreurGenerale\":null,\"CauseErreur\":null,\"explanation\":null,"
+            "\"BravoNuance\":null,"
             "\"Complement\":null,\"error\":{\"number\":91,\"description\":\"Object variable or "
             "With block variable not set\",\"source\":\"DLL K27093 - CLASSE "
             "Module\\n\\r - SERVICE Nettoyage - OBJET K27093\"}}");

@@ -213,8 +213,8 @@ TEST(CheckFrame, AStoredLetterGoesOnToTheEndAndIsReplacedByTheHandlersOwnLetters
 TEST(CheckFrame, AStepsOwnHandlerMapsItsErrorsAndLeavesTheOthersToTheCheck) {
   std::int32_t raisedInStep = 0;
   int stepsAfter = 0;
-  ScriptedQuestion question([&](Check&) {
-    Check::MappingErrors({{1004, "D"}}, [&] {
+  ScriptedQuestion question([&](Check& check) {
+    check.MappingErrors({{1004, "D"}}, [&] {
       if (raisedInStep != 0) Raise(raisedInStep);
     });
     ++stepsAfter;

@@ -1,0 +1,23 @@
+// The learner's workbook staged for a check: a private working folder gets a copy of it under
+// the exercise's model name, as the course hands the model out. The learner's file is only
+// ever read.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace k27093::client {
+
+// Makes `folder` (with its trailing separator) and answers it; raises 75 (source "K27093")
+// when it cannot be made, an existing folder included.
+std::string MakeFolder(const std::string& folder);
+
+// Copies `workbook` into `workFolder` under the model name of `exercise`, writable by its
+// owner whatever the original allowed. Raises 53 when the workbook is missing, 75 when it is
+// not a regular readable file or cannot be copied (source "K27093", the description names
+// the file). An exercise without a model (outside 401..421) gets no copy: the module answers
+// it.
+void StageWorkbook(const std::string& workbook, const std::string& workFolder,
+                   std::int32_t exercise);
+
+}  // namespace k27093::client
