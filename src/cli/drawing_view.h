@@ -45,6 +45,9 @@ struct CheckBoxView {
   PlaceView place;
 };
 
+// Each list below raises what the collection's Count or Item raises (and, for shapes, what
+// Name or Type raises): the caller keeps that as the whole list's Reading.
+
 // The text boxes of a TextBoxes collection, in its order.
 std::vector<TextBoxView> ReadTextBoxes(xl::TextBoxes& boxes);
 
@@ -52,6 +55,7 @@ std::vector<TextBoxView> ReadTextBoxes(xl::TextBoxes& boxes);
 // the same name among `textBoxes`.
 std::vector<ShapeView> ReadShapes(xl::Shapes& shapes, const std::vector<TextBoxView>& textBoxes);
 
+// The Forms check boxes of a CheckBoxes collection, in its order.
 std::vector<CheckBoxView> ReadCheckBoxes(xl::CheckBoxes& boxes);
 
 // The place of any object with Left, Top, Width and Height members.
