@@ -40,7 +40,7 @@ WorkbookView InspectInPrivateFolder(const std::string& workbook) {
   EmbeddedEnvironment embedded(std::move(options));
   Ref<xl::Application> application = StartSpreadsheet(embedded);
   Ref<xl::Workbook> book = application->Workbooks()->Open(path);
-  WorkbookView view = ReadWorkbookView(*book);
+  WorkbookView view = ReadWorkbookView(*application, *book);
   book->Close(false);
   application->Quit();
   return view;

@@ -6,25 +6,6 @@ namespace k27093::client {
 
 namespace {
 
-ChartView ReadChart(std::string name, xl::Chart& chart) {
-  ChartView view;
-  view.name = std::move(name);
-  view.chartType = chart.ChartType();
-  Ref<xl::SeriesCollection> series = chart.SeriesCollection();
-  for (std::int32_t i = 1; i <= series->Count(); ++i) {
-    view.seriesFormulas.push_back(series->Item(Variant(i))->Formula());
-  }
-  if (chart.HasTitle()) view.title = chart.ChartTitle()->Text();
-  if (chart.HasLegend()) view.legendPosition = chart.Legend()->Position();
-  constexpr std::int32_t kPrimary = 1;
-  for (std::int32_t type = 1; type <= 3; ++type) {
-    if (!chart.HasAxis(type, kPrimary)) continue;
-    Ref<xl::Axis> axis = chart.Axes(type, kPrimary);
-    view.axes.push_back({type, axis->HasTitle(), axis->HasMajorGridlines()});
-  }
-  return view;
-}
-
 void ReadCells(xl::Worksheet& sheet, SheetView& view) {
   for (std::int32_t row = 1; row <= kScannedRows; ++row) {
     for (std::int32_t column = 1; column <= kScannedColumns; ++column) {
@@ -38,31 +19,55 @@ void ReadCells(xl::Worksheet& sheet, SheetView& view) {
   }
 }
 
+std::vector<ChartView> ReadChartObjects(xl::ChartObjects& charts) {
+  std::vector<ChartView> views;
+  for (std::int32_t i = 1, count = charts.Count(); i <= count; ++i) {
+    Ref<xl::ChartObject> chartObject = charts.Item(Variant(i));
+    views.push_back(ReadChart(chartObject->Name(), ReadPlace(*chartObject), *chartObject->Chart()));
+  }
+  return views;
+}
+
 void ReadDrawing(xl::Worksheet& sheet, SheetView& view) {
-  Ref<xl::ChartObjects> charts = sheet.ChartObjects();
-  for (std::int32_t i = 1; i <= charts->Count(); ++i) {
-    Ref<xl::ChartObject> chartObject = charts->Item(Variant(i));
-    view.charts.push_back(ReadChart(chartObject->Name(), *chartObject->Chart()));
-  }
-  Ref<xl::Shapes> shapes = sheet.Shapes();
-  for (std::int32_t i = 1; i <= shapes->Count(); ++i) {
-    Ref<xl::Shape> shape = shapes->Item(Variant(i));
-    view.shapes.push_back({shape->Name(), shape->Type()});
-  }
+  view.charts = ReadingOf([&] { return ReadChartObjects(*sheet.ChartObjects()); });
+  view.textBoxes = ReadingOf([&] { return ReadTextBoxes(*sheet.TextBoxes()); });
+  const std::vector<TextBoxView> noBoxes;
+  view.shapes = ReadingOf([&] {
+    return ReadShapes(*sheet.Shapes(), view.textBoxes.ok() ? view.textBoxes.value() : noBoxes);
+  });
+  view.checkBoxes = ReadingOf([&] { return ReadCheckBoxes(*sheet.CheckBoxes()); });
 }
 
 SheetView ReadSheet(const Ref<xl::Sheet>& sheet) {
   SheetView view;
   view.name = sheet->Name();
+  view.protectContents = ReadingOf([&] { return sheet->ProtectContents(); });
   if (auto chart = std::dynamic_pointer_cast<xl::Chart>(sheet.shared())) {
     view.kind = SheetView::Kind::kChart;
-    view.charts.push_back(ReadChart(view.name, *chart));
+    view.charts = ReadingOf(
+        [&] { return std::vector<ChartView>{ReadChart(view.name, std::nullopt, *chart)}; });
+    view.shapes = std::vector<ShapeView>{};
+    view.textBoxes = std::vector<TextBoxView>{};
+    view.checkBoxes = std::vector<CheckBoxView>{};
     return view;
   }
   auto worksheet = std::dynamic_pointer_cast<xl::Worksheet>(sheet.shared());
   if (!worksheet) Raise(errors::kTypeMismatch);
   ReadCells(*worksheet, view);
   ReadDrawing(*worksheet, view);
+  return view;
+}
+
+std::optional<SelectionView> ReadSelection(xl::Application& application) {
+  Variant selection = application.Selection();
+  if (!selection.IsObject() || !selection.AsObject()) return std::nullopt;
+  SelectionView view;
+  view.typeName = std::string(selection.AsObject()->TypeName());
+  if (auto range = std::dynamic_pointer_cast<xl::Range>(selection.AsObject())) {
+    view.address = range->Address();
+  } else {
+    view.name = ReadingOf([&] { return GetProperty(selection, "Name"); });
+  }
   return view;
 }
 
@@ -76,7 +81,7 @@ std::string CellAddress(std::int32_t row, std::int32_t column) {
   return letters + std::to_string(row);
 }
 
-WorkbookView ReadWorkbookView(xl::Workbook& workbook) {
+WorkbookView ReadWorkbookView(xl::Application& application, xl::Workbook& workbook) {
   WorkbookView view;
   view.name = workbook.Name();
   Ref<xl::Sheets> sheets = workbook.Sheets();
@@ -84,6 +89,7 @@ WorkbookView ReadWorkbookView(xl::Workbook& workbook) {
     view.sheets.push_back(ReadSheet(sheets->Item(Variant(i))));
   }
   view.activeSheet = workbook.ActiveSheet()->Name();
+  view.selection = ReadingOf([&] { return ReadSelection(application); });
   return view;
 }
 

@@ -1,6 +1,7 @@
 // WorkbookView: what the spreadsheet's object model shows of an open workbook, read through
-// the object model only (sheets, cell values, comments, charts with their series, title,
-// legend and axes, shapes).
+// the object model only, as the exercise checks read it: sheets with their cell values,
+// comments, protection, charts (chart_view.h), drawn objects, text boxes and check boxes
+// (drawing_view.h), the active sheet and the application's selection.
 // The inspect command prints it; reading never changes the workbook.
 #pragma once
 
@@ -10,6 +11,10 @@
 #include <vector>
 
 #include "api/variant.h"
+#include "cli/chart_view.h"
+#include "cli/drawing_view.h"
+#include "cli/reading.h"
+#include "spreadsheet/application.h"
 #include "spreadsheet/workbook.h"
 
 namespace k27093::client {
@@ -29,45 +34,42 @@ struct CommentView {
   std::string text;     // the whole text, as NoteText gives it
 };
 
-// A primary axis that the chart has.
-struct AxisView {
-  std::int32_t type = 0;  // XlAxisType: 1 category, 2 value, 3 series
-  bool hasTitle = false;
-  bool majorGridlines = false;
-};
-
-struct ChartView {
-  std::string name;            // the chart object's name; the sheet's name for a chart sheet
-  std::int32_t chartType = 0;  // XlChartType
-  std::vector<std::string> seriesFormulas;     // "=SERIES(...)", in plot order
-  std::optional<std::string> title;            // the title's text; nullopt without a title
-  std::optional<std::int32_t> legendPosition;  // XlLegendPosition; nullopt without a legend
-  std::vector<AxisView> axes;                  // category, value, series axis, those it has
-};
-
-struct ShapeView {
-  std::string name;
-  std::int32_t type = 0;  // MsoShapeType
-};
-
 struct SheetView {
   enum class Kind { kWorksheet, kChart };
   std::string name;
   Kind kind = Kind::kWorksheet;
-  std::vector<CellView> cells;        // by rows, then columns
-  std::vector<CommentView> comments;  // by rows, then columns
-  std::vector<ChartView> charts;      // embedded charts; the sheet's own chart for a chart sheet
-  std::vector<ShapeView> shapes;      // drawn objects in z-order (worksheets)
+  Reading<bool> protectContents;
+  std::vector<CellView> cells;        // by rows, then columns (worksheets)
+  std::vector<CommentView> comments;  // by rows, then columns (worksheets)
+  // Embedded charts in ChartObjects order; the sheet's own chart for a chart sheet.
+  Reading<std::vector<ChartView>> charts;
+  // Drawn objects of a worksheet in z-order, its text boxes and check boxes; empty for a
+  // chart sheet, whose drawn objects are its chart's.
+  Reading<std::vector<ShapeView>> shapes;
+  Reading<std::vector<TextBoxView>> textBoxes;
+  Reading<std::vector<CheckBoxView>> checkBoxes;
+};
+
+// The application's Selection: its class name and, for a range, its address; for another
+// object, its Name.
+struct SelectionView {
+  std::string typeName;                  // "Range", "Series", "ChartArea" ...
+  std::optional<std::string> address;    // "$A$1" for a range; nullopt otherwise
+  std::optional<Reading<Variant>> name;  // Name of what is not a range; nullopt for a range
 };
 
 struct WorkbookView {
   std::string name;
   std::vector<SheetView> sheets;  // tab order
   std::string activeSheet;        // the active sheet's name
+  // nullopt when nothing is selected (Selection is Nothing).
+  Reading<std::optional<SelectionView>> selection;
 };
 
-// Reads the workbook through the object model. The object model's errors pass through.
-WorkbookView ReadWorkbookView(xl::Workbook& workbook);
+// Reads the workbook through the object model, and the selection of `application`. The
+// errors of the workbook's sheets collection and of its cells pass through; every other read
+// that raises is kept as a Reading's error.
+WorkbookView ReadWorkbookView(xl::Application& application, xl::Workbook& workbook);
 
 // "A1"-style address of a 1-based row and column (columns up to "ZZZ").
 std::string CellAddress(std::int32_t row, std::int32_t column);

@@ -105,7 +105,7 @@ TEST_F(InspectCommand, JsonListsAnEmbeddedChartWithItsSeriesFormulas) {
   json charts = InspectJson(WriteVentes(options))["sheets"][0]["charts"];
   ASSERT_EQ(charts.size(), 1u);
   ASSERT_EQ(charts[0]["series"].size(), 4u);
-  EXPECT_EQ(charts[0]["series"][0],
+  EXPECT_EQ(charts[0]["series"][0]["formula"],
             "=SERIES('Année N'!$E$4,'Année N'!$F$3:$G$3,'Année N'!$F$4:$G$4,1)");
   EXPECT_EQ(charts[0]["chartType"], 51);
 }
@@ -123,6 +123,99 @@ TEST_F(InspectCommand, JsonNamesAChartSheetAChart) {
   ASSERT_EQ(sheets.size(), 3u);
   EXPECT_EQ(sheets[2]["name"], "Graphique");
   EXPECT_EQ(sheets[2]["kind"], "chart");
+}
+
+// The sheet of `book` named `name`; an empty object when there is none.
+json SheetNamed(const json& book, const std::string& name) {
+  for (const json& sheet : book.at("sheets")) {
+    if (sheet.at("name") == name) return sheet;
+  }
+  ADD_FAILURE() << "no sheet " << name;
+  return json::object();
+}
+
+// The drawn object of `shapes` named `name`; an empty object when there is none.
+json ShapeNamed(const json& shapes, const std::string& name) {
+  for (const json& shape : shapes) {
+    if (shape.at("name") == name) return shape;
+  }
+  ADD_FAILURE() << "no shape " << name;
+  return json::object();
+}
+
+TEST_F(InspectCommand, JsonShowsTheChartsOwnDrawnObjectsAsStoredAndInWholePixels) {
+  json chart = InspectJson(K27093_TEST_DATA "/excel2007-416-right.xlsx")["sheets"][0]["charts"][0];
+  const json box = ShapeNamed(chart.at("shapes"), "Text Box 2");
+  EXPECT_EQ(box["type"], 17);
+  EXPECT_EQ(box["text"], "x1000");
+  EXPECT_NEAR(box["top"].get<double>(), 111.7395, 1e-4);
+  EXPECT_NEAR(box["width"].get<double>(), 36.77457, 1e-5);
+  const json scroll = ShapeNamed(chart.at("shapes"), "AutoShape 3");
+  EXPECT_EQ(scroll["type"], 1);
+  EXPECT_NEAR(scroll["top"].get<double>(), 105.7759, 1e-4);
+  EXPECT_EQ(scroll["fillColor"], 16777164);
+  EXPECT_EQ(scroll["lineColor"], 255);
+  EXPECT_TRUE(scroll["text"].is_null());
+  EXPECT_LT(scroll["zOrderPosition"].get<int>(), box["zOrderPosition"].get<int>());
+  ASSERT_EQ(chart["textBoxes"].size(), 1u);
+  EXPECT_EQ(chart["textBoxes"][0]["text"], "x1000");
+  EXPECT_EQ(chart["textBoxes"][0]["top"].get<double>(), 111.75);
+}
+
+TEST_F(InspectCommand, JsonShowsATextureByNameAndAPlainFillAsTheErrorItRaises) {
+  json textured =
+      InspectJson(K27093_TEST_DATA "/excel2007-417-right.xlsx")["sheets"][0]["charts"][0];
+  EXPECT_TRUE(textured["chartArea"]["textureName"].is_string()) << textured["chartArea"];
+  json plain =
+      InspectJson(K27093_TEST_DATA "/excel2007-417-untextured.xlsx")["sheets"][0]["charts"][0];
+  EXPECT_EQ(plain["chartArea"]["textureName"], json({{"error", 1004}}));
+  EXPECT_EQ(plain["chartArea"]["textureType"], json({{"error", 1004}}));
+  EXPECT_EQ(plain["series"].size(), 4u);
+  EXPECT_EQ(ShapeNamed(plain["shapes"], "AutoShape 3")["fillColor"], 16777164);
+}
+
+TEST_F(InspectCommand, JsonShowsCheckBoxValuesTextBoxAndProtectionOfTheAnswers) {
+  json book = InspectJson(K27093_TEST_DATA "/libreoffice-421-right.xlsx");
+  const json answers = SheetNamed(book, "Réponses");
+  EXPECT_EQ(answers["protectContents"], true);
+  EXPECT_EQ(SheetNamed(book, "Analyse des résultats")["protectContents"], false);
+  const json boxes = answers["checkBoxes"];
+  ASSERT_EQ(boxes.size(), 4u);
+  const int expected[] = {-4146, 1, -4146, 1};
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    EXPECT_EQ(boxes[i]["name"], "Case à cocher " + std::to_string(i + 1));
+    EXPECT_EQ(boxes[i]["value"], expected[i]) << i;
+  }
+  ASSERT_EQ(answers["textBoxes"].size(), 1u);
+  EXPECT_EQ(answers["textBoxes"][0]["text"], "Cochez les bonnes réponses");
+  EXPECT_EQ(ShapeNamed(answers["shapes"], "Case à cocher 2")["type"], 8);
+}
+
+TEST_F(InspectCommand, JsonShowsTheSelectionOfTheActiveSheet) {
+  testsupport::VentesOptions options;
+  options.sheets[0].selection = "D4";
+  json selection = InspectJson(WriteVentes(options))["selection"];
+  EXPECT_EQ(selection["typeName"], "Range");
+  EXPECT_EQ(selection["address"], "$D$4");
+}
+
+TEST_F(InspectCommand, TextShowsCheckBoxesAndTheChartsParts) {
+  auto result = RunProgram({kCommand, "inspect", K27093_TEST_DATA "/libreoffice-421-right.xlsx"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("  check boxes (4):\n    \"Case à cocher 1\" value -4146: left "),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("\"Case à cocher 2\" value 1: "), std::string::npos);
+  EXPECT_NE(result.out.find("  protected: True\n"), std::string::npos);
+  EXPECT_NE(result.out.find("Selection: Range $"), std::string::npos);
+  auto chart = RunProgram({kCommand, "inspect", K27093_TEST_DATA "/excel2007-417-right.xlsx"});
+  ASSERT_EQ(chart.status, 0) << chart.err;
+  EXPECT_NE(chart.out.find("      chart area: font Calibri 10, texture name \"image1.png\""),
+            std::string::npos)
+      << chart.out;
+  EXPECT_NE(chart.out.find("        \"Text Box 2\" \"x1000\": left 0, top 111.75, width 36.75"),
+            std::string::npos);
+  EXPECT_NE(chart.out.find("major unit error 1004"), std::string::npos);
 }
 
 TEST_F(InspectCommand, TextShowsSheetsCellsAndTheMarker) {

@@ -37,6 +37,13 @@ std::vector<std::string> SheetNames(const json& book) {
   return names;
 }
 
+// The formulas of a chart's series, in plot order.
+json Formulas(const json& chart) {
+  json formulas = json::array();
+  for (const json& series : chart.at("series")) formulas.push_back(series.at("formula"));
+  return formulas;
+}
+
 // The value-axis (type 2) entry of a chart's axes; null when the chart has none.
 json ValueAxis(const json& chart) {
   for (const json& axis : chart.at("axes")) {
@@ -77,16 +84,19 @@ TEST(InspectExcelSavedXls, LineAndAreaChartsWithTheirSeriesTitlesAndGridlines) {
   ASSERT_EQ(withChart.size(), 1u);
   EXPECT_EQ(withChart[0]["name"], "Chart 1");
   EXPECT_EQ(withChart[0]["chartType"], 65);
-  EXPECT_EQ(withChart[0]["series"], json({"=SERIES(\"1st Column\",,Sheet1!$A$1:$A$6,1)",
+  EXPECT_EQ(Formulas(withChart[0]), json({"=SERIES(\"1st Column\",,Sheet1!$A$1:$A$6,1)",
                                           "=SERIES(\"2nd Column\",,Sheet1!$B$1:$B$6,2)"}));
   EXPECT_TRUE(withChart[0]["title"].is_null());
+  EXPECT_EQ(withChart[0]["hasTitle"], false);
+  EXPECT_EQ(withChart[0]["series"][1]["name"], "2nd Column");
+  EXPECT_GT(withChart[0]["width"].get<double>(), 0);
   EXPECT_EQ(ValueAxis(withChart[0])["majorGridlines"], true);
 
   const json area = SheetNamed(Inspect("WithTwoCharts.xls"), "Sheet3").at("charts");
   ASSERT_EQ(area.size(), 1u);
   EXPECT_EQ(area[0]["name"], "Chart 1");
   EXPECT_EQ(area[0]["chartType"], 1);
-  EXPECT_EQ(area[0]["series"], json({"=SERIES(\"Base Numbers\",,Sheet1!$D$1:$D$6,1)",
+  EXPECT_EQ(Formulas(area[0]), json({"=SERIES(\"Base Numbers\",,Sheet1!$D$1:$D$6,1)",
                                      "=SERIES(\"Squares\",,Sheet1!$E$1:$E$6,2)"}));
 
   const json three = Inspect("WithThreeCharts.xls");
@@ -104,13 +114,13 @@ TEST(InspectExcelSavedXls, ColumnChartsWithTheirSeriesAndLegends) {
   const json simple = SheetNamed(Inspect("SimpleChart.xls"), "Sheet1").at("charts");
   ASSERT_EQ(simple.size(), 1u);
   EXPECT_EQ(simple[0]["chartType"], 51);
-  EXPECT_EQ(simple[0]["series"], json({"=SERIES(,Sheet1!$A$1:$A$25,Sheet1!$B$1:$B$25,1)"}));
+  EXPECT_EQ(Formulas(simple[0]), json({"=SERIES(,Sheet1!$A$1:$A$25,Sheet1!$B$1:$B$25,1)"}));
   EXPECT_EQ(simple[0]["legendPosition"], -4152);
 
   const json stacked = SheetNamed(Inspect("EmbeddedChartHeaderTest.xls"), "Sheet1").at("charts");
   ASSERT_EQ(stacked.size(), 1u);
   EXPECT_EQ(stacked[0]["chartType"], 52);
-  EXPECT_EQ(stacked[0]["series"], json({"=SERIES(,Sheet1!$A$1:$C$1,Sheet1!$A$2:$C$2,1)",
+  EXPECT_EQ(Formulas(stacked[0]), json({"=SERIES(,Sheet1!$A$1:$C$1,Sheet1!$A$2:$C$2,1)",
                                         "=SERIES(,Sheet1!$A$1:$C$1,Sheet1!$A$3:$C$3,2)",
                                         "=SERIES(,Sheet1!$A$1:$C$1,Sheet1!$A$4:$C$4,3)"}));
   EXPECT_EQ(stacked[0]["legendPosition"], -4152);
@@ -120,17 +130,19 @@ TEST(InspectExcelSavedXls, ColumnChartsWithTheirSeriesAndLegends) {
   EXPECT_EQ(results[0]["chartType"], 53);
   EXPECT_EQ(results[0]["title"], "Test results");
   EXPECT_TRUE(results[0]["legendPosition"].is_null());
+  EXPECT_EQ(results[0]["hasLegend"], false);
+  EXPECT_EQ(results[0]["series"][3]["name"], "missing results");
   ASSERT_EQ(results[0]["series"].size(), 4u);
-  EXPECT_EQ(results[0]["series"][0],
+  EXPECT_EQ(results[0]["series"][0]["formula"],
             "=SERIES(\"blocked\",sheet3!$C$82:$I$82,sheet3!$C$83:$I$83,1)");
-  EXPECT_EQ(results[0]["series"][3],
+  EXPECT_EQ(results[0]["series"][3]["formula"],
             "=SERIES(\"missing results\",sheet3!$C$82:$I$82,sheet3!$C$88:$I$88,4)");
   for (const json& axis : results[0]["axes"]) EXPECT_EQ(axis["hasTitle"], true) << axis;
 
   const json quoted = SheetNamed(Inspect("49096.xls"), "Template 1").at("charts");
   ASSERT_EQ(quoted.size(), 1u);
   EXPECT_EQ(quoted[0]["chartType"], 51);
-  EXPECT_EQ(quoted[0]["series"],
+  EXPECT_EQ(Formulas(quoted[0]),
             json({"=SERIES('Template 1'!$A$3,'Template 1'!$A$1:$D$1,'Template 1'!$A$2:$D$2,1)"}));
 }
 
@@ -140,7 +152,7 @@ TEST(InspectExcelSavedXls, PieScatterAndChartSheets) {
   EXPECT_EQ(pie["charts"][0]["chartType"], 5);
   EXPECT_EQ(pie["charts"][0]["title"], "Favorite Fruits");
   EXPECT_EQ(pie["charts"][0]["legendPosition"], -4152);
-  EXPECT_EQ(pie["charts"][0]["series"],
+  EXPECT_EQ(Formulas(pie["charts"][0]),
             json({"=SERIES(,'Sheet with Chart'!$B$3:$B$5,'Sheet with Chart'!$C$3:$C$5,1)"}));
 
   const json scatter = Inspect("SimpleScatterChart.xls");
@@ -148,11 +160,12 @@ TEST(InspectExcelSavedXls, PieScatterAndChartSheets) {
   ASSERT_EQ(embedded.size(), 1u);
   EXPECT_EQ(embedded[0]["name"], "Chart 1");
   EXPECT_EQ(embedded[0]["chartType"], -4169);
-  EXPECT_EQ(embedded[0]["series"],
+  EXPECT_EQ(Formulas(embedded[0]),
             json({"=SERIES(Sheet1!$B$1,Sheet1!$A$2:$A$3,Sheet1!$B$2:$B$3,1)"}));
   const json chartSheet = SheetNamed(scatter, "Chart1");
   EXPECT_EQ(chartSheet["kind"], "chart");
   ASSERT_EQ(chartSheet["charts"].size(), 1u);
+  EXPECT_TRUE(chartSheet["charts"][0]["left"].is_null());
 
   // Names repeat: two chart objects are "Graphique 1".
   const json reporting = SheetNamed(Inspect("44861.xls"), "reporting").at("charts");
@@ -160,7 +173,7 @@ TEST(InspectExcelSavedXls, PieScatterAndChartSheets) {
   EXPECT_EQ(reporting[0]["name"], "Graphique 1");
   EXPECT_EQ(reporting[1]["name"], "Graphique 5");
   EXPECT_EQ(reporting[2]["name"], "Graphique 1");
-  EXPECT_EQ(reporting[0]["series"],
+  EXPECT_EQ(Formulas(reporting[0]),
             json({"=SERIES(data!$B$19,data!$A$20:$A$24,data!$B$20:$B$24,1)"}));
 }
 
