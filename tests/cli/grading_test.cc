@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "support/environment_variable.h"
 #include "support/temporary_folder.h"
 #include "support/workbook_fixtures.h"
 
@@ -19,25 +20,6 @@ using client::GradeRequest;
 using client::GradeWorkbook;
 using client::Grading;
 using testsupport::TemporaryFolder;
-
-// Sets TMPDIR for the life of the object, then puts the old value back.
-class TemporaryFolderVariable {
- public:
-  explicit TemporaryFolderVariable(const std::string& value) {
-    if (const char* old = getenv("TMPDIR")) old_ = old;
-    setenv("TMPDIR", value.c_str(), 1);
-  }
-  ~TemporaryFolderVariable() {
-    if (old_) {
-      setenv("TMPDIR", old_->c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-  }
-
- private:
-  std::optional<std::string> old_;
-};
 
 class GradingTest : public ::testing::Test {
  protected:
@@ -148,7 +130,7 @@ TEST_F(GradingTest, AModuleFolderWithoutTheMacroWorkbookFailsInTheFolderMacro) {
 TEST_F(GradingTest, LeavesNothingInTheTemporaryFolderWhateverHappened) {
   TemporaryFolder temporary;
   std::string path = WriteVentes();
-  TemporaryFolderVariable variable(temporary.path());
+  testsupport::EnvironmentVariable variable("TMPDIR", temporary.path());
   EXPECT_TRUE(GradeWorkbook(Request(401, path)).verdict.has_value());
   EXPECT_EQ(temporary.EntryCount(), 0);
   EXPECT_TRUE(GradeWorkbook(Request(422, path)).error.has_value());

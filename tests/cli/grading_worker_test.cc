@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/environment_variable.h"
 #include "support/temporary_folder.h"
 #include "support/workbook_fixtures.h"
 
@@ -33,25 +34,6 @@ VentesOptions WithChart(const FixtureChart& chart = {}) {
   options.sheets.front().charts.push_back(chart);
   return options;
 }
-
-// Sets TMPDIR for the life of the object, then puts the old value back.
-class TemporaryFolderVariable {
- public:
-  explicit TemporaryFolderVariable(const std::string& value) {
-    if (const char* old = getenv("TMPDIR")) old_ = old;
-    setenv("TMPDIR", value.c_str(), 1);
-  }
-  ~TemporaryFolderVariable() {
-    if (old_) {
-      setenv("TMPDIR", old_->c_str(), 1);
-    } else {
-      unsetenv("TMPDIR");
-    }
-  }
-
- private:
-  std::optional<std::string> old_;
-};
 
 // What a grading says: "own:H", "general:G", "error 1004", with the complementary texts.
 std::string Said(const Grading& grading) {
@@ -152,7 +134,7 @@ TEST_F(GradingWorkerTest, AnErrorNamesTheLearnersFileNotTheWorkingCopy) {
 
 TEST_F(GradingWorkerTest, LeavesTheLearnersFilesAndNoWorkingFolderBehind) {
   TemporaryFolder temporary;
-  const TemporaryFolderVariable variable(temporary.path());
+  const testsupport::EnvironmentVariable variable("TMPDIR", temporary.path());
   const std::vector<std::string> files = Exercise401Files();
   std::vector<std::string> before;
   for (const std::string& file : files) before.push_back(testsupport::ReadFileBytes(file));
