@@ -6,7 +6,6 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
-#include <optional>
 #include <string>
 
 #include "support/environment_variable.h"

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
