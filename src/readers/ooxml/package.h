@@ -1,6 +1,7 @@
 // Package: the zip container of a workbook file, opened read-only from bytes in memory. It
 // hands out parts by name and bounds what a hostile archive can cost: the number of entries,
 // the inflation ratio of each entry (checked while inflating) and the total inflated size.
+// Parts are stored or deflated (zlib inflates them), as every workbook writer stores them.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +9,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
-struct zip;
+#include "readers/ooxml/zip_directory.h"
 
 namespace k27093::ooxml {
 
@@ -26,25 +28,23 @@ class Package {
  public:
   // Opens the archive in `bytes`, which must outlive the package; the caller has checked
   // that they start like a zip archive. Raises ReadFault Damaged when the archive is
-  // truncated or broken, or holds more than kMaxEntries entries.
+  // truncated or broken, or holds more than kMaxEntries entries (see ReadZipDirectory).
   explicit Package(std::string_view bytes);
-  ~Package();
-  Package(const Package&) = delete;
-  Package& operator=(const Package&) = delete;
 
   // True when the package holds the part (part names ignore ASCII case, as the package
   // format says).
   bool Has(std::string_view partName) const;
 
   // The whole inflated content of the part. Raises ReadFault Damaged when the part is
-  // missing, fails to inflate (bad data, wrong checksum), or passes a bound.
+  // missing, encrypted or compressed by another method, fails to inflate (bad data, data that
+  // ends early, a wrong checksum or size), or passes a bound.
   std::string Read(std::string_view partName);
 
  private:
-  std::uint64_t IndexOf(std::string_view partName) const;
+  const ZipEntry& EntryOf(std::string_view partName) const;
 
-  struct zip* archive_ = nullptr;
-  std::unordered_map<std::string, std::uint64_t> entries_;  // ASCII-lower-cased name -> index
+  std::vector<ZipEntry> entries_;
+  std::unordered_map<std::string, std::size_t> indexes_;  // ASCII-lower-cased name -> entry
   std::uint64_t inflatedTotal_ = 0;
 };
 
