@@ -14,6 +14,10 @@ struct ProgramResult {
   int status = 0;
   std::string out;  // standard output
   std::string err;  // standard error
+  // What the child cost, as the system accounted it: processor time (user and system) and
+  // its peak resident memory.
+  double cpuSeconds = 0;
+  long peakMemoryKiB = 0;
 };
 
 // Runs arguments[0] (a path) with arguments[1...] and no standard input. `environment`
