@@ -31,23 +31,29 @@ inline double Median(std::vector<double> values) {
 // The launcher that reports a child's own peak memory (bench/baseline/peak_memory.cc).
 inline const std::string kPeakMemoryLauncher = K27093_BINARY_DIR "/bench/k27093_peak_memory";
 
-// Publishes, for each command, the median wall-clock time ("<label>_ms") and processor time
-// ("<label>_cpu_ms") of a run, its largest peak resident memory ("<label>_peak_MiB"), and
-// for each command after the first the ratios of its medians to the baseline's
-// ("<label>_ratio", "<label>_cpu_ratio"). Medians resist the slow runs a busy machine gives.
-// Every command is started through the peak-memory launcher, the baseline too.
-inline void RunSideBySide(benchmark::State& state, const std::vector<TimedCommand>& commands) {
+// The peak resident memory of one run of the command, in KiB: the command started through
+// the launcher, which reports its child's own peak; 0 when the launcher wrote no report.
+inline long PeakMemoryKiB(const std::vector<std::string>& arguments) {
   testsupport::TemporaryFolder reports;
   const std::string report = reports.File("peak");
+  std::vector<std::string> launched{kPeakMemoryLauncher, report};
+  launched.insert(launched.end(), arguments.begin(), arguments.end());
+  testsupport::RunProgram(launched);
+  return std::stol("0" + testsupport::ReadFileBytes(report));
+}
+
+// Publishes, for each command, the median wall-clock time ("<label>_ms") and processor time
+// ("<label>_cpu_ms") of a run, its peak resident memory ("<label>_peak_MiB", from one more
+// run through the launcher), and for each command after the first the ratios of its medians
+// to the baseline's ("<label>_ratio", "<label>_cpu_ratio"). Medians resist the slow runs a
+// busy machine gives.
+inline void RunSideBySide(benchmark::State& state, const std::vector<TimedCommand>& commands) {
   std::vector<std::vector<double>> wall(commands.size());
   std::vector<std::vector<double>> processor(commands.size());
-  std::vector<long> peakKiB(commands.size(), 0);
   for (auto _ : state) {
     for (std::size_t i = 0; i < commands.size(); ++i) {
       const auto start = std::chrono::steady_clock::now();
-      std::vector<std::string> launched{kPeakMemoryLauncher, report};
-      launched.insert(launched.end(), commands[i].arguments.begin(), commands[i].arguments.end());
-      const testsupport::ProgramResult result = testsupport::RunProgram(launched);
+      const testsupport::ProgramResult result = testsupport::RunProgram(commands[i].arguments);
       const std::chrono::duration<double, std::milli> took =
           std::chrono::steady_clock::now() - start;
       if (result.status > commands[i].highestStatus) {
@@ -58,9 +64,10 @@ inline void RunSideBySide(benchmark::State& state, const std::vector<TimedComman
       }
       wall[i].push_back(took.count());
       processor[i].push_back(result.cpuSeconds * 1000);
-      peakKiB[i] = std::max(peakKiB[i], std::stol("0" + testsupport::ReadFileBytes(report)));
     }
   }
+  std::vector<long> peakKiB;
+  for (const TimedCommand& command : commands) peakKiB.push_back(PeakMemoryKiB(command.arguments));
   const double baselineWall = Median(wall[0]);
   const double baselineProcessor = Median(processor[0]);
   for (std::size_t i = 0; i < commands.size(); ++i) {
