@@ -5,9 +5,11 @@
 #   scripts/install-deps.sh --fuzz   also clang and its runtime for the fuzz targets
 set -euo pipefail
 
+# The k27093 command links the static archives of these packages (lib*.a, libc.a and
+# libstdc++.a of build-essential included).
 packages=(
   build-essential cmake pkg-config
-  libzip-dev libpugixml-dev libicu-dev libssl-dev nlohmann-json3-dev libcli11-dev libxlsxwriter-dev
+  zlib1g-dev libzip-dev libpugixml-dev libicu-dev libssl-dev nlohmann-json3-dev libcli11-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of a build (BUILD/bench/bench_*), each benchmark for at least
-# BENCH_MIN_TIME seconds (default 0.2: short runs; raise it for steadier figures).
+# BENCH_MIN_TIME seconds (default 0.2: short runs; raise it for steadier figures), then the
+# comparison scripts bench/*.sh with the build folder.
 #   scripts/run-benchmarks.sh [BUILD]   (default: build)
 set -euo pipefail
 
@@ -16,3 +17,10 @@ done < <(find "$build/bench" -maxdepth 1 -type f -perm -u+x -name 'bench_*' -pri
 if [[ $found -eq 0 ]]; then
   echo "No benchmarks were built in $build/bench."
 fi
+
+bench_folder=$(dirname "$0")/../bench
+for script in "$bench_folder"/*.sh; do
+  [[ -e "$script" ]] || continue
+  echo "== $(basename "$script")"
+  BENCH_MIN_TIME="$min_time" bash "$script" "$build"
+done

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 
 namespace k27093::document {
@@ -35,18 +36,47 @@ double RowPoints(double height) {
 
 SheetLayout::SheetLayout() : SheetLayout(SheetLayoutSource()) {}
 
+namespace {
+
+// The widths of a sheet's columns as runs: 0-based first column -> pixels up to the next run.
+// A sentinel run starts at kMaxSheetColumns.
+class ColumnRuns {
+ public:
+  explicit ColumnRuns(std::int32_t defaultPixels)
+      : pixelsFrom_{{0, defaultPixels}, {kMaxSheetColumns, 0}} {}
+
+  // Gives the 0-based columns first to end (exclusive) the width `pixels`.
+  void Assign(std::int32_t first, std::int32_t end, std::int32_t pixels) {
+    if (first >= end) return;
+    const std::int32_t after = std::prev(pixelsFrom_.upper_bound(end))->second;
+    pixelsFrom_.erase(pixelsFrom_.lower_bound(first), pixelsFrom_.upper_bound(end));
+    pixelsFrom_.emplace(first, pixels);
+    pixelsFrom_.emplace(end, end == kMaxSheetColumns ? 0 : after);
+  }
+
+  const std::map<std::int32_t, std::int32_t>& pixelsFrom() const { return pixelsFrom_; }
+
+ private:
+  std::map<std::int32_t, std::int32_t> pixelsFrom_;
+};
+
+}  // namespace
+
 SheetLayout::SheetLayout(const SheetLayoutSource& source) {
-  std::vector<std::int32_t> pixels(kMaxSheetColumns, DefaultColumnPixels(source));
+  ColumnRuns runs(DefaultColumnPixels(source));
   for (const SheetLayoutSource::Columns& span : source.columns) {
-    const std::int32_t first = std::max(span.first, 1);
-    const std::int32_t last = std::min(span.last, kMaxSheetColumns);
     const std::int32_t width =
         span.hidden ? 0 : (span.width ? ColumnPixels(*span.width) : DefaultColumnPixels(source));
-    for (std::int32_t column = first; column <= last; ++column) pixels[column - 1] = width;
+    runs.Assign(std::max(span.first, 1) - 1, std::min(span.last, kMaxSheetColumns), width);
   }
-  columnLeftPixels_.assign(kMaxSheetColumns + 1, 0);
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    columnLeftPixels_[i + 1] = columnLeftPixels_[i] + pixels[i];
+  std::int64_t left = 0;
+  std::int32_t previousFirst = 0;
+  for (const auto& [first, pixels] : runs.pixelsFrom()) {
+    if (!runFirst_.empty()) left += std::int64_t{runPixels_.back()} * (first - previousFirst);
+    runFirst_.push_back(first);
+    runPixels_.push_back(pixels);
+    runLeftPixels_.push_back(left);
+    previousFirst = first;
   }
 
   if (source.defaultRowHeight && *source.defaultRowHeight >= 0) {
@@ -67,7 +97,13 @@ SheetLayout::SheetLayout(const SheetLayoutSource& source) {
 
 double SheetLayout::ColumnLeft(std::int32_t column) const {
   column = std::clamp(column, 0, kMaxSheetColumns);
-  return static_cast<double>(columnLeftPixels_[static_cast<std::size_t>(column)]) * kPointsPerPixel;
+  const auto run =
+      static_cast<std::size_t>(std::upper_bound(runFirst_.begin(), runFirst_.end(), column) -
+                               runFirst_.begin()) -
+      1;
+  const std::int64_t pixels =
+      runLeftPixels_[run] + std::int64_t{runPixels_[run]} * (column - runFirst_[run]);
+  return static_cast<double>(pixels) * kPointsPerPixel;
 }
 
 double SheetLayout::RowTop(std::int32_t row) const {

@@ -57,7 +57,11 @@ class SheetLayout {
   double RowTop(std::int32_t row) const;
 
  private:
-  std::vector<std::int64_t> columnLeftPixels_;  // 16385 running sums
+  // Runs of columns of one width: the 0-based first column of each run (the first run
+  // starts at 0), its columns' width and the pixels left of it.
+  std::vector<std::int32_t> runFirst_;
+  std::vector<std::int32_t> runPixels_;
+  std::vector<std::int64_t> runLeftPixels_;
   double defaultRowHeight_ = kDefaultRowPoints;
   // Rows whose height differs from the default, by 0-based row, with the running sum of the
   // differences of the rows before each.

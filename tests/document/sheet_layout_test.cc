@@ -54,6 +54,21 @@ TEST(SheetLayout, CustomAndHiddenColumnsAndRowsMoveWhatLiesAfterThem) {
   EXPECT_DOUBLE_EQ(layout.RowTop(6), 15 + 45 + 3 * 15);
 }
 
+TEST(SheetLayout, ALaterColumnSpanWinsWhereSpansOverlap) {
+  SheetLayoutSource source;
+  source.columns.push_back({2, 6, 13.7109375, false});    // B:F 96 px
+  source.columns.push_back({4, 4, std::nullopt, false});  // D back to the default 64 px
+  source.columns.push_back({6, 9, 5.7109375, false});     // F:I 40 px
+  source.columns.push_back({16000, 20000, 0.0, true});    // to the last column, hidden
+  const SheetLayout layout(source);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(3), 0.75 * (64 + 2 * 96));
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(4), 0.75 * (64 + 2 * 96 + 64));
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(5), 0.75 * (64 + 3 * 96 + 64));
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(9), 0.75 * (64 + 3 * 96 + 64 + 4 * 40));
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(10), 0.75 * (64 + 3 * 96 + 64 + 4 * 40 + 64));
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(16384), layout.ColumnLeft(15999));
+}
+
 TEST(SheetLayout, RowHeightsAreWholePixels) {
   EXPECT_DOUBLE_EQ(RowPoints(12.8), 12.75);  // 17.07 pixels
   EXPECT_DOUBLE_EQ(RowPoints(15), 15);

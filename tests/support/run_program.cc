@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,11 +69,15 @@ ProgramResult RunProgram(const std::vector<std::string>& arguments,
   if (started != 0) throw std::runtime_error("cannot start " + arguments[0]);
 
   int waitStatus = 0;
-  while (waitpid(child, &waitStatus, 0) < 0) {
+  rusage usage{};
+  while (wait4(child, &waitStatus, 0, &usage) < 0) {
     if (errno != EINTR) throw std::runtime_error("cannot wait for " + arguments[0]);
   }
   ProgramResult result;
   result.status = WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
+  result.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                      static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  result.peakMemoryKiB = usage.ru_maxrss;
   result.out = ReadFileBytes(outPath);
   result.err = ReadFileBytes(errPath);
   return result;

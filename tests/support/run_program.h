@@ -14,6 +14,12 @@ struct ProgramResult {
   int status = 0;
   std::string out;  // standard output
   std::string err;  // standard error
+  // What the child cost, as the system accounted it: processor time (user and system, its own
+  // children's included) and its peak resident memory. The child shares this process's memory
+  // until it starts its program, and the system keeps the larger of the two peaks: the figure
+  // is at least this process's resident memory at the start.
+  double cpuSeconds = 0;
+  long peakMemoryKiB = 0;
 };
 
 // Runs arguments[0] (a path) with arguments[1...] and no standard input. `environment`

@@ -257,6 +257,17 @@ void WriteAverageRow(Writer& writer, lxw_worksheet* sheet, const VentesSheet& sp
   }
 }
 
+// `count` numbers from A101 on, ten a row.
+void WriteFillerCells(Writer& writer, lxw_worksheet* sheet, int count) {
+  constexpr lxw_row_t kFirstRow = 100;
+  constexpr int kPerRow = 10;
+  for (int i = 0; i < count; ++i) {
+    writer.Check(worksheet_write_number(sheet, kFirstRow + static_cast<lxw_row_t>(i / kPerRow),
+                                        static_cast<lxw_col_t>(i % kPerRow), i * 1.5, nullptr),
+                 "filler cell");
+  }
+}
+
 void WriteMarker(Writer& writer, lxw_worksheet* sheet, const VentesSheet& spec,
                  const std::string& author) {
   if (!spec.marker) return;
@@ -294,6 +305,7 @@ lxw_worksheet* WriteVentesSheet(Writer& writer, const VentesSheet& spec,
   if (sheet == nullptr) writer.Fail("cannot add the sheet " + spec.name);
   if (spec.withTable) WriteSalesTable(writer, sheet, spec);
   if (spec.averageRow) WriteAverageRow(writer, sheet, spec);
+  WriteFillerCells(writer, sheet, spec.fillerCells);
   WriteMarker(writer, sheet, spec, author);
   if (!spec.selection.empty()) SelectCells(writer, sheet, spec.selection);
   for (const FixtureChart& chart : spec.charts) {

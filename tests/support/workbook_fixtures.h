@@ -129,6 +129,9 @@ struct VentesSheet {
   std::string markerCell = std::string(kMarkerCell);
   // Embedded charts of a worksheet; a chart sheet shows charts[0] (required then).
   std::vector<FixtureChart> charts{};
+  // Numbers written below the table, from row 101 on, ten a row in columns A to J (they make a
+  // bigger workbook without touching what the exercises look at).
+  int fillerCells = 0;
 };
 
 // A chart sheet `name` showing `chart`, whose series read the table of `dataSheet`.

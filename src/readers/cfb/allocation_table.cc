@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "document/little_endian.h"
 #include "readers/cfb/damage.h"
-#include "readers/cfb/little_endian.h"
 #include "readers/cfb/sector_chain.h"
 
 namespace k27093::cfb {
+
+using document::Uint32At;
+
 namespace {
 
 constexpr std::string_view kDifat = "the DIFAT";

@@ -1,9 +1,15 @@
 #include "readers/cfb/directory.h"
 
+#include "document/little_endian.h"
 #include "readers/cfb/damage.h"
-#include "readers/cfb/little_endian.h"
 
 namespace k27093::cfb {
+
+using document::ByteAt;
+using document::Uint16At;
+using document::Uint32At;
+using document::Uint64At;
+
 namespace {
 
 // Offsets of a directory entry's fields.

@@ -2,10 +2,14 @@
 
 #include <string>
 
+#include "document/little_endian.h"
 #include "readers/cfb/damage.h"
-#include "readers/cfb/little_endian.h"
 
 namespace k27093::cfb {
+
+using document::Uint16At;
+using document::Uint32At;
+
 namespace {
 
 // Offsets of the header's fields.

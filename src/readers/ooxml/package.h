@@ -1,6 +1,7 @@
 // Package: the zip container of a workbook file, opened read-only from bytes in memory. It
 // hands out parts by name and bounds what a hostile archive can cost: the number of entries,
 // the inflation ratio of each entry (checked while inflating) and the total inflated size.
+// Parts are stored or deflated (zlib inflates them), as every workbook writer stores them.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +9,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
-struct zip;
+#include "readers/ooxml/zip_directory.h"
 
 namespace k27093::ooxml {
 
@@ -28,12 +30,9 @@ class Package {
   // that they start like a zip archive. The central directory is what counts: local headers
   // that disagree with it in their times, versions, sizes or checksums are no damage (the
   // checksum is checked on what inflates). Raises ReadFault Damaged when the archive is
-  // truncated or broken, holds more than kMaxEntries entries, or holds two parts whose names
-  // differ only in letter case or separators.
+  // truncated or broken, holds more than kMaxEntries entries (see ReadZipDirectory), or holds
+  // two parts whose names differ only in letter case or separators.
   explicit Package(std::string_view bytes);
-  ~Package();
-  Package(const Package&) = delete;
-  Package& operator=(const Package&) = delete;
 
   // True when the package holds the part. Part names ignore ASCII case, as the package
   // format says, and an entry written with backslashes ("xl\workbook.xml") is the part
@@ -41,14 +40,15 @@ class Package {
   bool Has(std::string_view partName) const;
 
   // The whole inflated content of the part. Raises ReadFault Damaged when the part is
-  // missing, fails to inflate (bad data, wrong checksum), or passes a bound.
+  // missing, encrypted or compressed by another method, fails to inflate (bad data, data that
+  // ends early, a wrong checksum or size), or passes a bound.
   std::string Read(std::string_view partName);
 
  private:
-  std::uint64_t IndexOf(std::string_view partName) const;
+  const ZipEntry& EntryOf(std::string_view partName) const;
 
-  struct zip* archive_ = nullptr;
-  std::unordered_map<std::string, std::uint64_t> entries_;  // PartKey of the name -> index
+  std::vector<ZipEntry> entries_;
+  std::unordered_map<std::string, std::size_t> indexes_;  // PartKey of the name -> entry
   std::uint64_t inflatedTotal_ = 0;
 };
 

@@ -83,6 +83,17 @@ TEST_F(WorkbookFixtures, TableHoldsProductsQuartersAndFigures) {
   EXPECT_THROW(SalesFigure(false, 4, 0), std::out_of_range);
 }
 
+TEST_F(WorkbookFixtures, FillerCellsGoTenARowFromRow101) {
+  VentesOptions options;
+  options.sheets[0].fillerCells = 12;
+  const std::string sheet = Part(Ventes(options), "xl/worksheets/sheet1.xml");
+  EXPECT_TRUE(Contains(sheet, "<c r=\"A101\"><v>0</v></c>")) << sheet;
+  EXPECT_TRUE(Contains(sheet, "<c r=\"J101\"><v>13.5</v></c>")) << sheet;
+  EXPECT_TRUE(Contains(sheet, "<c r=\"B102\"><v>16.5</v></c>")) << sheet;
+  EXPECT_FALSE(Contains(sheet, "r=\"C102\"")) << sheet;
+  EXPECT_FALSE(Contains(Part(Ventes(), "xl/worksheets/sheet1.xml"), "r=\"A101\""));
+}
+
 TEST_F(WorkbookFixtures, OptionsRenameReorderAndAddSheets) {
   VentesOptions options;
   std::swap(options.sheets[0], options.sheets[1]);

@@ -1,12 +1,12 @@
-// Little-endian integers of the compound file's structures, read from a byte range the caller
-// has already checked is long enough.
+// Little-endian integers of the binary structures the readers meet (the compound file, the zip
+// container), read from a byte range the caller has already checked is long enough.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-namespace k27093::cfb {
+namespace k27093::document {
 
 inline std::uint8_t ByteAt(std::string_view bytes, std::size_t offset) {
   return static_cast<std::uint8_t>(bytes[offset]);
@@ -26,4 +26,4 @@ inline std::uint64_t Uint64At(std::string_view bytes, std::size_t offset) {
          (static_cast<std::uint64_t>(Uint32At(bytes, offset + 4)) << 32);
 }
 
-}  // namespace k27093::cfb
+}  // namespace k27093::document
