@@ -8,9 +8,13 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "cli/private_folder.h"
+#include "cli/signal_cleanup.h"
 
 int main(int argc, char** argv) {
   using namespace k27093::client;
+  InstallSignalCleanup();
+  RemoveStalePrivateFolders();
   CLI::App app{"Grades and inspects the workbooks of the chart exercises 401 to 421.", "k27093"};
   app.require_subcommand(1);
 
