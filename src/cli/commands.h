@@ -16,6 +16,7 @@ inline constexpr int kExitFault = 1;         // check: the exercise's own fault 
 inline constexpr int kExitGeneralFault = 2;  // check: a general fault (ErreurGenerale True)
 inline constexpr int kExitError = 3;         // an error reached the client
 inline constexpr int kExitUsage = 64;        // the command line was not understood
+inline constexpr int kExitOutput = 74;       // the output could not be written (a full disk ...)
 
 // `k27093 exercises`: one line per exercise: number, model file, working file (tab-separated).
 int RunExercisesCommand(std::ostream& out);

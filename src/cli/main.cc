@@ -2,6 +2,8 @@
 // src/cli; exit statuses are those of cli/commands.h.
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -57,8 +59,14 @@ int main(int argc, char** argv) {
     // Help requests print the help and succeed; every other parse failure is bad usage.
     return app.exit(failure) == 0 ? kExitSuccess : kExitUsage;
   }
-  if (exercises->parsed()) return RunExercisesCommand(std::cout);
-  if (inspectCommand->parsed()) return RunInspectCommand(inspect, std::cout, std::cerr);
-  if (checkCommand->parsed()) return RunCheckCommand(check, std::cout, std::cerr, std::cin);
-  return kExitUsage;
+  int status = kExitUsage;
+  if (exercises->parsed()) status = RunExercisesCommand(std::cout);
+  if (inspectCommand->parsed()) status = RunInspectCommand(inspect, std::cout, std::cerr);
+  if (checkCommand->parsed()) status = RunCheckCommand(check, std::cout, std::cerr, std::cin);
+  // What was printed must have reached its reader: a result nobody can read is no success.
+  if (!std::cout.flush()) {
+    std::cerr << "k27093: the output could not be written (" << std::strerror(errno) << ")\n";
+    return kExitOutput;
+  }
+  return status;
 }

@@ -36,6 +36,17 @@ TEST(ExercisesCommand, ListsTheTwentyOneExercisesInOrder) {
   }
 }
 
+// Output that does not reach its reader is an error of its own, whatever the command did.
+TEST(CommandLine, OutputThatCannotBeWrittenExitsWith74) {
+  for (const std::string_view redirection : {"> /dev/full", ">&-"}) {
+    SCOPED_TRACE(redirection);
+    const auto result =
+        RunProgram({"/bin/sh", "-c", "'" + kCommand + "' exercises " + std::string(redirection)});
+    EXPECT_EQ(result.status, 74);
+    EXPECT_NE(result.err.find("the output could not be written"), std::string::npos) << result.err;
+  }
+}
+
 TEST(CommandLine, HelpListsTheCommandsAndSucceeds) {
   auto result = RunProgram({kCommand, "--help"});
   EXPECT_EQ(result.status, 0);
