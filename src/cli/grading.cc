@@ -56,16 +56,18 @@ Verdict RunExercise(EmbeddedEnvironment& embedded, std::int32_t exercise,
 Grading GradeWorkbook(const GradeRequest& request) {
   Grading grading;
   grading.exercise = request.exercise;
+  std::string workFolder;
   try {
     PrivateFolder scratch;
-    const std::string workFolder = MakeFolder(scratch.path() + "work" + kPathSeparator);
+    workFolder = MakeFolder(scratch.path() + "work" + kPathSeparator);
     const std::string templates = MakeFolder(scratch.path() + "templates" + kPathSeparator);
     StageWorkbook(request.workbook, workFolder, request.exercise);
     EmbeddedEnvironment embedded(
         EmbeddedOptions{templates, request.printer, request.moduleFolder, workFolder});
     grading.verdict = RunExercise(embedded, request.exercise, workFolder);
   } catch (...) {
-    grading.error = CurrentError();
+    grading.error =
+        NamingTheLearnersFile(CurrentError(), workFolder, request.exercise, request.workbook);
   }
   return grading;
 }

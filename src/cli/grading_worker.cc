@@ -14,31 +14,6 @@ namespace k27093::client {
 
 namespace {
 
-// `text` with every occurrence of `from` replaced by `to`.
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  if (from.empty()) return text;
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
-
-// `error` naming the learner's `workbook` where it names the working copy in `workFolder`.
-Error NamingTheLearnersFile(const Error& error, const std::string& workFolder,
-                            std::int32_t exercise, const std::string& workbook) {
-  const questions::QuestionInfo* info = questions::FindQuestion(exercise);
-  if (info == nullptr) return error;
-  std::string description = error.description();
-  std::string source = error.source();
-  for (const std::string_view name : {info->nomDest, info->nomSource}) {
-    const std::string copy = workFolder + std::string(name);
-    description = Replaced(std::move(description), copy, workbook);
-    source = Replaced(std::move(source), copy, workbook);
-  }
-  return Error(error.number(), std::move(description), std::move(source));
-}
-
 // Whether the spreadsheet is left without any open workbook (false when it cannot tell).
 bool HoldsNoWorkbook(const Ref<xl::Application>& application) {
   try {

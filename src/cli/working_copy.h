@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "api/error.h"
+
 namespace k27093::client {
 
 // Makes `folder` (with its trailing separator) and answers it; raises 75 (source "K27093")
@@ -19,5 +21,11 @@ std::string MakeFolder(const std::string& folder);
 // it.
 void StageWorkbook(const std::string& workbook, const std::string& workFolder,
                    std::int32_t exercise);
+
+// `error` naming the learner's `workbook` where it names its working copy in `workFolder` (under
+// the exercise's model or working name), so that what the learner reads names the file they
+// gave and not a private copy that no longer exists.
+Error NamingTheLearnersFile(const Error& error, const std::string& workFolder,
+                            std::int32_t exercise, const std::string& workbook);
 
 }  // namespace k27093::client

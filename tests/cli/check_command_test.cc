@@ -256,6 +256,15 @@ TEST_F(CheckCommand, DamagedWorkbooksExitWith3AndADamagedDrawingIsLeftOut) {
   EXPECT_EQ(result.status, 1) << result.err;
 }
 
+// The learner reads of the file they gave, not of the private copy that is already gone.
+TEST_F(CheckCommand, AnErrorNamesTheLearnersFileNotItsPrivateCopy) {
+  const std::string path = folder_.Write("Abîmé.xls", "garbage");
+  const ProgramResult result = Check({"401", path});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_NE(result.err.find("'" + path + "' is not a workbook"), std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find("02709301.xls"), std::string::npos) << result.err;
+}
+
 TEST_F(CheckCommand, JsonOfAnErrorHasNullVerdictAndTheRawSource) {
   std::string path = folder_.Write("Ventes.xls", "garbage");
   json answer = CheckJson("401", path, 3);
