@@ -7,21 +7,16 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "support/run_program.h"
+#include "support/inspect_json.h"
 
 namespace k27093 {
 namespace {
 
 using nlohmann::json;
 
-const std::string kCommand = K27093_BINARY_DIR "/k27093";
 const std::string kFolder = K27093_EXCEL_FILES "/";
 
-json Inspect(const std::string& file) {
-  auto result = testsupport::RunProgram({kCommand, "inspect", kFolder + file, "--json"});
-  EXPECT_EQ(result.status, 0) << file << ": " << result.out << result.err;
-  return json::parse(result.out);
-}
+json Inspect(const std::string& file) { return testsupport::InspectJson(kFolder + file); }
 
 // The first chart of the sheet at 0-based `sheet`.
 json FirstChart(const std::string& file, std::size_t sheet = 0) {

@@ -7,21 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "support/run_program.h"
+#include "support/inspect_json.h"
 
 namespace k27093 {
 namespace {
 
 using nlohmann::json;
 
-const std::string kCommand = K27093_BINARY_DIR "/k27093";
 const std::string kFolder = K27093_EXCEL_FILES_XLS "/";
 
-json Inspect(const std::string& file) {
-  auto result = testsupport::RunProgram({kCommand, "inspect", kFolder + file, "--json"});
-  EXPECT_EQ(result.status, 0) << file << ": " << result.out << result.err;
-  return json::parse(result.out);
-}
+json Inspect(const std::string& file) { return testsupport::InspectJson(kFolder + file); }
 
 json SheetNamed(const json& book, const std::string& name) {
   for (const json& sheet : book.at("sheets")) {
