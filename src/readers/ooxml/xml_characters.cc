@@ -1,5 +1,6 @@
 #include "readers/ooxml/xml_characters.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -49,14 +50,59 @@ std::pair<std::uint32_t, std::size_t> DecodeAt(std::string_view bytes, std::size
   return {code, length};
 }
 
+// The code point a numeric character reference at `at` ("&#65;", "&#x41;") names and the
+// reference's length; length 0 when no well-formed reference starts there. A number too large
+// for any character is named as 0x110000.
+std::pair<std::uint32_t, std::size_t> ReferenceAt(std::string_view bytes, std::size_t at) {
+  std::size_t i = at + 2;
+  if (i > bytes.size() || bytes.substr(at, 2) != "&#") return {0, 0};
+  const bool hex = i < bytes.size() && (bytes[i] == 'x');
+  if (hex) ++i;
+  const std::size_t digitsStart = i;
+  std::uint32_t code = 0;
+  for (; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    int digit = -1;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    if (digit < 0) break;
+    code = std::min<std::uint32_t>(code * (hex ? 16 : 10) + digit, 0x110000);
+  }
+  if (i == digitsStart || i >= bytes.size() || bytes[i] != ';') return {0, 0};
+  return {code, i + 1 - at};
+}
+
+// Where character references are not references: the content of a CDATA section and of a
+// comment. Returns the end marker of the section starting at `at`, if one does.
+std::string_view LiteralSectionAt(std::string_view bytes, std::size_t at) {
+  const std::string_view rest = bytes.substr(at);
+  if (rest.starts_with("<![CDATA[")) return "]]>";
+  if (rest.starts_with("<!--")) return "-->";
+  return std::string_view();
+}
+
 }  // namespace
 
 std::optional<CharacterFault> FirstCharacterFault(std::string_view bytes) {
   if (IsWideEncoding(bytes)) return std::nullopt;
   std::size_t at = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  std::string_view literalEnd;  // inside a CDATA section or comment: the marker that ends it
   while (at < bytes.size()) {
     // Plain ASCII text, the bulk of every part, one byte at a time.
     const unsigned char c = static_cast<unsigned char>(bytes[at]);
+    if (c == '&' && literalEnd.empty()) {
+      const auto [code, length] = ReferenceAt(bytes, at);
+      if (length != 0 && !IsXmlCharacter(code)) {
+        return CharacterFault{at, "a reference to " + CodePointName(code)};
+      }
+    } else if (c == '<' && literalEnd.empty()) {
+      literalEnd = LiteralSectionAt(bytes, at);
+    } else if (!literalEnd.empty() && bytes.substr(at).starts_with(literalEnd)) {
+      at += literalEnd.size();
+      literalEnd = std::string_view();
+      continue;
+    }
     if (c >= 0x20 && c < 0x80) {
       ++at;
       continue;

@@ -1,7 +1,9 @@
 // The characters an XML part may hold: well-formed UTF-8 (no overlong forms, no surrogates,
 // nothing beyond U+10FFFF) of characters XML 1.0 allows: tab, line feed, carriage return,
-// U+0020 to U+D7FF, U+E000 to U+FFFD and U+10000 to U+10FFFF. Parts in UTF-16 are left to the
-// parser, which converts them.
+// U+0020 to U+D7FF, U+E000 to U+FFFD and U+10000 to U+10FFFF, written as they are or through
+// numeric character references ("&#1;" is as forbidden as the byte 0x01; inside a CDATA section
+// or a comment such text is no reference). Parts in UTF-16 are left to the parser, which
+// converts them.
 #pragma once
 
 #include <cstddef>

@@ -50,6 +50,27 @@ TEST(XmlCharacters, CharactersXmlDoesNotAllowAreNamed) {
   EXPECT_EQ(FirstCharacterFault("<a>ok\x1F</a>")->offset, 5u);
 }
 
+TEST(XmlCharacters, AReferenceToAForbiddenCharacterIsFoundWhereItStands) {
+  EXPECT_EQ(FirstCharacterFault("<a>ok&#1;</a>").value().what,
+            "a reference to the character U+0001");
+  EXPECT_EQ(FirstCharacterFault("<a>ok&#1;</a>").value().offset, 5u);
+  EXPECT_EQ(FirstCharacterFault("<a b=\"&#x0;\"/>").value().what,
+            "a reference to the character U+0000");
+  EXPECT_EQ(FirstCharacterFault("<a>&#xFFFF;</a>").value().what,
+            "a reference to the character U+FFFF");
+  EXPECT_EQ(FirstCharacterFault("<a>&#xD800;</a>").value().what,
+            "a reference to the character U+D800");
+  EXPECT_EQ(FirstCharacterFault("<a>&#99999999999;</a>").value().what,
+            "a reference to the character U+110000");
+  // Allowed characters, what is no reference, and text where references are not references.
+  for (const std::string text :
+       {"<a>&#9;&#xA;&#13;&#65;&#xe9;&#x1F600;</a>", "<a>&#;&#x;&#1</a>", "<a>&amp;#1;</a>",
+        "<a><![CDATA[&#1;]]>&#66;</a>", "<a><!-- &#1; --></a>"}) {
+    EXPECT_FALSE(FirstCharacterFault(text).has_value()) << text;
+  }
+  EXPECT_TRUE(FirstCharacterFault("<a><![CDATA[x]]>&#1;</a>").has_value());
+}
+
 Error ErrorOf(const testing::PackageParts& package) {
   return testsupport::RaisedError(
       [&] { ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls"); });
@@ -72,6 +93,14 @@ TEST(XmlCharacters, ASheetNameOrCellTextThatBreaksThemDamagesTheWorkbook) {
   EXPECT_NE(text.description().find("'xl/worksheets/sheet1.xml' holds the character U+0002"),
             std::string::npos)
       << text.description();
+
+  const Error reference = ErrorOf(testing::MinimalWorkbook(
+      "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a&#x2;b</t></is></c></row>"));
+  EXPECT_EQ(reference.number(), 1004);
+  EXPECT_NE(reference.description().find(
+                "'xl/worksheets/sheet1.xml' holds a reference to the character U+0002"),
+            std::string::npos)
+      << reference.description();
 }
 
 }  // namespace
