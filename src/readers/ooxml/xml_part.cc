@@ -5,6 +5,7 @@
 #include "document/read_fault.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_characters.h"
+#include "readers/ooxml/xml_namespaces.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -119,6 +120,7 @@ pugi::xml_document ParseXmlBytes(std::string_view bytes, std::string_view partNa
     document::FailDamaged("the part " + Quoted(partName) + " has no <" +
                           std::string(rootLocalName) + "> root element");
   }
+  KeepOwnNamespaces(document, partName);
   return document;
 }
 

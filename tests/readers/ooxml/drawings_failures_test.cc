@@ -54,6 +54,15 @@ void ExpectDrawingLeftOut(const PackageParts& package, const std::string& reason
   }
 }
 
+// A sheet drawing's object as a chart's own drawing writes it: in the chart drawing's vocabulary.
+std::string InChartDrawing(std::string object) {
+  for (std::size_t at = object.find("xdr:"); at != std::string::npos;
+       at = object.find("xdr:", at)) {
+    object.replace(at, 4, "cdr:");
+  }
+  return object;
+}
+
 std::string Series(const std::string& values) {
   return "<c:ser><c:val>" + values + "</c:val></c:ser>";
 }
@@ -222,7 +231,7 @@ TEST(HostileChart, AChartFrameInAChartsOwnDrawingIsNotFollowed) {
       std::string("<c:userShapes") + testing::kDrawingNamespaces +
       "><cdr:relSizeAnchor><cdr:from><cdr:x>0</cdr:x><cdr:y>0</cdr:y></cdr:from><cdr:to>"
       "<cdr:x>1</cdr:x><cdr:y>1</cdr:y></cdr:to>" +
-      ChartFrame("Chart 1", "rIdChart1") + "</cdr:relSizeAnchor></c:userShapes>";
+      InChartDrawing(ChartFrame("Chart 1", "rIdChart1")) + "</cdr:relSizeAnchor></c:userShapes>";
   const document::WorkbookData read = ReadWorkbookBytes(testing::ZipBytes(package), "Ventes.xls");
   const document::ChartData& only = read.sheets[0].charts.at(0);
   ASSERT_EQ(only.shapes.size(), 1u);

@@ -148,7 +148,7 @@ PackageParts UnusuallyNamedWorkbook() {
       "\nune note</t></r></text></comment>"
       "<comment ref=\"C3\" authorId=\"7\"><text><t>sans auteur</t></text></comment>"
       "</commentList></comments>";
-  package.parts["graphiques/g.xml"] = "<chartsheet/>";
+  package.parts["graphiques/g.xml"] = std::string("<chartsheet xmlns=\"") + kMain + "\"/>";
   return package;
 }
 
