@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -81,26 +82,44 @@ const Vocabulary* VocabularyOf(std::string_view rootLocalName) {
   return nullptr;
 }
 
-std::string_view PrefixOf(std::string_view qualifiedName) {
-  const std::size_t colon = qualifiedName.find(':');
-  return colon == std::string_view::npos ? std::string_view() : qualifiedName.substr(0, colon);
+// The prefix of a qualified name ("" for none), found without measuring the whole name.
+std::string_view PrefixOf(const char* qualifiedName) {
+  for (const char* c = qualifiedName; *c != '\0'; ++c) {
+    if (*c == ':')
+      return std::string_view(qualifiedName, static_cast<std::size_t>(c - qualifiedName));
+  }
+  return std::string_view();
+}
+
+// Whether elements of the namespace `space` are kept: markup-compatibility wrappers always,
+// others when `vocabulary` names their namespace.
+bool Keeps(const Vocabulary& vocabulary, std::string_view space) {
+  return space == kMarkupCompatibility ||
+         std::find(vocabulary.begin(), vocabulary.end(), space) != vocabulary.end();
 }
 
 // The namespace declarations in scope while the tree is walked: each element's own are pushed
-// on entering it and dropped on leaving it.
+// on entering it and dropped on leaving it. Whether a namespace is kept is decided once, when
+// its declaration is met, not for every element that uses it.
 class NamespaceScopes {
  public:
-  // Enters `element`: binds the prefixes it declares. Returns how many it declared.
-  std::size_t Enter(pugi::xml_node element) {
+  explicit NamespaceScopes(const Vocabulary& vocabulary) : vocabulary_(vocabulary) {}
+
+  // Enters `element`: binds the prefixes it declares. Returns how many it declared and sets
+  // `prefixedAttributes` when it has prefixed attributes other than declarations.
+  std::size_t Enter(pugi::xml_node element, bool& prefixedAttributes) {
     std::size_t declared = 0;
-    for (pugi::xml_attribute attribute : element.attributes()) {
-      const std::string_view name = attribute.name();
-      if (name == "xmlns") {
-        bindings_.emplace_back(std::string_view(), attribute.value());
+    prefixedAttributes = false;
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
+      const char* name = attribute.name();
+      if (std::strncmp(name, "xmlns", 5) == 0 && (name[5] == '\0' || name[5] == ':')) {
+        const std::string_view space = attribute.value();
+        bindings_.push_back({std::string_view(name[5] == '\0' ? name + 5 : name + 6), space,
+                             Keeps(vocabulary_, space)});
         ++declared;
-      } else if (name.starts_with("xmlns:")) {
-        bindings_.emplace_back(name.substr(6), attribute.value());
-        ++declared;
+      } else if (!PrefixOf(name).empty()) {
+        prefixedAttributes = true;
       }
     }
     return declared;
@@ -111,85 +130,84 @@ class NamespaceScopes {
   // bound to no namespace ("") until a default declaration binds it.
   std::optional<std::string_view> Resolve(std::string_view prefix) const {
     if (prefix == "xml") return kXml;
-    for (auto binding = bindings_.rbegin(); binding != bindings_.rend(); ++binding) {
-      if (binding->first == prefix) return binding->second;
-    }
+    if (const Binding* binding = Find(prefix)) return binding->space;
     if (prefix.empty()) return std::string_view();
     return std::nullopt;
   }
 
+  // Whether what `prefix` names is kept: false for an unbound prefix and for no namespace.
+  bool KeepsPrefix(std::string_view prefix) const {
+    const Binding* binding = Find(prefix);
+    return binding != nullptr && binding->kept;
+  }
+
  private:
-  std::vector<std::pair<std::string_view, std::string_view>> bindings_;
+  struct Binding {
+    std::string_view prefix;
+    std::string_view space;
+    bool kept = false;
+  };
+
+  const Binding* Find(std::string_view prefix) const {
+    for (auto binding = bindings_.rbegin(); binding != bindings_.rend(); ++binding) {
+      if (binding->prefix == prefix) return &*binding;
+    }
+    return nullptr;
+  }
+
+  const Vocabulary& vocabulary_;
+  std::vector<Binding> bindings_;
 };
 
-bool IsDeclaration(std::string_view attributeName) {
-  return attributeName == "xmlns" || attributeName.starts_with("xmlns:");
-}
-
-class NamespaceFilter {
- public:
-  explicit NamespaceFilter(const Vocabulary& vocabulary) : vocabulary_(vocabulary) {}
-
-  bool Keeps(std::optional<std::string_view> space) const {
-    if (!space) return false;
-    return *space == kMarkupCompatibility ||
-           std::find(vocabulary_.begin(), vocabulary_.end(), *space) != vocabulary_.end();
-  }
-
-  // Takes out of `element`'s subtree (the element itself already kept) every element and
-  // prefixed attribute that is outside the vocabulary. Walks without recursion, so that the
-  // depth of a part costs no stack.
-  void Filter(pugi::xml_node element) {
-    struct Level {
-      pugi::xml_node node;
-      std::size_t declared;
-    };
-    std::vector<Level> path;
-    path.push_back({element, scopes_.Enter(element)});
-    DropForeignAttributes(element);
-    pugi::xml_node next = element.first_child();
-    while (!path.empty()) {
-      if (!next) {
-        const Level done = path.back();
-        path.pop_back();
-        scopes_.Leave(done.declared);
-        if (!path.empty()) next = done.node.next_sibling();
-        continue;
-      }
-      if (next.type() != pugi::node_element) {
-        next = next.next_sibling();
-        continue;
-      }
-      const std::size_t declared = scopes_.Enter(next);
-      if (!Keeps(scopes_.Resolve(PrefixOf(next.name())))) {
-        scopes_.Leave(declared);
-        const pugi::xml_node foreign = next;
-        next = next.next_sibling();
-        foreign.parent().remove_child(foreign);
-        continue;
-      }
-      DropForeignAttributes(next);
-      path.push_back({next, declared});
-      next = next.first_child();
-    }
-  }
-
- private:
-  void DropForeignAttributes(pugi::xml_node element) {
+// Takes out of `root`'s subtree (the root itself already kept) every element and prefixed
+// attribute that is outside the vocabulary. Walks without recursion, so that the depth of a
+// part costs no stack.
+void DropForeignContent(pugi::xml_node root, NamespaceScopes& scopes) {
+  const auto dropForeignAttributes = [&scopes](pugi::xml_node element) {
     pugi::xml_attribute attribute = element.first_attribute();
     while (attribute) {
       const pugi::xml_attribute current = attribute;
       attribute = attribute.next_attribute();
-      const std::string_view name = current.name();
+      const char* name = current.name();
       const std::string_view prefix = PrefixOf(name);
-      if (prefix.empty() || IsDeclaration(name) || prefix == "xml") continue;
-      if (!Keeps(scopes_.Resolve(prefix))) element.remove_attribute(current);
+      if (prefix.empty() || prefix == "xml" || prefix == "xmlns") continue;
+      if (!scopes.KeepsPrefix(prefix)) element.remove_attribute(current);
     }
+  };
+  struct Level {
+    pugi::xml_node node;
+    std::size_t declared;
+  };
+  std::vector<Level> path;
+  bool prefixedAttributes = false;
+  path.push_back({root, scopes.Enter(root, prefixedAttributes)});
+  if (prefixedAttributes) dropForeignAttributes(root);
+  pugi::xml_node next = root.first_child();
+  while (!path.empty()) {
+    if (!next) {
+      const Level done = path.back();
+      path.pop_back();
+      scopes.Leave(done.declared);
+      if (!path.empty()) next = done.node.next_sibling();
+      continue;
+    }
+    if (next.type() != pugi::node_element) {
+      next = next.next_sibling();
+      continue;
+    }
+    const std::size_t declared = scopes.Enter(next, prefixedAttributes);
+    if (!scopes.KeepsPrefix(PrefixOf(next.name()))) {
+      scopes.Leave(declared);
+      const pugi::xml_node foreign = next;
+      next = next.next_sibling();
+      foreign.parent().remove_child(foreign);
+      continue;
+    }
+    if (prefixedAttributes) dropForeignAttributes(next);
+    path.push_back({next, declared});
+    next = next.first_child();
   }
-
-  const Vocabulary& vocabulary_;
-  NamespaceScopes scopes_;
-};
+}
 
 }  // namespace
 
@@ -197,20 +215,22 @@ void KeepOwnNamespaces(pugi::xml_document& document, std::string_view partName) 
   const pugi::xml_node root = document.document_element();
   const Vocabulary* vocabulary = VocabularyOf(LocalName(root.name()));
   if (vocabulary == nullptr) return;
-  NamespaceFilter filter(*vocabulary);
-  NamespaceScopes rootScope;
-  rootScope.Enter(root);
+  NamespaceScopes rootScope(*vocabulary);
+  bool prefixedAttributes = false;
+  const std::size_t declared = rootScope.Enter(root, prefixedAttributes);
   const std::optional<std::string_view> space = rootScope.Resolve(PrefixOf(root.name()));
+  rootScope.Leave(declared);
   if (!space) {
     document::FailDamaged("the root element <" + std::string(root.name()) + "> of the part " +
                           Quoted(partName) + " uses a prefix that no declaration binds");
   }
-  if (!filter.Keeps(space) || *space == kMarkupCompatibility) {
+  if (*space == kMarkupCompatibility || !Keeps(*vocabulary, *space)) {
     document::FailDamaged("the root element <" + std::string(root.name()) + "> of the part " +
                           Quoted(partName) + " is in the namespace \"" + std::string(*space) +
                           "\", not in one of a part of its kind");
   }
-  filter.Filter(root);
+  NamespaceScopes scopes(*vocabulary);
+  DropForeignContent(root, scopes);
 }
 
 }  // namespace k27093::ooxml
