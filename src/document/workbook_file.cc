@@ -54,9 +54,19 @@ std::string ReadWorkbookFileBytes(const std::string& path) {
   if (!file) {
     RaiseOpenError(Quoted(path) + " cannot be read: " + std::strerror(errno) + ".");
   }
+  // Read in blocks until the end: the first as large as the file was (and one byte more, so
+  // that a file that grew meanwhile is noticed at once), the others of a fixed size.
+  constexpr std::size_t kBlockBytes = 64 * 1024;
   std::string bytes;
-  bytes.reserve(error ? 0 : static_cast<std::size_t>(size));
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::size_t block = error ? kBlockBytes : static_cast<std::size_t>(size) + 1;
+  while (bytes.size() <= kMaxWorkbookFileBytes) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + block);
+    file.read(bytes.data() + start, static_cast<std::streamsize>(block));
+    bytes.resize(start + static_cast<std::size_t>(file.gcount()));
+    if (!file) break;  // the end, or a failed read (bad)
+    block = kBlockBytes;
+  }
   if (file.bad() || bytes.size() > kMaxWorkbookFileBytes) {
     RaiseOpenError(Quoted(path) + " cannot be read completely.");
   }
