@@ -1,5 +1,6 @@
 #include "cli/private_folder.h"
 
+#include <dirent.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -99,19 +100,30 @@ void RemoveLivePrivateFolders() {
 }
 
 int RemoveStalePrivateFolders() {
-  int removed = 0;
-  std::error_code failure;
-  for (fs::directory_iterator entry(TemporaryFolder(), failure), end; !failure && entry != end;
-       entry.increment(failure)) {
-    const pid_t pid = ProcessOf(entry->path().filename().string());
+  // Read with the directory functions themselves: every check runs this over a temporary
+  // folder that may hold thousands of entries, of which only ours are looked at closer.
+  const fs::path temporary = TemporaryFolder();
+  DIR* folder = opendir(temporary.c_str());
+  if (folder == nullptr) return 0;
+  std::vector<std::string> stale;
+  while (const dirent* entry = readdir(folder)) {
+    const std::string_view name = entry->d_name;
+    if (!name.starts_with(kPrefix)) continue;
+    const pid_t pid = ProcessOf(std::string(name));
     if (pid == 0 || pid == getpid() || IsRunning(pid)) continue;
+    stale.emplace_back(name);
+  }
+  closedir(folder);
+  int removed = 0;
+  for (const std::string& name : stale) {
+    const fs::path path = temporary / name;
     struct stat status;
-    if (lstat(entry->path().c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+    if (lstat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
         status.st_uid != geteuid()) {
       continue;
     }
     std::error_code ignored;
-    if (fs::remove_all(entry->path(), ignored) > 0) ++removed;
+    if (fs::remove_all(path, ignored) > 0) ++removed;
   }
   return removed;
 }
