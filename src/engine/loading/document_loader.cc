@@ -2,15 +2,16 @@
 
 #include <filesystem>
 
+#include "document/workbook_file.h"
 #include "engine/charts/chart.h"
 #include "engine/loading/chart_loader.h"
 #include "engine/loading/drawing_loader.h"
+#include "engine/loading/read_cache.h"
 #include "engine/macros/builtin_macros.h"
 #include "engine/macros/macro_declarations.h"
 #include "engine/workbooks/cell_address.h"
 #include "engine/workbooks/workbook.h"
 #include "engine/workbooks/worksheet.h"
-#include "document/workbook_file.h"
 #include "readers/cfb/compound_file.h"
 #include "readers/ooxml/custom_properties.h"
 #include "readers/ooxml/reader.h"
@@ -99,7 +100,10 @@ WorkbookFile ReadWorkbookOfAnyFormat(const std::string& path) {
 
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path) {
-  const WorkbookFile file = ReadWorkbookOfAnyFormat(path);
+  static FileReadCache<WorkbookFile> cache;
+  const std::shared_ptr<const WorkbookFile> read =
+      cache.Read(path, [&path] { return ReadWorkbookOfAnyFormat(path); });
+  const WorkbookFile& file = *read;
   std::filesystem::path location(path);
   auto workbook = BuildWorkbook(session, file.data, location.filename().string(),
                                 location.parent_path().string());
