@@ -3,10 +3,18 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <array>
 
 namespace k27093 {
 namespace {
+
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
@@ -69,12 +77,21 @@ std::string MidChars(std::string_view text, std::size_t start, std::size_t count
 }
 
 std::string LowerCase(std::string_view text) {
+  // Plain ASCII, most of what is compared, maps letter by letter in every locale's rules.
+  if (IsAscii(text)) return AsciiLower(text);
   auto unicode = ToIcu(text);
   unicode.toLower(icu::Locale::getRoot());
   return FromIcu(unicode);
 }
 
 std::string UpperCase(std::string_view text) {
+  if (IsAscii(text)) {
+    std::string out(text);
+    for (char& c : out) {
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+  }
   auto unicode = ToIcu(text);
   unicode.toUpper(icu::Locale::getRoot());
   return FromIcu(unicode);
@@ -89,6 +106,11 @@ std::string AsciiLower(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (IsAscii(a) && IsAscii(b)) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+  }
   return LowerCase(a) == LowerCase(b);
 }
 
@@ -105,8 +127,7 @@ std::u16string ToUtf16(std::string_view text) {
 }
 
 std::string FromUtf16(std::u16string_view text) {
-  return FromIcu(
-      icu::UnicodeString(text.data(), static_cast<std::int32_t>(text.size())));
+  return FromIcu(icu::UnicodeString(text.data(), static_cast<std::int32_t>(text.size())));
 }
 
 std::string FromWindows1252(std::string_view bytes) {

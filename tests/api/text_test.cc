@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace k27093 {
 namespace {
 
@@ -13,6 +15,19 @@ TEST(CaseMapping, LowerCasesAccentedCapitals) {
   EXPECT_EQ(LowerCase("ÇÀÈÙÎÔË"), "çàèùîôë");
   EXPECT_EQ(UpperCase("réponses"), "RÉPONSES");
   EXPECT_EQ(LowerCase(""), "");
+}
+
+TEST(CaseMapping, PlainAsciiTextMapsAsTheFullRulesMapIt) {
+  // Every ASCII character, compared with the same text carrying one accented letter, which
+  // takes the full Unicode rules: the ASCII part must come out the same either way.
+  std::string ascii;
+  for (int c = 1; c < 0x80; ++c) ascii += static_cast<char>(c);
+  EXPECT_EQ(LowerCase(ascii) + "é", LowerCase(ascii + "É"));
+  EXPECT_EQ(UpperCase(ascii) + "É", UpperCase(ascii + "é"));
+  EXPECT_TRUE(EqualsIgnoringCase("Module1.ChangeRep", "MODULE1.changerep"));
+  EXPECT_FALSE(EqualsIgnoringCase("Feuil1", "Feuil2"));
+  EXPECT_FALSE(EqualsIgnoringCase("Feuil", "Feuil1"));
+  EXPECT_FALSE(EqualsIgnoringCase("[", "{"));  // 0x5B and 0x7B differ by the case bit only
 }
 
 TEST(CaseMapping, AsciiLowerLeavesOtherLettersAlone) {
