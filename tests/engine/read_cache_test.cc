@@ -1,66 +1,58 @@
-// What was read from a file is kept while the file is unchanged and read anew as soon as it
-// changes; large files and the least recently read of too many files are not kept.
+// What was parsed from a file's bytes is reused when the same bytes come again under the same
+// path, and parsed anew for other bytes, even of the same size; large files and the least
+// recently parsed of too many files are parsed again.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "engine/loading/read_cache.h"
-#include "support/temporary_folder.h"
 
 namespace k27093::engine {
 namespace {
 
-void Write(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
-// A cache of file contents that counts the reads it could not spare.
+// A cache of "parsed" texts (their upper-case copy) that counts the parses it could not spare.
 struct CountingCache {
-  FileReadCache<std::string> cache;
-  int reads = 0;
+  ParsedFileCache<std::string> cache;
+  int parses = 0;
 
-  std::string Read(const std::string& path) {
-    return *cache.Read(path, [&] {
-      ++reads;
-      std::ifstream file(path, std::ios::binary);
-      return std::string(std::istreambuf_iterator<char>(file), {});
+  std::string Parse(const std::string& path, const std::string& bytes) {
+    return *cache.Parse(path, bytes, [&] {
+      ++parses;
+      std::string parsed = bytes;
+      for (char& c : parsed) c = static_cast<char>(c - 'a' + 'A');
+      return parsed;
     });
   }
 };
 
-TEST(FileReadCache, AnUnchangedFileIsReadOnceAndAChangedOneAgain) {
-  testsupport::TemporaryFolder folder;
-  const std::string path = folder.File("Classeur.xls");
-  Write(path, "premier");
+TEST(ParsedFileCache, TheSameBytesAreParsedOnceAndOtherBytesAgain) {
   CountingCache counting;
-  EXPECT_EQ(counting.Read(path), "premier");
-  EXPECT_EQ(counting.Read(path), "premier");
-  EXPECT_EQ(counting.reads, 1);
-  // Same size, written again at once: the change time tells it apart.
-  Write(path, "seconde");
-  EXPECT_EQ(counting.Read(path), "seconde");
-  EXPECT_EQ(counting.reads, 2);
+  EXPECT_EQ(counting.Parse("/travail/X27093.xls", "premier"), "PREMIER");
+  EXPECT_EQ(counting.Parse("/travail/X27093.xls", "premier"), "PREMIER");
+  EXPECT_EQ(counting.parses, 1);
+  // The same size, as a file written again at once would be: its content tells it apart.
+  EXPECT_EQ(counting.Parse("/travail/X27093.xls", "seconde"), "SECONDE");
+  EXPECT_EQ(counting.parses, 2);
+  // The same bytes under another path are another file.
+  EXPECT_EQ(counting.Parse("/autre/X27093.xls", "seconde"), "SECONDE");
+  EXPECT_EQ(counting.parses, 3);
 }
 
-TEST(FileReadCache, LargeFilesAndTheOldestOfTooManyAreReadAgain) {
-  testsupport::TemporaryFolder folder;
+TEST(ParsedFileCache, LargeFilesAndTheOldestOfTooManyAreParsedAgain) {
   CountingCache counting;
-  const std::string large = folder.File("Grand.xls");
-  Write(large, std::string(kMaxCachedFileBytes + 1, 'x'));
-  counting.Read(large);
-  counting.Read(large);
-  EXPECT_EQ(counting.reads, 2);
+  const std::string large(kMaxCachedFileBytes + 1, 'x');
+  counting.Parse("/travail/Grand.xls", large);
+  counting.Parse("/travail/Grand.xls", large);
+  EXPECT_EQ(counting.parses, 2);
 
-  counting.reads = 0;
+  counting.parses = 0;
   for (std::size_t i = 0; i <= kCachedFiles; ++i) {
-    Write(folder.File(std::to_string(i)), std::to_string(i));
-    counting.Read(folder.File(std::to_string(i)));
+    counting.Parse("/travail/" + std::to_string(i), "abc");
   }
-  counting.Read(folder.File(std::to_string(kCachedFiles)));  // the newest: kept
-  EXPECT_EQ(counting.reads, static_cast<int>(kCachedFiles) + 1);
-  counting.Read(folder.File("0"));  // the oldest: gone
-  EXPECT_EQ(counting.reads, static_cast<int>(kCachedFiles) + 2);
+  counting.Parse("/travail/" + std::to_string(kCachedFiles), "abc");  // the newest: kept
+  EXPECT_EQ(counting.parses, static_cast<int>(kCachedFiles) + 1);
+  counting.Parse("/travail/0", "abc");  // the oldest: gone
+  EXPECT_EQ(counting.parses, static_cast<int>(kCachedFiles) + 2);
 }
 
 }  // namespace

@@ -79,8 +79,8 @@ void LoadChartSheet(ChartImpl& chart, const document::SheetData& data,
   if (data.chartSheet->chart) LoadChart(chart, *data.chartSheet->chart, theme);
 }
 
-// What the file at `path` holds, read by the reader of its format, which its content tells,
-// whatever its extension: a compound file holds a binary workbook, anything else is read as
+// What the file at `path` holds (its `bytes`), read by the reader of its format, which its content
+// tells, whatever its extension: a compound file holds a binary workbook, anything else is read as
 // an Office Open XML package (which refuses what is not one).
 struct WorkbookFile {
   document::WorkbookData data;
@@ -89,8 +89,7 @@ struct WorkbookFile {
   std::vector<std::string> procedures;
 };
 
-WorkbookFile ReadWorkbookOfAnyFormat(const std::string& path) {
-  const std::string bytes = document::ReadWorkbookFileBytes(path);
+WorkbookFile ReadWorkbookOfAnyFormat(const std::string& path, const std::string& bytes) {
   if (cfb::LooksLikeCompoundFile(bytes)) return {xls::ReadWorkbookBytes(bytes, path), {}};
   document::WorkbookData data = ooxml::ReadWorkbookBytes(bytes, path);
   return {std::move(data), DeclaredProcedures(ooxml::ReadCustomPropertiesBytes(bytes, path))};
@@ -100,9 +99,10 @@ WorkbookFile ReadWorkbookOfAnyFormat(const std::string& path) {
 
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path) {
-  static FileReadCache<WorkbookFile> cache;
+  static ParsedFileCache<WorkbookFile> cache;
+  const std::string bytes = document::ReadWorkbookFileBytes(path);
   const std::shared_ptr<const WorkbookFile> read =
-      cache.Read(path, [&path] { return ReadWorkbookOfAnyFormat(path); });
+      cache.Parse(path, bytes, [&] { return ReadWorkbookOfAnyFormat(path, bytes); });
   const WorkbookFile& file = *read;
   std::filesystem::path location(path);
   auto workbook = BuildWorkbook(session, file.data, location.filename().string(),

@@ -1,62 +1,45 @@
-// FileReadCache: what was read from small files, kept while each file stays unchanged, so
-// that a file opened again and again (the module's macro workbook is opened for every change
-// of folder, several times per check and once more for every workbook of a batch) is read and
-// parsed once. A file counts as unchanged while its device, inode, size, modification time
-// and status-change time (to the nanosecond) are those it had before and after it was read;
-// a file whose identity moved during the read is not kept. Only files of at most
-// kMaxCachedFileBytes are kept, the kCachedFiles most recently read. Safe for several threads.
+// ParsedFileCache: what was parsed from small files, kept with the bytes it was parsed from,
+// so that a file whose content comes again (the module's macro workbook is opened for every
+// change of folder, several times per check and again for every workbook of a batch) is
+// parsed once. The file is still read every time: only the same bytes under the same path
+// reuse what they gave, whatever the file's times say (they are too coarse to tell two writes
+// apart). Only files of at most kMaxCachedFileBytes are kept, the kCachedFiles most recently
+// parsed. Safe for several threads.
 #pragma once
-
-#include <sys/stat.h>
 
 #include <cstddef>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace k27093::engine {
 
 inline constexpr std::size_t kCachedFiles = 4;
-inline constexpr long long kMaxCachedFileBytes = 256 * 1024;
-
-// What tells one state of a file from another.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  long long size = 0;
-  long long modifiedSeconds = 0, modifiedNanoseconds = 0;
-  long long changedSeconds = 0, changedNanoseconds = 0;
-
-  bool operator==(const FileIdentity&) const = default;
-};
-
-// The identity of the regular file at `path`; nullopt when it is none or cannot be reached.
-std::optional<FileIdentity> IdentityOf(const std::string& path);
+inline constexpr std::size_t kMaxCachedFileBytes = 256 * 1024;
 
 template <typename Value>
-class FileReadCache {
+class ParsedFileCache {
  public:
-  // What `read` gives for the file at `path`: kept from an earlier call while the file is
-  // unchanged, read anew otherwise. Whatever `read` raises passes through; nothing is kept
-  // then.
-  std::shared_ptr<const Value> Read(const std::string& path, const std::function<Value()>& read) {
-    const std::optional<FileIdentity> before = IdentityOf(path);
-    const bool kept = before && before->size <= kMaxCachedFileBytes;
+  // What `parse` gives for `bytes`, the content of the file at `path`: kept from an earlier
+  // call with the same path and bytes, parsed anew otherwise. Whatever `parse` raises passes
+  // through; nothing is kept then.
+  std::shared_ptr<const Value> Parse(const std::string& path, std::string_view bytes,
+                                     const std::function<Value()>& parse) {
+    const bool kept = bytes.size() <= kMaxCachedFileBytes;
     if (kept) {
       std::lock_guard lock(mutex_);
       for (const Entry& entry : entries_) {
-        if (entry.path == path && entry.identity == *before) return entry.value;
+        if (entry.path == path && entry.bytes == bytes) return entry.value;
       }
     }
-    auto value = std::make_shared<const Value>(read());
-    if (kept && IdentityOf(path) == before) {
+    auto value = std::make_shared<const Value>(parse());
+    if (kept) {
       std::lock_guard lock(mutex_);
       std::erase_if(entries_, [&](const Entry& entry) { return entry.path == path; });
-      entries_.push_front({path, *before, value});
+      entries_.push_front({path, std::string(bytes), value});
       if (entries_.size() > kCachedFiles) entries_.pop_back();
     }
     return value;
@@ -65,7 +48,7 @@ class FileReadCache {
  private:
   struct Entry {
     std::string path;
-    FileIdentity identity;
+    std::string bytes;
     std::shared_ptr<const Value> value;
   };
   std::mutex mutex_;
