@@ -44,8 +44,9 @@ std::vector<Reading<AxisView>> ReadAxes(xl::Chart& chart, const AxisPresence& pr
       {xl::kCategory, &presence.category},
       {xl::kValue, &presence.value},
       {xl::kSeriesAxis, &presence.series}};
-  for (const auto& [type, has] : axes) {
+  for (const auto& [axisType, has] : axes) {
     if (!has->ok() || !has->value()) continue;
+    const std::int32_t type = axisType;  // a lambda may not capture a structured binding
     views.push_back(ReadingOf([&] { return ReadAxis(type, *chart.Axes(type, xl::kPrimary)); }));
   }
   return views;
