@@ -2,7 +2,9 @@
 // it builds it (markup_scanner.h counts its elements, attributes and texts), so that a small
 // part of dense markup (a million empty elements in a few megabytes) cannot cost gigabytes:
 // every element or text costs the parser some 64 bytes and every attribute some 40, whatever
-// their length in the part. The depth of elements is bounded too, for those who walk the tree.
+// their length in the part. The depth of elements is bounded too: the readers walk their trees
+// without recursion (a drawing's groups nested 100,000 deep are read), so the bound only keeps
+// what a walker may meet within a known range.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +17,7 @@ namespace k27093::ooxml {
 // strings) are read a slice at a time (xml_slices.h).
 inline constexpr std::size_t kMaxTreeNodes = 2'000'000;
 // Deepest nesting of elements, the root being at depth 1.
-inline constexpr std::size_t kMaxElementDepth = 256;
+inline constexpr std::size_t kMaxElementDepth = 1'000'000;
 
 struct TreeBounds {
   std::size_t nodes = kMaxTreeNodes;
