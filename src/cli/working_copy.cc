@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "api/error.h"
+#include "document/workbook_file.h"
 #include "questions/question_catalog.h"
 
 namespace k27093::client {
@@ -51,6 +52,8 @@ void StageWorkbook(const std::string& workbook, const std::string& workFolder,
   RequireReadableFile(workbook);
   const questions::QuestionInfo* info = questions::FindQuestion(exercise);
   if (info == nullptr) return;
+  // A file the spreadsheet would refuse for its size is refused before it is copied.
+  document::RequireReadableSize(workbook);
   const fs::path copy = workFolder + std::string(info->nomSource);
   std::error_code failure;
   fs::copy_file(workbook, copy, failure);

@@ -17,8 +17,10 @@ std::string MakeFolder(const std::string& folder);
 // Copies `workbook` into `workFolder` under the model name of `exercise`, writable by its
 // owner whatever the original allowed. Raises 53 when the workbook is missing, 75 when it is
 // not a regular readable file or cannot be copied (source "K27093", the description names
-// the file). An exercise without a model (outside 401..421) gets no copy: the module answers
-// it.
+// the file), and before copying anything the spreadsheet's 1004 (source "Microsoft Office
+// Excel") when it is larger than any workbook the spreadsheet opens
+// (document::RequireReadableSize). An exercise without a model (outside 401..421) gets no copy: the
+// module answers it.
 void StageWorkbook(const std::string& workbook, const std::string& workFolder,
                    std::int32_t exercise);
 

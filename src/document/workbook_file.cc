@@ -29,6 +29,15 @@ std::string OpenFaultDescription(std::string_view name, const ReadFault& fault) 
   return Quoted(name) + " is damaged and cannot be opened: " + fault.reason() + ".";
 }
 
+void RequireReadableSize(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > kMaxWorkbookFileBytes) {
+    RaiseOpenError(Quoted(path) + " is too large to open: it holds more than " +
+                   std::to_string(kMaxWorkbookFileBytes / (1024 * 1024)) + " MiB.");
+  }
+}
+
 std::string ReadWorkbookFileBytes(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
@@ -44,11 +53,8 @@ std::string ReadWorkbookFileBytes(const std::string& path) {
   if (!std::filesystem::is_regular_file(status)) {
     RaiseOpenError(Quoted(path) + " is not a workbook: it is not a file.");
   }
+  RequireReadableSize(path);
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error && size > kMaxWorkbookFileBytes) {
-    RaiseOpenError(Quoted(path) + " is too large to open: it holds more than " +
-                   std::to_string(kMaxWorkbookFileBytes / (1024 * 1024)) + " MiB.");
-  }
   // Read-only: the file is only ever opened for reading.
   std::ifstream file(path, std::ios::binary | std::ios::in);
   if (!file) {

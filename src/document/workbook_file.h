@@ -19,6 +19,11 @@ inline constexpr std::uintmax_t kMaxWorkbookFileBytes = 256ull * 1024 * 1024;
 // than kMaxWorkbookFileBytes (before reading it) or cannot be read completely.
 std::string ReadWorkbookFileBytes(const std::string& path);
 
+// Raises the Error 1004 that ReadWorkbookFileBytes raises for a file larger than
+// kMaxWorkbookFileBytes, naming it `path`, when the file at `path` is larger; nothing when it
+// is not, or when its size cannot be known (the reading then says why).
+void RequireReadableSize(const std::string& path);
+
 // Raises Error 1004 with `description`, as the spreadsheet reports a file it cannot open.
 [[noreturn]] void RaiseOpenError(std::string description);
 

@@ -69,6 +69,24 @@ TEST(SheetLayout, ALaterColumnSpanWinsWhereSpansOverlap) {
   EXPECT_DOUBLE_EQ(layout.ColumnLeft(16384), layout.ColumnLeft(15999));
 }
 
+TEST(SheetLayout, AMillionSpansOfTheWholeWidthAreLaidOutAsTheLastOnesSay) {
+  // Spans of every column at 96 px, each followed by one from column 1 + (i % 1000) at 40 px:
+  // the last of them starts at column 1000, and column 1 to 999 keep the 96 px before it.
+  SheetLayoutSource source;
+  for (int i = 0; i < 1'000'000; ++i) {
+    if (i % 2 == 0) {
+      source.columns.push_back({1, kMaxSheetColumns, 13.7109375, false});
+    } else {
+      source.columns.push_back({1 + i % 1000, kMaxSheetColumns, 5.7109375, false});
+    }
+  }
+  const SheetLayout layout(source);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(999), 0.75 * 999 * 96);
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(1000), 0.75 * (999 * 96 + 40));
+  EXPECT_DOUBLE_EQ(layout.ColumnLeft(kMaxSheetColumns),
+                   0.75 * (999 * 96 + (kMaxSheetColumns - 999) * 40));
+}
+
 TEST(SheetLayout, RowHeightsAreWholePixels) {
   EXPECT_DOUBLE_EQ(RowPoints(12.8), 12.75);  // 17.07 pixels
   EXPECT_DOUBLE_EQ(RowPoints(15), 15);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "api/error.h"
@@ -37,6 +38,26 @@ TEST(WorkbookFile, AFolderIsNoWorkbook) {
   testsupport::TemporaryFolder folder;
   EXPECT_NE(DescriptionOf(folder.path()).find("is not a workbook: it is not a file"),
             std::string::npos);
+}
+
+// A sparse file of `size` bytes: it takes no room on the disk.
+std::string SparseFile(const testsupport::TemporaryFolder& folder, std::uintmax_t size) {
+  const std::string path = folder.File("grand.xlsx");
+  { std::ofstream create(path, std::ios::binary); }
+  fs::resize_file(path, size);
+  return path;
+}
+
+TEST(WorkbookFile, AFileOfTheLargestSizeIsReadableAndOneByteMoreIsRefused) {
+  const testsupport::TemporaryFolder folder;
+  const std::string largest = SparseFile(folder, kMaxWorkbookFileBytes);
+  EXPECT_NO_THROW(RequireReadableSize(largest));
+  const std::string larger = SparseFile(folder, kMaxWorkbookFileBytes + 1);
+  const Error error = testsupport::RaisedError([&] { RequireReadableSize(larger); });
+  EXPECT_EQ(error.number(), 1004);
+  EXPECT_EQ(error.description(),
+            "'" + larger + "' is too large to open: it holds more than 256 MiB.");
+  EXPECT_EQ(DescriptionOf(larger), error.description());
 }
 
 }  // namespace

@@ -34,15 +34,16 @@ void RestoreProtection(const SheetNode& sheet, const document::SheetData& data) 
   sheet.protection()->Restore(data.protection.on, VerifierOf(data.protection.password));
 }
 
+// The worksheet of `data`, whose cells it takes (the cells of `data` are left empty).
 std::shared_ptr<WorksheetImpl> AddWorksheet(const std::shared_ptr<Session>& session,
                                             const std::shared_ptr<WorkbookImpl>& workbook,
-                                            const document::SheetData& data) {
+                                            document::SheetData& data) {
   auto sheet = WorksheetImpl::Create(session, workbook, data.name);
-  for (const auto& cell : data.cells) {
-    Variant value = cell.value;
-    if (value.type() == Variant::Type::Long) value = Variant(ToDouble(value));
-    sheet->StoreCellValue(cell.row, cell.column, std::move(value));
+  for (document::CellData& cell : data.cells) {
+    if (cell.value.type() == Variant::Type::Long) cell.value = Variant(ToDouble(cell.value));
   }
+  sheet->LoadCells(std::move(data.cells));
+  data.cells = {};
   for (const auto& comment : data.comments) {
     sheet->StoreComment(comment.row, comment.column, {comment.author, comment.text});
   }
@@ -99,20 +100,24 @@ WorkbookFile ReadWorkbookOfAnyFormat(const std::string& path, const std::string&
 
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path) {
-  static ParsedFileCache<WorkbookFile> cache;
   const std::string bytes = document::ReadWorkbookFileBytes(path);
-  const std::shared_ptr<const WorkbookFile> read =
-      cache.Parse(path, bytes, [&] { return ReadWorkbookOfAnyFormat(path, bytes); });
-  const WorkbookFile& file = *read;
+  WorkbookFile file;
+  if (bytes.size() <= kMaxCachedFileBytes) {
+    // A small file's content may come again: what it gave is kept, and copied for this workbook.
+    static ParsedFileCache<WorkbookFile> cache;
+    file = *cache.Parse(path, bytes, [&] { return ReadWorkbookOfAnyFormat(path, bytes); });
+  } else {
+    file = ReadWorkbookOfAnyFormat(path, bytes);
+  }
   std::filesystem::path location(path);
-  auto workbook = BuildWorkbook(session, file.data, location.filename().string(),
+  auto workbook = BuildWorkbook(session, std::move(file.data), location.filename().string(),
                                 location.parent_path().string());
   workbook->SetMacros(BindBuiltInMacros(file.procedures));
   return workbook;
 }
 
 std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& session,
-                                            const document::WorkbookData& data, std::string name,
+                                            document::WorkbookData data, std::string name,
                                             std::string folder) {
   auto workbook = std::make_shared<WorkbookImpl>(session, std::move(name), std::move(folder));
   // The sheets first, so that the charts' series find every sheet they refer to.

@@ -24,10 +24,11 @@ class WorkbookImpl;
 std::shared_ptr<WorkbookImpl> LoadWorkbookFile(const std::shared_ptr<Session>& session,
                                                const std::string& path);
 
-// A workbook named `name` in the folder `folder` (no trailing separator) made of `data`. The
-// workbook is not yet among the application's open workbooks.
+// A workbook named `name` in the folder `folder` (no trailing separator) made of `data`, whose
+// cells it takes over rather than copies. The workbook is not yet among the application's open
+// workbooks.
 std::shared_ptr<WorkbookImpl> BuildWorkbook(const std::shared_ptr<Session>& session,
-                                            const document::WorkbookData& data, std::string name,
+                                            document::WorkbookData data, std::string name,
                                             std::string folder);
 
 }  // namespace k27093::engine

@@ -3,10 +3,10 @@
 #include "engine/charts/chart.h"
 #include "engine/charts/chart_objects.h"
 #include "engine/drawings/check_boxes.h"
-#include "engine/workbooks/range.h"
 #include "engine/drawings/shapes.h"
-#include "engine/objects/shared_from.h"
 #include "engine/drawings/text_boxes.h"
+#include "engine/objects/shared_from.h"
+#include "engine/workbooks/range.h"
 #include "engine/workbooks/workbook.h"
 
 namespace k27093::engine {
@@ -133,17 +133,11 @@ void WorksheetImpl::ShowSelection() {
 }
 
 Variant WorksheetImpl::CellValue(std::int32_t row, std::int32_t column) const {
-  auto found = cells_.find({row, column});
-  return found == cells_.end() ? Variant() : found->second;
+  return cells_.Value(row, column);
 }
 
 void WorksheetImpl::StoreCellValue(std::int32_t row, std::int32_t column, Variant value) {
-  bool empty = value.IsEmpty() || (value.IsText() && value.AsText().empty());
-  if (empty) {
-    cells_.erase({row, column});
-  } else {
-    cells_[{row, column}] = std::move(value);
-  }
+  cells_.Store(row, column, std::move(value));
 }
 
 const CellComment* WorksheetImpl::CommentAt(std::int32_t row, std::int32_t column) const {

@@ -9,9 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "engine/workbooks/cell_address.h"
 #include "engine/drawings/drawing.h"
 #include "engine/objects/node.h"
+#include "engine/workbooks/cell_address.h"
+#include "engine/workbooks/cell_store.h"
 #include "engine/workbooks/sheet_node.h"
 #include "spreadsheet/sheet.h"
 
@@ -58,6 +59,8 @@ class WorksheetImpl : public xl::Worksheet, public Node, public SheetNode {
   Variant CellValue(std::int32_t row, std::int32_t column) const;
   // Stores a value (Empty or "" clears the cell). No protection check.
   void StoreCellValue(std::int32_t row, std::int32_t column, Variant value);
+  // Replaces every cell by the cells a file holds, in the file's order (see CellStore::Load).
+  void LoadCells(std::vector<document::CellData> cells) { cells_.Load(std::move(cells)); }
   const CellComment* CommentAt(std::int32_t row, std::int32_t column) const;
   void StoreComment(std::int32_t row, std::int32_t column, CellComment comment);
   void RemoveComment(std::int32_t row, std::int32_t column);
@@ -72,7 +75,7 @@ class WorksheetImpl : public xl::Worksheet, public Node, public SheetNode {
   void CreateDrawing();
 
   using CellKey = std::pair<std::int32_t, std::int32_t>;  // row, column
-  std::map<CellKey, Variant> cells_;
+  CellStore cells_;
   std::map<CellKey, CellComment> comments_;
   CellRange selectedRange_;
   std::shared_ptr<Drawing> drawing_;

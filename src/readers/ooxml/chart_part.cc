@@ -105,12 +105,11 @@ document::DataTableData ReadDataTable(pugi::xml_node table, const PartScope& sco
   return data;
 }
 
-// The chart's own drawing, through the chart part's relationships.
-std::vector<document::DrawingObjectData> ReadUserShapes(Package& package, pugi::xml_node userShapes,
-                                                        double width, double height,
-                                                        PartScope& scope) {
-  const std::string id = RelationshipIdOf(userShapes);
-  const Relationships relationships = ReadRelationships(package, scope.part());
+// The chart's own drawing `id`, through the chart part's relationships.
+std::vector<document::DrawingObjectData> ReadUserShapes(Package& package,
+                                                        const Relationships& relationships,
+                                                        const std::string& id, double width,
+                                                        double height, PartScope& scope) {
   const Relationship* drawing = relationships.Find(id);
   if (drawing == nullptr || drawing->external ||
       !IsRelationshipType(drawing->type, "chartUserShapes")) {
@@ -119,52 +118,57 @@ std::vector<document::DrawingObjectData> ReadUserShapes(Package& package, pugi::
   return ReadChartShapes(package, drawing->target, width, height, scope.budget());
 }
 
-// The chart area's fill; a picture fill names its picture by the file name of its part, as
-// the chart part's relationships give it ("" when they do not lead to one).
-std::optional<document::FillData> ReadAreaFill(Package& package, pugi::xml_node space,
-                                               const PartScope& scope) {
-  std::optional<document::FillData> fill = FillOf(ChildNamed(space, "spPr"), scope);
-  if (!fill || fill->pictureId.empty()) return fill;
-  const Relationships relationships = ReadRelationships(package, scope.part());
-  const Relationship* picture = relationships.Find(fill->pictureId);
+// Names a picture fill's picture by the file name of its part, as the chart part's
+// relationships give it (left "" when they do not lead to one).
+void NamePicture(const Relationships& relationships, document::FillData& fill) {
+  const Relationship* picture = relationships.Find(fill.pictureId);
   if (picture != nullptr && !picture->external) {
-    fill->pictureName = picture->target.substr(picture->target.rfind('/') + 1);
+    fill.pictureName = picture->target.substr(picture->target.rfind('/') + 1);
   }
-  return fill;
 }
 
 }  // namespace
 
 document::ChartData ReadChart(Package& package, std::string_view part, double width, double height,
                               ContentBudget& budget) {
-  const pugi::xml_document document = ParseXmlPart(package, part, "chartSpace");
-  const pugi::xml_node space = document.document_element();
   PartScope scope(part, budget);
   document::ChartData chart;
   chart.part = part;
-
-  const pugi::xml_node chartNode = ChildNamed(space, "chart");
-  if (const pugi::xml_node title = ChildNamed(chartNode, "title")) {
-    chart.title = ReadTitle(title, scope);
+  std::optional<std::string> userShapesId;
+  {
+    const pugi::xml_document document = ParseXmlPart(package, part, "chartSpace");
+    const pugi::xml_node space = document.document_element();
+    const pugi::xml_node chartNode = ChildNamed(space, "chart");
+    if (const pugi::xml_node title = ChildNamed(chartNode, "title")) {
+      chart.title = ReadTitle(title, scope);
+    }
+    chart.autoTitleDeleted = scope.FlagVal(chartNode, "autoTitleDeleted");
+    const pugi::xml_node plotArea = ChildNamed(chartNode, "plotArea");
+    ReadChartGroups(plotArea, scope, chart);
+    ReadAxes(plotArea, scope, chart);
+    chart.plotAreaLayout = ReadLayout(ChildNamed(plotArea, "layout"), scope);
+    if (const pugi::xml_node table = ChildNamed(plotArea, "dTable")) {
+      chart.dataTable = ReadDataTable(table, scope);
+    }
+    if (const pugi::xml_node legend = ChildNamed(chartNode, "legend")) {
+      chart.legend = ReadLegend(legend, scope);
+    }
+    chart.areaFill = FillOf(ChildNamed(space, "spPr"), scope);
+    chart.areaFont = DefaultFontOf(ChildNamed(space, "txPr"), scope);
+    if (const pugi::xml_node setup = ChildNamed(ChildNamed(space, "printSettings"), "pageSetup")) {
+      chart.pageSetup = ReadPageSetup(setup, scope);
+    }
+    if (const pugi::xml_node userShapes = ChildNamed(space, "userShapes")) {
+      userShapesId = RelationshipIdOf(userShapes);
+    }
   }
-  chart.autoTitleDeleted = scope.FlagVal(chartNode, "autoTitleDeleted");
-  const pugi::xml_node plotArea = ChildNamed(chartNode, "plotArea");
-  ReadChartGroups(plotArea, scope, chart);
-  ReadAxes(plotArea, scope, chart);
-  chart.plotAreaLayout = ReadLayout(ChildNamed(plotArea, "layout"), scope);
-  if (const pugi::xml_node table = ChildNamed(plotArea, "dTable")) {
-    chart.dataTable = ReadDataTable(table, scope);
-  }
-  if (const pugi::xml_node legend = ChildNamed(chartNode, "legend")) {
-    chart.legend = ReadLegend(legend, scope);
-  }
-  chart.areaFill = ReadAreaFill(package, space, scope);
-  chart.areaFont = DefaultFontOf(ChildNamed(space, "txPr"), scope);
-  if (const pugi::xml_node setup = ChildNamed(ChildNamed(space, "printSettings"), "pageSetup")) {
-    chart.pageSetup = ReadPageSetup(setup, scope);
-  }
-  if (const pugi::xml_node userShapes = ChildNamed(space, "userShapes")) {
-    chart.shapes = ReadUserShapes(package, userShapes, width, height, scope);
+  // The parts the chart leads to are read once its tree is released.
+  const bool namesPicture = chart.areaFill && !chart.areaFill->pictureId.empty();
+  if (!namesPicture && !userShapesId) return chart;
+  const Relationships relationships = ReadRelationships(package, part);
+  if (namesPicture) NamePicture(relationships, *chart.areaFill);
+  if (userShapesId) {
+    chart.shapes = ReadUserShapes(package, relationships, *userShapesId, width, height, scope);
   }
   return chart;
 }

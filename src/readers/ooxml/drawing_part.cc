@@ -158,14 +158,6 @@ std::string ChartPartOfFrame(const Relationships& relationships, const DrawnObje
   return chart->target;
 }
 
-// Reads the chart that a chart frame shows, through the drawing's relationships.
-document::ChartData ChartOfFrame(Package& package, const Relationships& relationships,
-                                 const DrawnObjectRead& read,
-                                 const document::GeometryData& geometry, PartScope& scope) {
-  return ReadChart(package, ChartPartOfFrame(relationships, read, scope), geometry.width,
-                   geometry.height, scope.budget());
-}
-
 // True for a shape that the sheet lists among its controls, which marks it as the drawing of
 // a form control even without the compatibility mark (as LibreOffice writes them).
 bool IsListedControl(const document::DrawingObjectData& object, const ControlParts& controls) {
@@ -196,30 +188,37 @@ void ReadControlState(Package& package, const ControlParts& controls,
 WorksheetDrawing ReadWorksheetDrawing(Package& package, std::string_view part,
                                       const document::SheetLayout& layout,
                                       const ControlParts& controls, ContentBudget& budget) {
-  const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
+  // The relationships first and the controls' properties last: no other part is parsed
+  // while the drawing's tree is held.
   const Relationships relationships = ReadRelationships(package, part);
   PartScope scope(part, budget);
   WorksheetDrawing drawing;
-  std::size_t count = 0;
-  for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
-    const std::optional<document::GeometryData> geometry =
-        SheetAnchorGeometry(anchor, layout, scope);
-    if (!geometry) continue;
-    std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
-    if (!read) continue;
-    CountObject(count, scope);
-    read->object.geometry = PlacedGeometry(*geometry, *read);
-    if (IsListedControl(read->object, controls)) {
-      read->object.kind = document::DrawingObjectData::Kind::FormControl;
+  {
+    const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
+    std::size_t count = 0;
+    for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
+      const std::optional<document::GeometryData> geometry =
+          SheetAnchorGeometry(anchor, layout, scope);
+      if (!geometry) continue;
+      std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
+      if (!read) continue;
+      CountObject(count, scope);
+      read->object.geometry = PlacedGeometry(*geometry, *read);
+      if (IsListedControl(read->object, controls)) {
+        read->object.kind = document::DrawingObjectData::Kind::FormControl;
+      }
+      if (read->object.kind == document::DrawingObjectData::Kind::Chart) {
+        drawing.charts.push_back({drawing.objects.size(),
+                                  ChartPartOfFrame(relationships, *read, scope),
+                                  read->object.geometry.width, read->object.geometry.height});
+      }
+      drawing.objects.push_back(std::move(read->object));
     }
-    if (read->object.kind == document::DrawingObjectData::Kind::Chart) {
-      drawing.charts.push_back({drawing.objects.size(),
-                                ChartPartOfFrame(relationships, *read, scope),
-                                read->object.geometry.width, read->object.geometry.height});
-    } else if (read->object.kind == document::DrawingObjectData::Kind::FormControl) {
-      ReadControlState(package, controls, read->object);
+  }
+  for (document::DrawingObjectData& object : drawing.objects) {
+    if (object.kind == document::DrawingObjectData::Kind::FormControl) {
+      ReadControlState(package, controls, object);
     }
-    drawing.objects.push_back(std::move(read->object));
   }
   return drawing;
 }
@@ -235,23 +234,30 @@ void PlaceWorksheetDrawing(Package& package, WorksheetDrawing drawing, ContentBu
 
 void ReadChartSheetDrawing(Package& package, std::string_view part, ContentBudget& budget,
                            document::ChartSheetData& chartSheet) {
-  const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
   const Relationships relationships = ReadRelationships(package, part);
   PartScope scope(part, budget);
-  const document::SheetLayout layout;
-  std::size_t count = 0;
-  for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
-    const std::optional<document::GeometryData> geometry =
-        SheetAnchorGeometry(anchor, layout, scope);
-    if (!geometry) continue;
-    const std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
-    if (!read) continue;
-    CountObject(count, scope);
-    if (read->object.kind != document::DrawingObjectData::Kind::Chart) continue;
-    chartSheet.frame = PlacedGeometry(*geometry, *read);
-    chartSheet.chart = ChartOfFrame(package, relationships, *read, *chartSheet.frame, scope);
-    return;
+  std::optional<FramedChart> frame;
+  {
+    const pugi::xml_document document = ParseXmlPart(package, part, "wsDr");
+    const document::SheetLayout layout;
+    std::size_t count = 0;
+    for (pugi::xml_node anchor : AnchorsOf(document.document_element())) {
+      const std::optional<document::GeometryData> geometry =
+          SheetAnchorGeometry(anchor, layout, scope);
+      if (!geometry) continue;
+      const std::optional<DrawnObjectRead> read = ObjectOf(anchor, scope);
+      if (!read) continue;
+      CountObject(count, scope);
+      if (read->object.kind != document::DrawingObjectData::Kind::Chart) continue;
+      chartSheet.frame = PlacedGeometry(*geometry, *read);
+      frame = FramedChart{0, ChartPartOfFrame(relationships, *read, scope), chartSheet.frame->width,
+                          chartSheet.frame->height};
+      break;
+    }
   }
+  // The chart is read once the drawing's tree is released.
+  if (frame)
+    chartSheet.chart = ReadChart(package, frame->part, frame->width, frame->height, budget);
 }
 
 std::vector<document::DrawingObjectData> ReadChartShapes(Package& package, std::string_view part,

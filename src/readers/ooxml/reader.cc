@@ -71,9 +71,8 @@ bool HasFormControl(const document::SheetData& sheet) {
 // drawing only: its controls are read from there when the drawing has none. The comment lists,
 // the drawing and the legacy drawing are parts the sheet opens without: when one is missing or
 // damaged, what it held is absent (but a chart that the drawing shows must be read).
-void ReadWorksheet(Package& package, const SheetEntry& entry,
-                   const std::vector<std::string>& sharedStrings, ContentBudget& budget,
-                   document::SheetData& sheet) {
+void ReadWorksheet(Package& package, const SheetEntry& entry, const SharedStrings& sharedStrings,
+                   ContentBudget& budget, document::SheetData& sheet) {
   if (entry.part.empty()) return;
   WorksheetInfo info;
   ReadWorksheetCells(package, entry.part, entry.rootElement, sharedStrings, budget, sheet, info);
@@ -119,8 +118,7 @@ document::WorkbookData ReadPackage(std::string_view bytes) {
   }
   const ContentTypes types = ReadContentTypes(package);
   const WorkbookPart workbook = ReadWorkbookPart(package, types, FindWorkbookPart(package, types));
-  const std::vector<std::string> sharedStrings =
-      ReadSharedStrings(package, workbook.sharedStringsPart);
+  const SharedStrings sharedStrings = ReadSharedStrings(package, workbook.sharedStringsPart);
 
   document::WorkbookData data;
   data.activeSheet = workbook.activeSheet;

@@ -84,8 +84,9 @@ std::string FindWorkbookPart(Package& package, const ContentTypes& types) {
 }
 
 WorkbookPart ReadWorkbookPart(Package& package, const ContentTypes& types, std::string_view part) {
-  const pugi::xml_document document = ParseXmlPart(package, part, "workbook");
+  // The relationships first: no other part is parsed while the workbook's tree is held.
   const Relationships relationships = ReadRelationships(package, part);
+  const pugi::xml_document document = ParseXmlPart(package, part, "workbook");
   const pugi::xml_node workbook = document.document_element();
 
   WorkbookPart result;

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <cstdint>
 
-#include "readers/ooxml/cell_reference.h"
 #include "document/read_fault.h"
+#include "readers/ooxml/cell_reference.h"
 #include "readers/ooxml/sheet_protection.h"
 #include "readers/ooxml/sheet_view.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_part.h"
+#include "readers/ooxml/xml_slices.h"
 
 namespace k27093::ooxml {
 namespace {
@@ -39,7 +40,7 @@ bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 
 
 class CellReader {
  public:
-  CellReader(std::string_view part, const std::vector<std::string>& sharedStrings)
+  CellReader(std::string_view part, const SharedStrings& sharedStrings)
       : part_(part), sharedStrings_(sharedStrings) {}
 
   // The value of the cell element at `position`; nullopt for a cell without a value.
@@ -70,8 +71,8 @@ class CellReader {
 
  private:
   [[noreturn]] void Fail(CellPosition position, const std::string& what) const {
-    document::FailDamaged("the cell " + CellReferenceText(position) + " of the part " + Quoted(part_) + " " +
-                what);
+    document::FailDamaged("the cell " + CellReferenceText(position) + " of the part " +
+                          Quoted(part_) + " " + what);
   }
 
   template <class Value>
@@ -87,17 +88,17 @@ class CellReader {
     return std::nullopt;
   }
 
-  const std::string& SharedString(std::string_view text, CellPosition position) const {
+  std::string SharedString(std::string_view text, CellPosition position) const {
     const std::optional<std::size_t> index = WholeNumber<std::size_t>(text);
     if (!index || *index >= sharedStrings_.size()) {
       Fail(position,
            "refers to the shared string " + Quoted(Trimmed(text)) + ", which does not exist");
     }
-    return sharedStrings_[*index];
+    return std::string(sharedStrings_[*index]);
   }
 
   std::string_view part_;
-  const std::vector<std::string>& sharedStrings_;
+  const SharedStrings& sharedStrings_;
 };
 
 // A width or height attribute; nullopt when absent.
@@ -108,7 +109,7 @@ std::optional<double> SizeAttribute(pugi::xml_node node, std::string_view name,
   const std::optional<double> value = FiniteNumber(attribute.value());
   if (!value) {
     document::FailDamaged("the part " + Quoted(part) + " has the " + std::string(name) + " " +
-                Quoted(attribute.value()) + ", which is not a number");
+                          Quoted(attribute.value()) + ", which is not a number");
   }
   return value;
 }
@@ -168,65 +169,79 @@ void ReadSheetInfo(pugi::xml_node root, std::string_view part, ContentBudget& bu
   ReadControls(root, part, budget, info.controls);
 }
 
+// The number of a row element: its own, or the one after the previous row's.
+std::int32_t RowNumberOf(pugi::xml_node row, std::int32_t previous, std::string_view part) {
+  const pugi::xml_attribute rowAttribute = PlainAttribute(row, "r");
+  if (!rowAttribute) {
+    if (previous + 1 > kMaxRows) {
+      document::FailDamaged("the part " + Quoted(part) + " has more rows than a sheet");
+    }
+    return previous + 1;
+  }
+  const std::optional<std::int32_t> number = WholeNumber<std::int32_t>(rowAttribute.value());
+  if (!number || *number < 1 || *number > kMaxRows) {
+    document::FailDamaged("a row of the part " + Quoted(part) + " has the number " +
+                          Quoted(rowAttribute.value()) + ", outside the sheet");
+  }
+  return *number;
+}
+
+// Appends the cells of the row that hold a value; a cell without its reference follows the
+// previous one.
+void ReadRowCells(pugi::xml_node row, std::int32_t rowNumber, const CellReader& reader,
+                  std::string_view part, ContentBudget& budget, document::SheetData& sheet) {
+  CellPosition position{rowNumber, 0};
+  for (pugi::xml_node cell : row.children()) {
+    if (cell.type() != pugi::node_element || LocalName(cell.name()) != "c") continue;
+    const pugi::xml_attribute reference = PlainAttribute(cell, "r");
+    if (reference) {
+      const std::optional<CellPosition> parsed = ParseCellReference(reference.value());
+      if (!parsed) {
+        document::FailDamaged("the part " + Quoted(part) + " has a cell at " +
+                              Quoted(reference.value()) + ", which is not a cell of the sheet");
+      }
+      position = *parsed;
+    } else if (++position.column > kMaxColumns) {
+      document::FailDamaged("a row of the part " + Quoted(part) + " has more cells than a sheet");
+    }
+    std::optional<Variant> value = reader.ValueOf(cell, position);
+    if (!value) continue;
+    budget.Take(part, value->IsText() ? value->AsText().size() : 0);
+    sheet.cells.push_back(document::CellData{position.row, position.column, std::move(*value)});
+  }
+}
+
 }  // namespace
 
-std::vector<std::string> ReadSharedStrings(Package& package, std::string_view part) {
-  std::vector<std::string> strings;
+SharedStrings ReadSharedStrings(Package& package, std::string_view part) {
+  SharedStrings strings;
   if (part.empty()) return strings;
-  const pugi::xml_document document = ParseXmlPart(package, part, "sst");
-  for (pugi::xml_node item : document.document_element().children()) {
+  const std::string bytes = package.Read(part);
+  const SlicedXmlPart table(bytes, part, "sst", "");
+  table.ForEachChild([&](pugi::xml_node item) {
     if (item.type() == pugi::node_element && LocalName(item.name()) == "si") {
-      strings.push_back(PlainText(item, part));
+      strings.Add(PlainText(item, part));
     }
-  }
+  });
   return strings;
 }
 
 void ReadWorksheetCells(Package& package, std::string_view part, std::string_view rootElement,
-                        const std::vector<std::string>& sharedStrings, ContentBudget& budget,
+                        const SharedStrings& sharedStrings, ContentBudget& budget,
                         document::SheetData& sheet, WorksheetInfo& info) {
-  const pugi::xml_document document = ParseXmlPart(package, part, rootElement);
-  const CellReader reader(part, sharedStrings);
-  const pugi::xml_node root = document.document_element();
+  const std::string bytes = package.Read(part);
+  const SlicedXmlPart sheetPart(bytes, part, rootElement, "sheetData");
+  const pugi::xml_node root = sheetPart.root();
   ReadSheetInfo(root, part, budget, info);
   sheet.selection = SelectedCellsOf(root);
-  const pugi::xml_node sheetData = ChildNamed(root, "sheetData");
+  const CellReader reader(part, sharedStrings);
   std::int32_t rowNumber = 0;
-  for (pugi::xml_node row : sheetData.children()) {
-    if (row.type() != pugi::node_element || LocalName(row.name()) != "row") continue;
-    // A row or cell without its reference follows the previous one.
-    const pugi::xml_attribute rowAttribute = PlainAttribute(row, "r");
-    if (rowAttribute) {
-      const std::optional<std::int32_t> number = WholeNumber<std::int32_t>(rowAttribute.value());
-      if (!number || *number < 1 || *number > kMaxRows) {
-        document::FailDamaged("a row of the part " + Quoted(part) + " has the number " +
-                    Quoted(rowAttribute.value()) + ", outside the sheet");
-      }
-      rowNumber = *number;
-    } else if (++rowNumber > kMaxRows) {
-      document::FailDamaged("the part " + Quoted(part) + " has more rows than a sheet");
-    }
+  sheetPart.ForEachChild([&](pugi::xml_node row) {
+    if (row.type() != pugi::node_element || LocalName(row.name()) != "row") return;
+    rowNumber = RowNumberOf(row, rowNumber, part);
     ReadRowHeight(row, rowNumber, part, info.layout);
-    CellPosition position{rowNumber, 0};
-    for (pugi::xml_node cell : row.children()) {
-      if (cell.type() != pugi::node_element || LocalName(cell.name()) != "c") continue;
-      const pugi::xml_attribute reference = PlainAttribute(cell, "r");
-      if (reference) {
-        const std::optional<CellPosition> parsed = ParseCellReference(reference.value());
-        if (!parsed) {
-          document::FailDamaged("the part " + Quoted(part) + " has a cell at " + Quoted(reference.value()) +
-                      ", which is not a cell of the sheet");
-        }
-        position = *parsed;
-      } else if (++position.column > kMaxColumns) {
-        document::FailDamaged("a row of the part " + Quoted(part) + " has more cells than a sheet");
-      }
-      std::optional<Variant> value = reader.ValueOf(cell, position);
-      if (!value) continue;
-      budget.Take(part, value->IsText() ? value->AsText().size() : 0);
-      sheet.cells.push_back(document::CellData{position.row, position.column, std::move(*value)});
-    }
-  }
+    ReadRowCells(row, rowNumber, reader, part, budget, sheet);
+  });
 }
 
 std::optional<double> DateSerialOf(std::string_view isoDate) {

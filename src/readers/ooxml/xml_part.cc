@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "document/read_fault.h"
+#include "readers/ooxml/markup_bounds.h"
 #include "readers/ooxml/text_pieces.h"
 #include "readers/ooxml/xml_characters.h"
 #include "readers/ooxml/xml_namespaces.h"
@@ -101,6 +102,7 @@ pugi::xml_document ParseXmlBytes(std::string_view bytes, std::string_view partNa
     document::FailDamaged("the part " + Quoted(partName) + " holds " + fault->what +
                           ", which XML does not allow, at offset " + std::to_string(fault->offset));
   }
+  CheckTreeBounds(bytes, partName);
   pugi::xml_document document;
   const pugi::xml_parse_result result =
       document.load_buffer(bytes.data(), bytes.size(), kParseOptions, pugi::encoding_auto);
@@ -110,10 +112,7 @@ pugi::xml_document ParseXmlBytes(std::string_view bytes, std::string_view partNa
                           ")");
   }
   for (pugi::xml_node node : document.children()) {
-    if (node.type() == pugi::node_doctype) {
-      document::FailDamaged("the part " + Quoted(partName) +
-                            " declares a document type (DOCTYPE), which a workbook part never has");
-    }
+    if (node.type() == pugi::node_doctype) FailDocumentType(partName);
   }
   const pugi::xml_node root = document.document_element();
   if (!root || LocalName(root.name()) != rootLocalName) {

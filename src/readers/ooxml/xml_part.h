@@ -20,9 +20,10 @@ inline constexpr std::size_t kMaxTextChars = 10 * 1024 * 1024;
 
 // Parses the part `partName` of `package`. Raises ReadFault Damaged when the part is
 // missing, holds what XML does not allow (bytes that are not UTF-8, characters outside XML's
-// ranges, also through character references: see xml_characters.h), is not well-formed (the reason names the part, pugixml's
-// description and the byte offset), declares a DOCTYPE, or has no root element whose local
-// name is `rootLocalName`.
+// ranges, also through character references: see xml_characters.h), is not well-formed (the
+// reason names the part, pugixml's description and the byte offset), declares a DOCTYPE, would
+// build a tree past the bounds of markup_bounds.h, or has no root element whose local name is
+// `rootLocalName`.
 pugi::xml_document ParseXmlPart(Package& package, std::string_view partName,
                                 std::string_view rootLocalName);
 
