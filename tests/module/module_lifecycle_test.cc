@@ -62,6 +62,23 @@ TEST_F(ModuleTest, QuitterMinimisesTheSpreadsheetWhenAWorkbookRemainsOpen) {
   EXPECT_EQ(startedApplication->Workbooks()->Count(), 1);
 }
 
+TEST_F(ModuleTest, TheSpreadsheetLeftMinimisedRunsOnAndTheNextClientsModuleAttachesToIt) {
+  StageModel(401);
+  Start(401);
+  application_->Workbooks()->Add();  // the learner's own workbook
+  const Hwnd started = window_;
+  module_.Quitter(application_, window_);  // minimised, the client's references cleared
+  ASSERT_TRUE(application_.IsNothing());
+
+  // The client is gone; a new one starts an exercise without a spreadsheet of its own.
+  Module next(environment_.environment());
+  StageModel(402);
+  Start(402, next);
+  EXPECT_EQ(window_, started);
+  EXPECT_EQ(application_->Workbooks()->Count(), 2);
+  EXPECT_EQ(application_->Workbooks()->Item(Variant(1))->Name(), "Classeur1");
+}
+
 TEST_F(ModuleTest, AVisibleClientSpreadsheetIsKeptAndLeftUntouchedByQuitter) {
   auto client = engine::StartApplication(desktop(), &environment_.registry(),
                                          {templates_.path(), "Imprimante PDF", work_.path()});
