@@ -34,7 +34,14 @@ class ObjectRegistry {
   // GetObject(, progId): the running object registered under it. Raises 429 when none.
   virtual std::shared_ptr<Dispatch> GetObject(std::string_view progId) = 0;
   // Running-object table: the first registration of a ProgID is the one GetObject returns.
+  // A registration does not keep its object alive unless KeepRunning says so.
   virtual void RegisterRunning(std::string_view progId, std::weak_ptr<Dispatch> object) = 0;
+  // kept true: the table holds the registered `object`, which then runs on when its clients
+  // have all let it go, as a program the user controls does; kept false: it holds it no more
+  // (the object may end at once when nothing else holds it). Does nothing for an object that
+  // is not registered.
+  virtual void KeepRunning(const Dispatch* object, bool kept) = 0;
+  // Removes every registration of the object, and lets it go if the table held it.
   virtual void RevokeRunning(const Dispatch* object) = 0;
 };
 

@@ -39,14 +39,6 @@ class Module final : public AbstractModule {
   void Fermer() override;
   void Quitter(Ref<xl::Application>& ioApplication, Hwnd& ioHandleLogiciel) override;
 
-  // Read-only views of the state, for the client's diagnostics and tests.
-  std::int32_t lQuestion() const { return lQuestion_; }
-  const std::string& sPathDossier() const { return sPathDossier_; }
-  const std::string& sPathModele() const { return sPathModele_; }
-  bool bParamSauves() const { return bParamSauves_; }
-  Hwnd lHandleLogiciel() const { return lHandleLogiciel_; }
-  const Ref<questions::Question>& oQuestion() const { return oQuestion_; }
-
  private:
   // Attach, windows and keyboard.
   void GetApplication();

@@ -58,23 +58,50 @@ std::shared_ptr<Dispatch> Registry::CreateObject(std::string_view progIdOrClsid)
 }
 
 std::shared_ptr<Dispatch> Registry::GetObject(std::string_view progId) {
-  std::erase_if(running_, [](const auto& entry) { return entry.second.expired(); });
-  for (const auto& [name, object] : running_) {
-    if (!SameName(name, progId)) continue;
-    if (std::shared_ptr<Dispatch> alive = object.lock()) return alive;
+  std::erase_if(running_, [](const Running& entry) { return entry.object.expired(); });
+  for (const Running& entry : running_) {
+    if (!SameName(entry.progId, progId)) continue;
+    if (std::shared_ptr<Dispatch> alive = entry.object.lock()) return alive;
   }
   Raise(errors::kCannotCreate);
 }
 
 void Registry::RegisterRunning(std::string_view progId, std::weak_ptr<Dispatch> object) {
-  running_.emplace_back(std::string(progId), std::move(object));
+  running_.push_back({std::string(progId), std::move(object), nullptr});
+}
+
+// An object let go of may end at once, and its end revoke its registrations: the references
+// are dropped only after the table is no longer being walked.
+void Registry::KeepRunning(const Dispatch* object, bool kept) {
+  std::vector<std::shared_ptr<Dispatch>> released;
+  for (Running& entry : running_) {
+    std::shared_ptr<Dispatch> alive = entry.object.lock();
+    if (!alive || alive.get() != object) continue;
+    if (kept) {
+      entry.kept = std::move(alive);
+    } else if (entry.kept) {
+      released.push_back(std::move(entry.kept));
+    }
+  }
 }
 
 void Registry::RevokeRunning(const Dispatch* object) {
-  std::erase_if(running_, [object](const auto& entry) {
-    const std::shared_ptr<Dispatch> alive = entry.second.lock();
-    return !alive || alive.get() == object;
+  std::vector<std::shared_ptr<Dispatch>> released;
+  std::erase_if(running_, [&](Running& entry) {
+    const std::shared_ptr<Dispatch> alive = entry.object.lock();
+    if (alive && alive.get() != object) return false;
+    if (entry.kept) released.push_back(std::move(entry.kept));
+    return true;
   });
+}
+
+Registry::~Registry() {
+  std::vector<std::shared_ptr<Dispatch>> released;
+  for (Running& entry : running_) {
+    if (entry.kept) released.push_back(std::move(entry.kept));
+  }
+  // Each object let go of here may end, and revoke itself while the table still exists.
+  released.clear();
 }
 
 }  // namespace k27093::platform

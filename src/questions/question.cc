@@ -15,7 +15,7 @@ const QuestionInfo& InfoOf(std::int32_t number) {
 }  // namespace
 
 Question::Question(std::int32_t number) : info_(InfoOf(number)) {
-  FichiersDeTravail()->add(info_.nomSource, info_.nomDest, false);
+  Question::FichiersDeTravail()->add(info_.nomSource, info_.nomDest, false);
 }
 
 Ref<files::FichiersDeTravail> Question::FichiersDeTravail() {

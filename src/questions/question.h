@@ -26,24 +26,26 @@ class Question : public Dispatch {
   std::string_view TypeName() const override { return info_.className; }
   const QuestionInfo& info() const { return info_; }
 
-  // Public members, in the order of the class's dispatch interface.
+  // Public members, in the order of the class's dispatch interface. They are what the module
+  // calls on its question, and they are virtual so that another object can stand in for an
+  // exercise's question (a test's question that records the calls it receives).
   // Nothing before the first check.
-  Ref<files::ComplementInfo> ComplementInfo() const { return oComplementInfo_; }
+  virtual Ref<files::ComplementInfo> ComplementInfo() const { return oComplementInfo_; }
   // The working files; a new empty list is created when there is none (after Fermer).
-  Ref<files::FichiersDeTravail> FichiersDeTravail();
-  std::string PathDossierParDefaut() const { return sPathDossierParDefaut_; }
-  bool BravoNuance() const { return bBravoNuance_; }
-  std::string CauseErreur() const { return sCauseErreur_; }
+  virtual Ref<files::FichiersDeTravail> FichiersDeTravail();
+  virtual std::string PathDossierParDefaut() const { return sPathDossierParDefaut_; }
+  virtual bool BravoNuance() const { return bBravoNuance_; }
+  virtual std::string CauseErreur() const { return sCauseErreur_; }
   // Keeps the folders and the application, opens the workbook sPathDossier + NomDest and
   // activates it. Errors come back traced with the class name and "Prepare".
-  void Prepare(Ref<xl::Application>& iApplication, std::string_view isPathDossier,
-               std::string_view isPathModele = {});
+  virtual void Prepare(Ref<xl::Application>& iApplication, std::string_view isPathDossier,
+                       std::string_view isPathModele = {});
   // Checks the learner's workbook: a new empty ComplementInfo, CauseErreur cleared, then the
   // question's tests in order; the first failed test stores its letter. Errors 13, 5 and 6
   // store "AA"; other errors come back traced with the class name and "TestePoint".
-  void TestePoint();
+  virtual void TestePoint();
   // Releases the application and the lists; the texts are kept.
-  void Fermer();
+  virtual void Fermer();
   // The observer told every letter the following checks offer (LetterObserver); nullptr for
   // none. Shared so that it stays as long as the question may check.
   void ObserveLetters(std::shared_ptr<LetterObserver> observer) {

@@ -169,6 +169,61 @@ TEST_F(ApplicationTest, ReleasingTheApplicationShutsItDown) {
   EXPECT_EQ(CaughtError([&] { workbook->Name(); }).number(), 462);
 }
 
+// The running table as a client attaching later sees it.
+Ref<xl::Application> Running(platform::Registry& registry) {
+  return ToObject<xl::Application>(Variant(registry.GetObject("Excel.application.11")));
+}
+
+TEST_F(ApplicationTest, AVisibleApplicationRunsOnWithItsWorkbooksWhenItsLastReferenceGoes) {
+  app->SetVisible(true);
+  app->Workbooks()->Add();
+  const Hwnd window = app->Hwnd();
+  const xl::Application* started = app.get();
+  app = nullptr;
+
+  EXPECT_TRUE(desktop.IsWindowVisible(window));
+  auto attached = Running(registry);
+  EXPECT_EQ(attached.get(), started);
+  EXPECT_EQ(attached->Workbooks()->Count(), 1);
+  EXPECT_EQ(attached->Workbooks()->Item(Variant(1))->Name(), "Classeur1");
+}
+
+TEST_F(ApplicationTest, AnApplicationHiddenAgainEndsWithItsLastReference) {
+  app->SetVisible(true);
+  app->SetVisible(false);
+  const Hwnd window = app->Hwnd();
+  app = nullptr;
+  EXPECT_FALSE(desktop.Exists(window));
+  EXPECT_EQ(CaughtError([&] { registry.GetObject("Excel.application.11"); }).number(), 429);
+}
+
+TEST_F(ApplicationTest, ARunningVisibleApplicationEndsWhenItQuitsOrItsWindowIsClosed) {
+  app->SetVisible(true);
+  const Hwnd window = app->Hwnd();
+  app = nullptr;
+  Running(registry)->Quit();
+  EXPECT_FALSE(desktop.Exists(window));
+  EXPECT_EQ(CaughtError([&] { registry.GetObject("Excel.application.11"); }).number(), 429);
+
+  // The learner closes the window of one that nothing else holds.
+  auto second = StartApplication(desktop, &registry, EngineSettings{});
+  second->SetVisible(true);
+  second->Workbooks()->Add();
+  const Hwnd secondWindow = second->Hwnd();
+  second = nullptr;
+  desktop.SendMessageA(secondWindow, win::kWmClose, 0, 0);
+  EXPECT_FALSE(desktop.Exists(secondWindow));
+  EXPECT_EQ(CaughtError([&] { registry.GetObject("Excel.application.11"); }).number(), 429);
+}
+
+TEST_F(ApplicationTest, AVisibleApplicationOutsideTheRunningTableEndsWithItsLastReference) {
+  auto unlisted = StartApplication(desktop, nullptr, EngineSettings{});
+  unlisted->SetVisible(true);
+  const Hwnd window = unlisted->Hwnd();
+  unlisted = nullptr;
+  EXPECT_FALSE(desktop.Exists(window));
+}
+
 TEST_F(ApplicationTest, RunsABuiltInMacroOnlyWhileItsWorkbookIsOpen) {
   Control(app).RegisterMacro(
       "Classeur1", "module1.Double",

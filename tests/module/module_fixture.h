@@ -12,6 +12,7 @@
 #include "engine/application/application_control.h"
 #include "module/module.h"
 #include "questions/question_catalog.h"
+#include "questions/question_classes.h"
 #include "spreadsheet/object_model.h"
 #include "support/raised_error.h"
 #include "support/temporary_folder.h"
@@ -66,7 +67,13 @@ class ModuleTest : public ::testing::Test {
   testsupport::TemporaryFolder work_;
   testsupport::TemporaryFolder moduleFolder_;
   client::EmbeddedEnvironment environment_;
-  Module module_{environment_.environment()};
+  // The questions module_ created, in order (the exercises' own classes).
+  std::vector<Ref<questions::Question>> created_;
+  Module module_{environment_.environment(), [this](std::int32_t number) {
+                   auto question = questions::CreateQuestion(number);
+                   if (question) created_.push_back(question);
+                   return question;
+                 }};
   Ref<xl::Application> application_;
   Hwnd window_ = 0;
 };

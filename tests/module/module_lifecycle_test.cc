@@ -18,8 +18,8 @@ TEST_F(ModuleTest, InitQuestionWithoutSpreadsheetStartsOneAndHandsItBack) {
   EXPECT_EQ(window_, desktop().FindWindowA("XLMAIN", std::nullopt));
   EXPECT_TRUE(desktop().IsWindowVisible(window_));
   EXPECT_TRUE(application_->Visible());
-  EXPECT_TRUE(module_.bParamSauves());
-  EXPECT_EQ(module_.lQuestion(), 401);
+  ASSERT_EQ(created_.size(), 1u);
+  EXPECT_EQ(created_[0]->TypeName(), "Question0401");
   // The model file took its working name and is the active workbook.
   EXPECT_FALSE(work_.Contains("02709301.xls"));
   EXPECT_TRUE(work_.Contains("Ventes.xls"));
@@ -62,6 +62,23 @@ TEST_F(ModuleTest, QuitterMinimisesTheSpreadsheetWhenAWorkbookRemainsOpen) {
   EXPECT_EQ(startedApplication->Workbooks()->Count(), 1);
 }
 
+TEST_F(ModuleTest, TheSpreadsheetLeftMinimisedRunsOnAndTheNextClientsModuleAttachesToIt) {
+  StageModel(401);
+  Start(401);
+  application_->Workbooks()->Add();  // the learner's own workbook
+  const Hwnd started = window_;
+  module_.Quitter(application_, window_);  // minimised, the client's references cleared
+  ASSERT_TRUE(application_.IsNothing());
+
+  // The client is gone; a new one starts an exercise without a spreadsheet of its own.
+  Module next(environment_.environment());
+  StageModel(402);
+  Start(402, next);
+  EXPECT_EQ(window_, started);
+  EXPECT_EQ(application_->Workbooks()->Count(), 2);
+  EXPECT_EQ(application_->Workbooks()->Item(Variant(1))->Name(), "Classeur1");
+}
+
 TEST_F(ModuleTest, AVisibleClientSpreadsheetIsKeptAndLeftUntouchedByQuitter) {
   auto client = engine::StartApplication(desktop(), &environment_.registry(),
                                          {templates_.path(), "Imprimante PDF", work_.path()});
@@ -74,7 +91,6 @@ TEST_F(ModuleTest, AVisibleClientSpreadsheetIsKeptAndLeftUntouchedByQuitter) {
   Start(401);
   EXPECT_TRUE(application_.Is(client));
   EXPECT_EQ(window_, client->Hwnd());
-  EXPECT_FALSE(module_.bParamSauves());
 
   module_.Quitter(application_, window_);
   EXPECT_TRUE(application_.Is(client));  // the client's references are not touched
@@ -98,7 +114,11 @@ TEST_F(ModuleTest, AHiddenClientSpreadsheetIsQuitAndReplacedByAVisibleOne) {
   EXPECT_NE(window_, hiddenWindow);
   EXPECT_FALSE(desktop().Exists(hiddenWindow));
   EXPECT_EQ(RaisedError([&] { hidden->Workbooks(); }).number(), errors::kServerGone);
-  EXPECT_TRUE(module_.bParamSauves());
+  // The module saved the settings of the replacement: Quitter closes it.
+  auto replacement = application_;
+  module_.Quitter(application_, window_);
+  EXPECT_TRUE(application_.IsNothing());
+  EXPECT_EQ(RaisedError([&] { replacement->Workbooks(); }).number(), errors::kServerGone);
 }
 
 TEST_F(ModuleTest, NumbersOutsideTheChapterFailInNettoyageWithOneLevel) {
@@ -108,21 +128,21 @@ TEST_F(ModuleTest, NumbersOutsideTheChapterFailInNettoyageWithOneLevel) {
     EXPECT_EQ(error.number(), errors::kNoObject);
     EXPECT_EQ(error.description(), "Object variable or With block variable not set");
     EXPECT_EQ(error.source(), TracedSource("Module", "Nettoyage", "K27093"));
-    EXPECT_EQ(module.lQuestion(), number);
-    EXPECT_TRUE(module.oQuestion().IsNothing());
+    // No question: its members fail with 91.
+    EXPECT_EQ(RaisedError([&] { module.CauseErreur(); }).number(), errors::kNoObject);
   }
 }
 
 TEST_F(ModuleTest, ASecondInitQuestionClosesTheFirstQuestion) {
   StageModel(401);
   Start(401);
-  auto first = module_.oQuestion();
   StageModel(402, {});
 
   Start(402);
 
-  EXPECT_FALSE(module_.oQuestion().Is(first));
-  EXPECT_EQ(module_.oQuestion()->TypeName(), "Question0402");
+  ASSERT_EQ(created_.size(), 2u);
+  auto first = created_[0];
+  EXPECT_EQ(created_[1]->TypeName(), "Question0402");
   // The first question was told to close: its lists were released.
   EXPECT_EQ(first->FichiersDeTravail()->count(), 0);
   EXPECT_EQ(application_->Workbooks()->Count(), 1);
@@ -131,13 +151,10 @@ TEST_F(ModuleTest, ASecondInitQuestionClosesTheFirstQuestion) {
 
 TEST_F(ModuleTest, TheModelsFolderComesFromTheTemplatesFolderAndExistsBeforePrepare) {
   // No model file: Prepare cannot open the workbook, after the models folder was made.
-  const Error error = RaisedError([&] {
-    module_.InitQuestion(403, work_.path(), application_, window_, "/somewhere/else/");
-  });
-  EXPECT_EQ(module_.sPathModele(), templates_.path() + "Norvane Modèles/");
-  EXPECT_TRUE(fs::is_directory(fs::u8path(module_.sPathModele())));
-  EXPECT_EQ(error.source().rfind(TracedSource("Module", "Renomme", ""), 0), 0u)
-      << error.source();
+  const Error error = RaisedError(
+      [&] { module_.InitQuestion(403, work_.path(), application_, window_, "/somewhere/else/"); });
+  EXPECT_TRUE(fs::is_directory(fs::u8path(templates_.path() + "Norvane Modèles/")));
+  EXPECT_EQ(error.source().rfind(TracedSource("Module", "Renomme", ""), 0), 0u) << error.source();
 }
 
 TEST_F(ModuleTest, PrepareFailingToOpenTheWorkbookReachesTheClientWithOneLevel) {
@@ -147,7 +164,10 @@ TEST_F(ModuleTest, PrepareFailingToOpenTheWorkbookReachesTheClientWithOneLevel) 
   EXPECT_EQ(error.number(), errors::kApplication);
   EXPECT_EQ(error.source(), TracedSource("Question0405", "Prepare", "Microsoft Office Excel"));
   EXPECT_NE(error.description().find("Ventes.xls"), std::string::npos) << error.description();
-  EXPECT_EQ(module_.oQuestion()->TypeName(), "Question0405");  // state set before stays
+  // State set before stays: the question is kept and answers.
+  ASSERT_EQ(created_.size(), 1u);
+  EXPECT_EQ(created_[0]->TypeName(), "Question0405");
+  EXPECT_FALSE(module_.BravoNuance());
 }
 
 TEST_F(ModuleTest, AWorkingFolderWithoutItsSeparatorKeepsFilesBesideItSafe) {
@@ -158,10 +178,10 @@ TEST_F(ModuleTest, AWorkingFolderWithoutItsSeparatorKeepsFilesBesideItSafe) {
   StageModel(401);
 
   module_.InitQuestion(401, folder, application_, window_);
+  EXPECT_EQ(application_->ActiveWorkbook()->FullName(), work_.File("Ventes.xls"));
   module_.Fermer();
 
   EXPECT_EQ(testsupport::ReadFileBytes(beside), "the learner's own file");
-  EXPECT_EQ(module_.sPathDossier(), work_.path());
   fs::remove(fs::u8path(beside));
 }
 
@@ -180,9 +200,10 @@ TEST_F(ModuleTest, ReleasingTheModuleClosesItsQuestionOnly) {
   StageModel(401);
   Ref<questions::Question> question;
   {
-    Module module(environment_.environment());
+    Module module(environment_.environment(), [&](std::int32_t number) {
+      return question = questions::CreateQuestion(number);
+    });
     Start(401, module);
-    question = module.oQuestion();
   }
   EXPECT_EQ(question->FichiersDeTravail()->count(), 0);  // told to close
   EXPECT_TRUE(desktop().Exists(window_));                // the spreadsheet stays
@@ -197,8 +218,7 @@ TEST(ModuleRegistration, TheRegistryCreatesModulesByProgIdAndClassId) {
   EXPECT_EQ(registration->threading, Threading::Apartment);
   auto created = environment.registry().CreateObject("K27093.Module");
   EXPECT_NE(dynamic_cast<AbstractModule*>(created.get()), nullptr);
-  auto byClassId =
-      environment.registry().CreateObject("{957FABBC-B071-4CBD-83B8-99FB236AE1D2}");
+  auto byClassId = environment.registry().CreateObject("{957FABBC-B071-4CBD-83B8-99FB236AE1D2}");
   EXPECT_NE(dynamic_cast<Module*>(byClassId.get()), nullptr);
 }
 

@@ -134,7 +134,7 @@ TEST_F(StructureCheck, Exercise421HasItsOwnSheetsAndFiveAnswerShapes) {
   EXPECT_EQ(Verdict(), "general:F");
 }
 
-TEST_F(StructureCheck, APassingCheckLeavesTheEarlierCodeInPlace) {
+TEST_F(StructureCheck, AFaultTheLearnerMendedLetsTheNextCheckReachTheQuestion) {
   StartOn(401);
   application_->Workbooks()->Add();
   EXPECT_EQ(Verdict(), "general:A");

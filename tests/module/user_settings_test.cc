@@ -117,7 +117,7 @@ TEST_F(UserSettings, FermerRestoresCommentIndicatorsAndRemovesTheWorkingCopy) {
   EXPECT_EQ(learners->DisplayCommentIndicator(), xl::kCommentIndicatorOnly);
   EXPECT_FALSE(work_.Contains("Ventes.xls"));
   EXPECT_EQ(learners->Workbooks()->Count(), 0);
-  EXPECT_TRUE(module_.oQuestion().IsNothing());
+  EXPECT_EQ(RaisedError([&] { module_.BravoNuance(); }).number(), errors::kNoObject);
 }
 
 TEST_F(UserSettings, FermerAfterTheLearnerClosedTheSpreadsheetFailsAtTheTaskPaneStep) {
@@ -126,8 +126,10 @@ TEST_F(UserSettings, FermerAfterTheLearnerClosedTheSpreadsheetFailsAtTheTaskPane
   engine::Control(application_).SimulateUserClose();
   const Error error = RaisedError([&] { module_.Fermer(); });
   EXPECT_EQ(error.number(), errors::kServerGone);
-  EXPECT_FALSE(module_.oQuestion().IsNothing());  // neither told to close nor released
-  EXPECT_TRUE(work_.Contains("Ventes.xls"));      // no clean-up without an answer
+  // The question was neither told to close (it keeps its list) nor released (it answers).
+  EXPECT_EQ(created_.back()->FichiersDeTravail()->count(), 1);
+  EXPECT_FALSE(module_.BravoNuance());
+  EXPECT_TRUE(work_.Contains("Ventes.xls"));  // no clean-up without an answer
 }
 
 }  // namespace

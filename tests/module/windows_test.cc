@@ -39,6 +39,31 @@ TEST_F(Windows, AttachingFailsSoANewSpreadsheetIsStartedWithoutError) {
   EXPECT_EQ(desktop().LockedWindow(), window_);
 }
 
+TEST_F(Windows, AFailedStartLeavesNoSpreadsheetBehindForTheNextClientsOne) {
+  StageModel(401);
+  Start(401);  // the module starts a spreadsheet, and saves its settings
+  module_.Fermer();
+  auto running = application_;
+  // The spreadsheet is running and visible but busy: attaching works, making it visible fails.
+  engine::Control(running).SetBusy(true);
+  Ref<xl::Application> none;
+  Hwnd noWindow = 0;
+  const Error error = RaisedError([&] { module_.InitQuestion(401, work_.path(), none, noWindow); });
+  EXPECT_EQ(error.number(), errors::kCallRejected);
+  EXPECT_EQ(error.source().rfind(TracedSource("Module", "GetApplication", ""), 0), 0u)
+      << error.source();
+  engine::Control(running).SetBusy(false);
+
+  // The client now hands in that same spreadsheet as its own: the module no longer holds it,
+  // so it has saved no settings for it and Quitter leaves it to the client.
+  StageModel(401);
+  Start(401);
+  module_.Quitter(application_, window_);
+  EXPECT_TRUE(application_.Is(running));
+  EXPECT_NE(window_, 0u);
+  EXPECT_TRUE(engine::Control(running).IsRunning());
+}
+
 TEST_F(Windows, AHiddenRunningSpreadsheetIsNotAttachedTo) {
   auto hidden = engine::StartApplication(desktop(), &environment_.registry(),
                                          {templates_.path(), "Imprimante PDF", work_.path()});

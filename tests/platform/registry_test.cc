@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "api/error.h"
 
@@ -31,11 +32,11 @@ void ExpectCannotCreate(const std::function<void()>& action) {
 class RegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    registry.RegisterClass({"K27093.Module", std::string(kModuleClsid), Threading::Apartment,
-                            [this] {
-                              ++created;
-                              return std::make_shared<Thing>();
-                            }});
+    registry.RegisterClass(
+        {"K27093.Module", std::string(kModuleClsid), Threading::Apartment, [this] {
+           ++created;
+           return std::make_shared<Thing>();
+         }});
   }
 
   Registry registry;
@@ -79,22 +80,21 @@ TEST_F(RegistryTest, UnknownClassRaises429) {
 }
 
 TEST_F(RegistryTest, FactoryReturningNothingOrFailingRaises429) {
-  registry.RegisterClass({"Empty.Class", {}, Threading::Apartment, [] {
-                            return std::shared_ptr<Dispatch>();
-                          }});
-  registry.RegisterClass({"Broken.Class", {}, Threading::Apartment,
-                          []() -> std::shared_ptr<Dispatch> {
-                            throw std::runtime_error("out of resources");
-                          }});
+  registry.RegisterClass(
+      {"Empty.Class", {}, Threading::Apartment, [] { return std::shared_ptr<Dispatch>(); }});
+  registry.RegisterClass(
+      {"Broken.Class", {}, Threading::Apartment, []() -> std::shared_ptr<Dispatch> {
+         throw std::runtime_error("out of resources");
+       }});
   ExpectCannotCreate([&] { registry.CreateObject("Empty.Class"); });
   ExpectCannotCreate([&] { registry.CreateObject("Broken.Class"); });
 }
 
 TEST_F(RegistryTest, ErrorRaisedByTheFactoryPassesThrough) {
-  registry.RegisterClass({"Busy.Class", {}, Threading::Apartment,
-                          []() -> std::shared_ptr<Dispatch> {
-                            Raise(errors::kCallRejected);
-                          }});
+  registry.RegisterClass(
+      {"Busy.Class", {}, Threading::Apartment, []() -> std::shared_ptr<Dispatch> {
+         Raise(errors::kCallRejected);
+       }});
   try {
     registry.CreateObject("Busy.Class");
     FAIL() << "no error";
@@ -141,6 +141,48 @@ TEST_F(RegistryTest, RevokedObjectIsNoLongerRunning) {
   registry.RevokeRunning(first.get());
   EXPECT_EQ(registry.GetObject(kSpreadsheetProgId), second);
   registry.RevokeRunning(second.get());
+  ExpectCannotCreate([&] { registry.GetObject(kSpreadsheetProgId); });
+}
+
+TEST_F(RegistryTest, AnObjectKeptRunningOutlivesItsClientsUntilLetGo) {
+  auto kept = std::make_shared<Thing>();
+  const std::weak_ptr<Thing> watch = kept;
+  registry.RegisterRunning(kSpreadsheetProgId, kept);
+  registry.KeepRunning(kept.get(), true);
+  kept.reset();
+  ASSERT_FALSE(watch.expired());
+  EXPECT_EQ(registry.GetObject(kSpreadsheetProgId), watch.lock());
+
+  registry.KeepRunning(watch.lock().get(), false);
+  EXPECT_TRUE(watch.expired());
+  ExpectCannotCreate([&] { registry.GetObject(kSpreadsheetProgId); });
+}
+
+TEST_F(RegistryTest, RevokingOrEndingTheRegistryLetsAKeptObjectGo) {
+  auto revoked = std::make_shared<Thing>();
+  const std::weak_ptr<Thing> watchRevoked = revoked;
+  registry.RegisterRunning(kSpreadsheetProgId, revoked);
+  registry.KeepRunning(revoked.get(), true);
+  registry.RevokeRunning(std::exchange(revoked, nullptr).get());
+  EXPECT_TRUE(watchRevoked.expired());
+
+  std::weak_ptr<Thing> watchEnded;
+  {
+    Registry ending;
+    auto object = std::make_shared<Thing>();
+    watchEnded = object;
+    ending.RegisterRunning(kSpreadsheetProgId, object);
+    ending.KeepRunning(object.get(), true);
+  }
+  EXPECT_TRUE(watchEnded.expired());
+}
+
+TEST_F(RegistryTest, KeepingAnObjectThatIsNotRunningDoesNothing) {
+  auto stranger = std::make_shared<Thing>();
+  const std::weak_ptr<Thing> watch = stranger;
+  registry.KeepRunning(stranger.get(), true);
+  stranger.reset();
+  EXPECT_TRUE(watch.expired());
   ExpectCannotCreate([&] { registry.GetObject(kSpreadsheetProgId); });
 }
 

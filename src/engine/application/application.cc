@@ -2,9 +2,9 @@
 
 #include "api/text.h"
 #include "engine/application/application_control.h"
+#include "engine/application/windows.h"
 #include "engine/charts/chart.h"
 #include "engine/objects/shared_from.h"
-#include "engine/application/windows.h"
 #include "engine/workbooks/workbook.h"
 #include "engine/workbooks/workbooks.h"
 #include "spreadsheet/constants.h"
@@ -111,6 +111,7 @@ bool ApplicationImpl::Visible() {
 void ApplicationImpl::SetVisible(bool visible) {
   Enter();
   session_->desktop().SetVisible(session_->window(), visible);
+  session_->KeepRunning(visible);
 }
 
 bool ApplicationImpl::DisplayFullScreen() {

@@ -1,6 +1,8 @@
 // ApplicationImpl: the embedded spreadsheet application: its workbooks, windows, command
-// bars, settings and macros, over a shared Session. Releasing the last reference to it, or
-// Quit, shuts the application down (its window goes, and every object of it raises 462).
+// bars, settings and macros, over a shared Session. Quit, closing its window, or releasing
+// the last reference to it while it is hidden shuts the application down (its window goes,
+// and every object of it raises 462). A visible application runs on without references, as
+// the user's own program does (Session::KeepRunning).
 #pragma once
 
 #include <memory>
@@ -32,6 +34,7 @@ class ApplicationImpl : public xl::Application {
   Variant Run(std::string_view macro, Arguments arguments) override;
   void Quit() override;
   bool Visible() override;
+  // Shows or hides the main window; a shown application is kept running without clients.
   void SetVisible(bool visible) override;
   bool DisplayFullScreen() override;
   void SetDisplayFullScreen(bool fullScreen) override;

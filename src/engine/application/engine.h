@@ -27,7 +27,11 @@ struct EngineSettings {
 };
 
 // Starts a new application on `desktop` and registers it as running in `registry` (when not
-// null). The application lives as long as a reference to it does, or until Quit.
+// null). A hidden application lives as long as a reference to it does, or until Quit. Once
+// made visible it runs on, reachable through the registry's GetObject with its workbooks
+// and window, after its last reference has gone, as the user's own spreadsheet program does:
+// until it quits, its window is closed, it is hidden again and released, or the registry
+// ends. Without a registry nothing keeps it. `desktop` and `registry` must outlive it.
 Ref<xl::Application> StartApplication(platform::SimulatedDesktop& desktop,
                                       ObjectRegistry* registry, EngineSettings settings);
 

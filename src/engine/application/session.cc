@@ -41,18 +41,26 @@ void Session::Start(std::shared_ptr<Dispatch> application) {
   if (registry_) registry_->RegisterRunning(kProgId, application);
 }
 
+void Session::KeepRunning(bool kept) {
+  if (alive_ && registry_ && running_) registry_->KeepRunning(running_, kept);
+}
+
 void Session::Shutdown() {
   if (!alive_) return;
   alive_ = false;
   Hwnd window = std::exchange(window_, 0);
   if (window != 0) desktop_.DestroyWindow(window);
-  if (registry_ && running_) registry_->RevokeRunning(running_);
   for (const auto& workbook : workbooks_) workbook->MarkClosed();
   workbooks_.clear();
   recency_.clear();
   selection_.reset();
   selectionPresence_.reset();
   activatedChart_.reset();
+  // Last: revoking may release the application that the running table kept, and this
+  // session with it.
+  ObjectRegistry* registry = registry_;
+  const Dispatch* running = std::exchange(running_, nullptr);
+  if (registry && running) registry->RevokeRunning(running);
 }
 
 std::vector<std::shared_ptr<WorkbookImpl>> Session::WorkbooksByRecency() const {

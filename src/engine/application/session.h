@@ -42,8 +42,14 @@ class Session {
 
   // Creates the hidden "XLMAIN" window and registers `application` as running. Called once.
   void Start(std::shared_ptr<Dispatch> application);
-  // Ends the application: the window goes, the running registration is revoked, the
-  // workbooks are dropped and every later call raises 462. Does nothing the second time.
+  // A visible application runs on without any client, as the user's own program does: the
+  // registry's running table holds it (kept true) until it is hidden again (kept false), it
+  // quits or its window is closed. Without a registry nothing holds it.
+  void KeepRunning(bool kept);
+  // Ends the application: the window goes, the workbooks are dropped, every later call
+  // raises 462, and the running registration is revoked (the registry lets the application
+  // go, and the session may end with it: nothing of the session is touched after). Does
+  // nothing the second time.
   void Shutdown();
 
   platform::SimulatedDesktop& desktop() const { return desktop_; }
